@@ -1,0 +1,13 @@
+# morvex_test(NAME src... LIBS lib...)
+# One GoogleTest executable, run under Wine; each test case is one ctest test.
+function(morvex_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest)
+  # Console subsystem: tests print to stdout.
+  target_link_options(${name} PRIVATE -mconsole)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${MORVEX_OUT}
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 300 ENVIRONMENT "MORVEX_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endfunction()

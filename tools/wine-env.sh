@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Sourced: sets up the Wine prefix inside the build tree and a display.
+# The prefix is created once; wineserver is kept alive between runs so that
+# every start of a test executable is fast.
+: "${MORVEX_BUILD_DIR:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"
+export WINEPREFIX="${WINEPREFIX:-$MORVEX_BUILD_DIR/wineprefix}"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+wine_env_ready() {
+  if [ -z "${DISPLAY:-}" ]; then
+    local f="$MORVEX_BUILD_DIR/.xvfb-display"
+    if [ -f "$f" ] && [ -e "/tmp/.X11-unix/X$(cat "$f")" ]; then
+      export DISPLAY=":$(cat "$f")"
+    else
+      local n
+      for n in $(seq 91 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        mkdir -p "$MORVEX_BUILD_DIR"
+        (Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &)
+        local i
+        for i in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+        echo "$n" > "$f"
+        export DISPLAY=":$n"
+        break
+      done
+    fi
+  fi
+  if [ ! -f "$WINEPREFIX/.morvex-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # No crash dialogs: a crashing test must fail, not wait for a click.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1 /f >/dev/null 2>&1
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d 'false' /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.morvex-ready"
+  fi
+  # Start the server and Wine's own services once, detached from our output:
+  # otherwise they inherit the caller's stdout and a pipe never closes. The
+  # server then stays up between the short-lived test processes.
+  # wineserver exits with 0 only when it was not running yet.
+  if wineserver -p 900 </dev/null >/dev/null 2>&1; then
+    wine wineboot </dev/null >/dev/null 2>&1
+  fi
+  return 0
+}
