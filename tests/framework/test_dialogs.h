@@ -1,0 +1,8 @@
+#pragma once
+#define IDD_FW_TEST 100
+#define IDD_FW_CHILD 101
+#define IDC_FW_BUTTON 1001
+#define IDC_FW_EDIT 1002
+#define IDC_FW_CHECK 1003
+#define IDC_FW_COMBO 1004
+#define IDC_FW_OWNERDRAW 1005
