@@ -10,3 +10,4 @@
 #include "framework/WinApp.h"
 #include "framework/Thread.h"
 #include "framework/Controls.h"
+#include "framework/FileDialog.h"

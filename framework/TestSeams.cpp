@@ -31,6 +31,13 @@ void NotifyModalShown(CDialog& dlg) {
     ::SetTimer(dlg.m_hWnd, 0x7FF0, 50, &ShownTimer);
 }
 
+namespace {
+PopupMenuAnswer g_menuAnswer;
+}
+void SetPopupMenuAnswer(PopupMenuAnswer answer) { g_menuAnswer = std::move(answer); }
+bool HasPopupMenuAnswer() { return (bool)g_menuAnswer; }
+UINT AnswerPopupMenu(HMENU menu) { return g_menuAnswer ? g_menuAnswer(menu) : 0; }
+
 bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs) {
     DWORD start = ::GetTickCount();
     for (;;) {

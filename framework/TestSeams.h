@@ -23,6 +23,13 @@ using ModalShown = std::function<void(CDialog&)>;
 void SetModalShown(ModalShown shown);
 void NotifyModalShown(CDialog& dlg);
 
+// Answers every popup menu with the command id to pick (0 picks nothing)
+// instead of showing it.
+using PopupMenuAnswer = std::function<UINT(HMENU menu)>;
+void SetPopupMenuAnswer(PopupMenuAnswer answer);
+bool HasPopupMenuAnswer();
+UINT AnswerPopupMenu(HMENU menu);
+
 // Dispatches this thread's messages until cond() holds or timeoutMs of real
 // time pass; returns cond(). Messages go through PreTranslateMessage.
 bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs);
