@@ -9,6 +9,18 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 wine_env_ready() {
+  # One set-up at a time: test executables start in parallel.
+  mkdir -p "$MORVEX_BUILD_DIR"
+  exec 9>"$MORVEX_BUILD_DIR/.wine-env.lock"
+  flock 9
+  wine_env_setup
+  local rc=$?
+  flock -u 9
+  exec 9>&-
+  return $rc
+}
+
+wine_env_setup() {
   if [ -z "${DISPLAY:-}" ]; then
     local f="$MORVEX_BUILD_DIR/.xvfb-display"
     if [ -f "$f" ] && [ -e "/tmp/.X11-unix/X$(cat "$f")" ]; then
@@ -18,7 +30,9 @@ wine_env_ready() {
       for n in $(seq 91 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         mkdir -p "$MORVEX_BUILD_DIR"
-        (Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &)
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        echo $! > "$MORVEX_BUILD_DIR/.xvfb-pid"
+        disown
         local i
         for i in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
         echo "$n" > "$f"
@@ -33,8 +47,6 @@ wine_env_ready() {
     wineserver -w
     # No crash dialogs: a crashing test must fail, not wait for a click.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1 /f >/dev/null 2>&1
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d 'false' /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.morvex-ready"
   fi
@@ -46,4 +58,14 @@ wine_env_ready() {
     wine wineboot </dev/null >/dev/null 2>&1
   fi
   return 0
+}
+
+# Ends the Wine server of the prefix and the virtual display we started.
+wine_env_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  local p="$MORVEX_BUILD_DIR/.xvfb-pid"
+  if [ -f "$p" ]; then
+    kill "$(cat "$p")" >/dev/null 2>&1 || true
+    rm -f "$p" "$MORVEX_BUILD_DIR/.xvfb-display"
+  fi
 }
