@@ -45,6 +45,8 @@ struct HardwareApi {
     BOOL (WINAPI* CloseHandle)(HANDLE handle);
     DWORD (WINAPI* GetFileSize)(HANDLE file, LPDWORD high);
     BOOL (WINAPI* DeleteFileW)(LPCWSTR name);
+    BOOL (WINAPI* MoveFileW)(LPCWSTR from, LPCWSTR to);
+    DWORD (WINAPI* GetFileAttributesW)(LPCWSTR name);
 
     // Drives
     DWORD (WINAPI* GetLogicalDrives)();

@@ -1,0 +1,128 @@
+// The state of the simulated world, shared by the files of SimDevices.dll.
+#pragma once
+#ifndef SIMDEVICES_BUILD
+#define SIMDEVICES_BUILD
+#endif
+#include "standins/simdevices/SimDevices.h"
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+
+namespace sim {
+
+enum class Kind { DfuHeadset, Hid, Drive, Ftdi };
+
+struct Device {
+    DeviceId id = 0;
+    Kind kind = Kind::Hid;
+    std::wstring name;
+    bool present = true;
+    WORD vid = 0, pid = 0;
+
+    // DFU headset
+    WORD dfuPid = 0;
+    bool dfuMode = false;
+    std::map<WORD, std::vector<BYTE>> keys;
+    std::set<WORD> readFails, writeFails;
+    bool connectFails = false;
+    DfuBehaviour dfu;
+    std::wstring lastImage;
+    std::vector<WORD> readLog;
+
+    // HID interface
+    WORD usagePage = 0xFF00, usage = 1;
+    BYTE version[5] = {1, 0, 0, 0, 0};
+    BYTE versionAfterUpdate[5] = {0, 0, 0, 0, 0};
+    bool hasVersionAfterUpdate = false;
+    BYTE address[6] = {0, 0, 0, 0, 0, 0};
+    std::map<BYTE, std::vector<WORD>> blocks;
+    std::map<BYTE, std::vector<BYTE>> replyOverrides;
+    std::set<BYTE> failingCommands;
+    bool openFails = false, hidWriteFails = false, pendingForever = false;
+    int pendingReplies = 0;
+    int vanishAfterReports = -1;
+    int pollDoneAfter = 1, polls = 0;
+    BYTE moduleSelect = 0;
+    DWORD restartMs = 3000;
+    DeviceId updateModeDevice = 0, switchDevice = 0, cardDrive = 0;
+    std::wstring cardVersionFile, cardFirmwareFile;
+    bool cardWithPc = false;
+    std::vector<HidPart> parts;
+    bool receiving = false;
+    size_t chunkStart = 0;  // start of the chunk the next CRC check covers
+    std::vector<std::vector<BYTE>> commandLog;
+    int restarts = 0;
+    BYTE voicePromptCode = 0;
+
+    // Drive
+    wchar_t letter = 0;
+    std::wstring folder;
+    UINT driveType = DRIVE_REMOVABLE;
+
+    // FTDI bridge
+    int comPort = 0;
+    bool ftdiOpenFails = false, comPortFails = false;
+    int ftdiOpens = 0;
+    std::wstring flashTarget, flashFault = L"none";
+};
+
+// An open HID handle: the replies waiting for its reads.
+struct Reply {
+    std::vector<BYTE> bytes;
+    ULONGLONG readyAt;  // real tick count
+};
+struct HidHandle {
+    DeviceId device = 0;
+    std::deque<Reply> replies;
+    bool stuckPending = false;  // a request answered only with "pending"
+    BYTE stuckCommand = 0;
+};
+
+struct World {
+    std::recursive_mutex lock;
+    bool loaded = false;
+    unsigned speed = 1;
+    DeviceId nextId = 1;
+    std::vector<std::unique_ptr<Device>> devices;  // USB order
+    int nextHandle = 1;
+    std::map<int, HidHandle> handles;
+    std::vector<PsWrite> psWrites;
+
+    struct Event {
+        ULONGLONG due;
+        std::function<void()> action;
+    };
+    std::vector<Event> events;
+};
+
+// The world, loaded from the default file on first use. The caller holds
+// the lock (Guard) while it touches the world.
+World& TheWorld();
+class Guard {
+public:
+    Guard();
+    ~Guard();
+    World& w;
+};
+
+Device* Find(World& w, DeviceId id);
+Device* FindKind(World& w, DeviceId id, Kind kind);
+Device& NewDevice(World& w, Kind kind, const wchar_t* name);
+void ClearWorld(World& w);
+// Real milliseconds for a device-time interval.
+DWORD RealMs(const World& w, DWORD deviceMs);
+// Runs an action after a device-time delay (or at the next call into the world).
+void Schedule(World& w, DWORD deviceMs, std::function<void()> action);
+// Runs the actions that are due. Called with the lock held.
+void RunDueEvents(World& w);
+// Sets the environment of child processes (flash target) for the world.
+void PublishFlashTarget(World& w);
+
+bool LoadIni(World& w, const std::wstring& path, std::wstring* error);
+std::wstring ExeFolder();
+std::wstring Lower(std::wstring s);
+
+}  // namespace sim
