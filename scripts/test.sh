@@ -15,6 +15,7 @@ wine_env_ready
 ctest --test-dir "$root/build" -j"$(nproc)" --output-on-failure --timeout 600 > "$root/build/ctest.log" 2>&1
 status=$?
 wine_env_stop
-grep -v '^$' "$root/build/ctest.log" | grep -E -v '^ *(Start|[0-9]+/[0-9]+ Test) ' || true
-tail -n 3 "$root/build/ctest.log" | grep -E 'tests passed|tests failed' | tail -n 1
+# Failures in full, then ctest's summary as the last line.
+grep -v '^$' "$root/build/ctest.log" | grep -E -v '^ *(Start|[0-9]+/[0-9]+ Test) |tests passed, .* tests failed out of' || true
+grep -E 'tests passed, .* tests failed out of' "$root/build/ctest.log" | tail -n 1
 exit $status
