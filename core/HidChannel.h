@@ -1,0 +1,36 @@
+// The HID command channel: requests as 1023-byte output reports, replies as
+// 67-byte input reports (see HidProtocol.h). Every wait is bounded: a device
+// that stops answering makes the call fail instead of hanging the caller.
+#pragma once
+#include <windows.h>
+#include "core/HidProtocol.h"
+
+// Clock time one input report may take to arrive.
+const DWORD HID_READ_TIMEOUT_MS = 5000;
+// Clock time a write may take to complete.
+const DWORD HID_WRITE_TIMEOUT_MS = 5000;
+// Clock time, and number of reports, a reply may stay pending (status 1).
+const DWORD HID_PENDING_TIMEOUT_MS = 60000;
+const int HID_PENDING_MAX_REPORTS = 100000;
+
+// One exchange: response byte 2 := 0xFF, the request written as one output
+// report, then input reports read into response while byte 2 is 1. TRUE
+// only when byte 2 ends as 0. FALSE for a handle that is not open, a failed
+// write or read, a reply that stays pending beyond the bounds, or any other
+// status. response holds at least HID_IN_REPORT_SIZE bytes.
+BOOL HidTransact(HANDLE* device, BYTE* request, BYTE* response);
+
+// One write of exactly HID_OUT_REPORT_SIZE bytes; nonzero when it succeeds.
+BOOL HidWriteReport(HANDLE* device, BYTE* report);
+
+// Reads input reports while byte 2 is 1; nonzero when byte 2 then is 0, 0
+// when a read fails or the reply stays pending beyond the bounds.
+BOOL HidReadStatus(HANDLE* device);
+
+// Exchanges the two bytes of each of the first request[3] words from byte 4
+// (host order to the wire's big-endian order and back).
+void SwapRequestWords(BYTE* request);
+// Exchanges the two bytes of each of the first reply[4] words from byte 5, so
+// that the wire's big-endian words read as host words. A count larger than a
+// reply report holds is limited to HID_REPLY_MAX_WORDS.
+void SwapResponseWords(BYTE* reply);

@@ -1,0 +1,75 @@
+#include "core/HidDevice.h"
+#include "core/HidProtocol.h"
+#include "core/UsbIds.h"
+#include "standins/hardware/HardwareApi.h"
+#include <vector>
+
+namespace {
+
+// Bounds of the interface walk and of one device path (in bytes).
+const DWORD kMaxInterfaces = 4096;
+const DWORD kMaxDetailBytes = 64 * 1024;
+
+bool GetPath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* iface, std::vector<BYTE>* storage) {
+    const hw::HardwareApi& api = hw::Api();
+    DWORD required = 0;
+    api.SetupDiGetDeviceInterfaceDetailW(set, iface, nullptr, 0, &required, nullptr);
+    if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) || required > kMaxDetailBytes) return false;
+    storage->assign(required + sizeof(WCHAR), 0);  // room for a terminator of our own
+    auto* detail = (PSP_DEVICE_INTERFACE_DETAIL_DATA_W)storage->data();
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+    return api.SetupDiGetDeviceInterfaceDetailW(set, iface, detail, required, nullptr, nullptr) != FALSE;
+}
+
+// Whether the interface at path is the maker's command interface for productId.
+bool Matches(const wchar_t* path, WORD productId) {
+    const hw::HardwareApi& api = hw::Api();
+    HANDLE h = api.CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
+    bool match = false;
+    HIDD_ATTRIBUTES attributes = {};
+    attributes.Size = sizeof(attributes);
+    if (api.HidD_GetAttributes(h, &attributes) && attributes.VendorID == VendorIdMaker &&
+        attributes.ProductID == productId) {
+        PHIDP_PREPARSED_DATA preparsed = nullptr;
+        if (api.HidD_GetPreparsedData(h, &preparsed)) {
+            HIDP_CAPS caps = {};
+            if (api.HidP_GetCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS)
+                match = caps.UsagePage == HID_USAGE_PAGE_VENDOR && caps.Usage == HID_USAGE_COMMAND;
+            api.HidD_FreePreparsedData(preparsed);
+        }
+    }
+    api.CloseHandle(h);
+    return match;
+}
+
+}  // namespace
+
+HANDLE OpenHidInterface(const wchar_t* path) {
+    if (!path || !*path) return nullptr;
+    HANDLE h = hw::Api().CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+    return h == INVALID_HANDLE_VALUE ? nullptr : h;
+}
+
+HANDLE OpenHidDevice(WORD productId) {
+    const hw::HardwareApi& api = hw::Api();
+    GUID hidGuid;
+    api.HidD_GetHidGuid(&hidGuid);
+    HDEVINFO set = api.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    if (set == INVALID_HANDLE_VALUE) return nullptr;
+    HANDLE result = nullptr;
+    std::vector<BYTE> storage;
+    for (DWORD index = 0; index < kMaxInterfaces; ++index) {
+        SP_DEVICE_INTERFACE_DATA iface = {};
+        iface.cbSize = sizeof(iface);
+        if (!api.SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface)) break;
+        if (!GetPath(set, &iface, &storage)) continue;
+        const wchar_t* path = ((PSP_DEVICE_INTERFACE_DETAIL_DATA_W)storage.data())->DevicePath;
+        if (!Matches(path, productId)) continue;
+        result = OpenHidInterface(path);  // the first match decides
+        break;
+    }
+    api.SetupDiDestroyDeviceInfoList(set);
+    return result;
+}
