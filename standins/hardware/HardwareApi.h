@@ -9,8 +9,11 @@
 #pragma once
 #include <windows.h>
 #include <setupapi.h>
+// MinGW's HID headers declare their functions without C linkage.
+extern "C" {
 #include <hidsdi.h>
 #include <hidpi.h>
+}
 
 namespace hw {
 

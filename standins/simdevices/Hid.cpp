@@ -178,7 +178,7 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
     d->commandLog.emplace_back(report, report + 8);
     HidHandle& h = it->second;
     std::vector<BYTE> answer = HidAnswer(g.w, *d, report);
-    ULONGLONG at = ::GetTickCount64();
+    ULONGLONG at = NowMs();
     if (d->pendingForever) {
         h.stuckPending = true;
         h.stuckCommand = report[1];
@@ -199,7 +199,7 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
 }
 
 int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err) {
-    ULONGLONG until = ::GetTickCount64() + waitMs;
+    ULONGLONG until = NowMs() + waitMs;
     for (;;) {
         {
             Guard g;
@@ -207,7 +207,7 @@ int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err) {
             if (it == g.w.handles.end()) { *err = ERROR_INVALID_HANDLE; return -1; }
             if (bytes < kHidInputBytes) { *err = ERROR_INVALID_USER_BUFFER; return -1; }
             HidHandle& h = it->second;
-            ULONGLONG now = ::GetTickCount64();
+            ULONGLONG now = NowMs();
             // Replies already on their way are delivered even when the
             // device has just restarted.
             if (!h.replies.empty() && h.replies.front().readyAt <= now) {
@@ -233,7 +233,7 @@ int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err) {
                 continue;
             }
         }
-        if (::GetTickCount64() >= until) return 0;
+        if (NowMs() >= until) return 0;
         ::Sleep(1);
     }
 }

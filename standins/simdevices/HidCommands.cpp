@@ -44,7 +44,7 @@ void CameraTakesCard(Device& d, Device* card) {
         if (c == L'/') c = L'\\';
     size_t slash = ver.find_last_of(L'\\');
     ::CreateDirectoryW(ver.substr(0, slash).c_str(), nullptr);
-    if (FILE* f = _wfopen(ver.c_str(), L"w")) {
+    if (FILE* f = _wfopen(ver.c_str(), L"wb")) {
         std::fprintf(f, "%d.%d\n", major, minor);
         std::fclose(f);
     }

@@ -66,15 +66,26 @@ void ClearWorld(World& w) {
     ::SetEnvironmentVariableW(L"MORVEX_SIM_FLASH_TARGET", nullptr);
 }
 
+ULONGLONG NowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return (ULONGLONG)(now.QuadPart * 1000 / frequency.QuadPart);
+}
+
 DWORD RealMs(const World& w, DWORD deviceMs) { return deviceMs / (w.speed ? w.speed : 1); }
 
 void Schedule(World& w, DWORD deviceMs, std::function<void()> action) {
-    w.events.push_back({::GetTickCount64() + RealMs(w, deviceMs), std::move(action)});
+    w.events.push_back({NowMs() + RealMs(w, deviceMs), std::move(action)});
 }
 
 void RunDueEvents(World& w) {
     for (;;) {
-        ULONGLONG now = ::GetTickCount64();
+        ULONGLONG now = NowMs();
         auto due = std::find_if(w.events.begin(), w.events.end(),
                                 [now](const World::Event& e) { return e.due <= now; });
         if (due == w.events.end()) return;

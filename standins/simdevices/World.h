@@ -112,6 +112,8 @@ Device* Find(World& w, DeviceId id);
 Device* FindKind(World& w, DeviceId id, Kind kind);
 Device& NewDevice(World& w, Kind kind, const wchar_t* name);
 void ClearWorld(World& w);
+// A fine real-time clock in ms (the tick count is too coarse under Wine).
+ULONGLONG NowMs();
 // Real milliseconds for a device-time interval.
 DWORD RealMs(const World& w, DWORD deviceMs);
 // Runs an action after a device-time delay (or at the next call into the world).

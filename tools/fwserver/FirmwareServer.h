@@ -1,0 +1,69 @@
+// A small HTTP/1.1 server on loopback that stands in for the firmware
+// server: it serves a folder tree (the fixtures hold "zarnbluetoothmanager/"
+// with the lists "Firmware", "Revisions", "x64/Software", images and an
+// installer) and plays faults on demand. Tests start it in-process on a
+// free port; FirmwareServer.exe runs it for the run command.
+#pragma once
+#include <windows.h>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fwserver {
+
+struct Response;
+
+enum class Fault {
+    None,
+    NotFound,   // 404 for a file that exists
+    Truncated,  // announces the full Content-Length, sends half, closes
+    Slow,       // waits before the reply and sends the body in small pieces
+    HttpError,  // answers with the given status code and a short body
+};
+
+struct FaultRule {
+    Fault fault = Fault::None;
+    std::string pathPart;  // applies to request paths containing this text; "" = all
+    int status = 500;      // for HttpError
+    DWORD delayMs = 3000;  // for Slow: the wait before the reply, in real ms
+};
+
+class FirmwareServer {
+public:
+    FirmwareServer();
+    ~FirmwareServer();
+    FirmwareServer(const FirmwareServer&) = delete;
+    FirmwareServer& operator=(const FirmwareServer&) = delete;
+
+    // Serves the files under root (a folder holding "zarnbluetoothmanager")
+    // on 127.0.0.1 only. Port 0 picks a free port. False when the socket
+    // cannot be bound (the port is taken) or the server already runs.
+    bool Start(const std::wstring& root, unsigned short port = 0);
+    // Closes the listening socket and waits for the open connections.
+    void Stop();
+    bool IsRunning() const;
+    unsigned short Port() const;
+    // "http://127.0.0.1:<port>/zarnbluetoothmanager/"
+    std::string BaseUrl() const;
+
+    // Serves this content for a path (e.g. "/zarnbluetoothmanager/Firmware")
+    // instead of the file tree.
+    void PutFile(const std::string& urlPath, const std::string& content);
+    void RemoveFile(const std::string& urlPath);
+
+    // Faults: the first rule whose path part matches decides.
+    void AddFault(const FaultRule& rule);
+    void ClearFaults();
+
+    // The request paths served so far, oldest first.
+    std::vector<std::string> Requests() const;
+
+private:
+    void Resolve(const std::string& rawPath, Response* response);
+
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace fwserver

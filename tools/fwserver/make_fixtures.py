@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""Writes the firmware server's fixture tree (fixtures/zarnbluetoothmanager/).
+
+The lists follow the line formats the program parses; the images are in the
+formats of the stand-ins: DFU images for DFUEngine.dll (see
+standins/README.md) and HID update packages. Run it again after a change.
+"""
+import hashlib
+import os
+import struct
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fixtures", "zarnbluetoothmanager")
+
+
+def dfu_image(tag, fw_version, size=2048):
+    """A DFU image of the stand-in library: magic, PSKEY_FW_VERSION bytes,
+    length, identity tag at offset 16, filler."""
+    head = b"SIMDFU01" + bytes(fw_version) + struct.pack("<I", size)
+    body = tag.encode("ascii").ljust(32, b" ")
+    filler = bytes((i * 7 + 3) & 0xFF for i in range(size - len(head) - len(body)))
+    return head + body + filler
+
+
+def hid_package(model, parts):
+    """A HID update package: header, part table, part records, data.
+    parts: list of (target, part_type, data, (major, minor))."""
+    n = len(parts)
+    data_at = 36 + 32 * n + 312 * n
+    header = b"SIMPKG".ljust(28, b"\0") + struct.pack("<II", model, n)
+    table, records, blob = b"", b"", b""
+    for target, ptype, data, (major, minor) in parts:
+        offset = data_at + len(blob)
+        digest = hashlib.md5(data).digest()
+        table += struct.pack("<IIII", target, ptype, offset, len(data)) + digest
+        records += struct.pack("<IIIIII", target, ptype, offset, len(data), major, minor)
+        records += b"\0" * (296 - 24) + digest
+        blob += data
+    return header + table + records + blob
+
+
+def pattern(seed, size):
+    return bytes((i * seed + seed) & 0xFF for i in range(size))
+
+
+def write(name, content):
+    path = os.path.join(ROOT, *name.split("/"))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    mode = "w" if isinstance(content, str) else "wb"
+    with open(path, mode, newline="" if mode == "w" else None) as f:
+        f.write(content)
+
+
+def main():
+    write("Firmware", "\n".join([
+        "TKV40 : v3.3 : TKV40_v3.3.img",
+        "Vela_Morn_T : v1.2 : Vela_Morn_T_v1.2.img",
+        "Morvex_VME : v1.1 : English : Morvex_VME_v1.1-en.img",
+        "Morvex_VME : v1.1 : French : Morvex_VME_v1.1-fr.img",
+        "40N : v1.3 : 40N_v1.3.img",
+        "",
+    ]))
+    write("Revisions", "\n".join([
+        "TKV40 : v3.2 : TKV40_v3.2.img",
+        "Vela_Morn_T : v1.0 : Vela_Morn_T_v1.0.img",
+        "Morvex_VME : v1.0 : English : Morvex_VME_v1.0-en.img",
+        "",
+    ]))
+    write("x64/Software", "\n".join([
+        "MorvexBluetoothDeviceManager : v1.1 : x64/MorvexBluetoothDeviceManagerSetup_v1.1.exe",
+        "",
+    ]))
+    write("x64/MorvexBluetoothDeviceManagerSetup_v1.1.exe",
+          "Installer stand-in of the local firmware server.\r\n")
+
+    write("TKV40_v3.3.img", dfu_image("TKV40#4D10", [33, 0, 0, 0]))
+    write("TKV40_v3.2.img", dfu_image("TKV40#4D10", [32, 0, 0, 0]))
+    write("Vela_Morn_T_v1.2.img", dfu_image("Vela_Morn_T#2110", [12, 0, 0, 0]))
+    write("Vela_Morn_T_v1.0.img", dfu_image("Vela_Morn_T#2110", [10, 0, 0, 0]))
+    for lang in ("en", "fr"):
+        write("Morvex_VME_v1.1-%s.img" % lang, dfu_image("Morvex_VME#2120", [11, 0, 0, 0]))
+    write("Morvex_VME_v1.0-en.img", dfu_image("Morvex_VME#2120", [10, 0, 0, 0]))
+    write("40N_v1.3.img", hid_package(0x5520, [
+        (0, 1, pattern(5, 3000), (1, 3)),
+        (2, 2, pattern(11, 1020), (1, 3)),
+    ]))
+
+
+if __name__ == "__main__":
+    main()
