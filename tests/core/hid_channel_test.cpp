@@ -1,0 +1,210 @@
+#include "tests/core/SimHardware.h"
+#include "core/HidChannel.h"
+#include "core/HidDevice.h"
+#include "core/UsbIds.h"
+#include "framework/Clock.h"
+#include <cstring>
+#include <vector>
+
+namespace {
+
+static_assert(VendorIdMaker == sim::kMakerVendorId, "the simulated headsets carry the maker's vendor id");
+
+const WORD kPid = 0x5610;
+
+class HidChannelTest : public SimHardwareTest {
+protected:
+    void SetUp() override {
+        SimHardwareTest::SetUp();
+        m_device = sim::AddHidInterface(L"headset", VendorIdMaker, kPid);
+        const BYTE version[5] = {2, 1, 0, 3, 0};
+        sim::SetHidVersion(m_device, version);
+        m_handle = OpenHidDevice(kPid);
+        ASSERT_NE(nullptr, m_handle);
+    }
+    void TearDown() override {
+        if (m_handle) hw::Api().CloseHandle(m_handle);
+        SimHardwareTest::TearDown();
+    }
+    // A cleared request with report id, command and block.
+    static std::vector<BYTE> Request(BYTE command, BYTE block = 0) {
+        std::vector<BYTE> r(HID_OUT_REPORT_SIZE, 0);
+        r[0] = HID_REPORT_ID;
+        r[1] = command;
+        r[2] = block;
+        return r;
+    }
+
+    sim::DeviceId m_device = 0;
+    HANDLE m_handle = nullptr;
+    BYTE m_reply[HID_IN_REPORT_SIZE] = {};
+};
+
+TEST_F(HidChannelTest, VersionQuery) {
+    auto request = Request(HID_CMD_GET_VERSION);
+    ASSERT_TRUE(HidTransact(&m_handle, request.data(), m_reply));
+    EXPECT_EQ(HID_STATUS_OK, m_reply[2]);
+    EXPECT_EQ(2, m_reply[3]);
+    EXPECT_EQ(1, m_reply[4]);
+    EXPECT_EQ(3, m_reply[6]);
+    auto log = sim::HidCommandLog(m_device);
+    ASSERT_EQ(1u, log.size());
+    EXPECT_EQ(HID_CMD_GET_VERSION, log[0][1]);
+}
+
+TEST_F(HidChannelTest, BlockReadAndWriteWithWordOrder) {
+    sim::SetHidBlock(m_device, HID_BLOCK_SETTINGS, {0x1234, 0xABCD, 0x0001});
+    auto read = Request(HID_CMD_READ_BLOCK, HID_BLOCK_SETTINGS);
+    ASSERT_TRUE(HidTransact(&m_handle, read.data(), m_reply));
+    EXPECT_EQ(3, m_reply[HID_REPLY_WORD_COUNT]);
+    EXPECT_EQ(0x12, m_reply[5]);  // big-endian on the wire
+    SwapResponseWords(m_reply);
+    WORD words[3];
+    std::memcpy(words, m_reply + HID_REPLY_WORDS, sizeof(words));
+    EXPECT_EQ(0x1234, words[0]);
+    EXPECT_EQ(0xABCD, words[1]);
+    EXPECT_EQ(0x0001, words[2]);
+
+    auto write = Request(HID_CMD_WRITE_BLOCK, HID_BLOCK_VOX_SENSITIVITY);
+    write[3] = 2;
+    WORD host[2] = {0x0102, 0x0A0B};
+    std::memcpy(write.data() + HID_REQ_WORDS, host, sizeof(host));
+    SwapRequestWords(write.data());
+    ASSERT_TRUE(HidTransact(&m_handle, write.data(), m_reply));
+    std::vector<WORD> stored;
+    ASSERT_TRUE(sim::GetHidBlock(m_device, HID_BLOCK_VOX_SENSITIVITY, &stored));
+    EXPECT_EQ((std::vector<WORD>{0x0102, 0x0A0B}), stored);
+    // Swapping again gives the little-endian order of the store request.
+    SwapRequestWords(write.data());
+    EXPECT_EQ(0x02, write[4]);
+    EXPECT_EQ(0x01, write[5]);
+}
+
+TEST_F(HidChannelTest, PendingRepliesAreWaitedFor) {
+    sim::SetHidPendingReplies(m_device, 5);
+    auto request = Request(HID_CMD_GET_VERSION);
+    EXPECT_TRUE(HidTransact(&m_handle, request.data(), m_reply));
+    EXPECT_EQ(HID_STATUS_OK, m_reply[2]);
+    EXPECT_EQ(2, m_reply[3]);
+}
+
+TEST_F(HidChannelTest, ReplyThatStaysPendingFailsWithinItsBound) {
+    sim::SetHidPendingForever(m_device, true);
+    auto request = Request(HID_CMD_GET_VERSION);
+    DWORD start = fw::Clock::GetTickCount();
+    EXPECT_FALSE(HidTransact(&m_handle, request.data(), m_reply));
+    DWORD elapsed = fw::Clock::GetTickCount() - start;
+    EXPECT_GE(elapsed, HID_PENDING_TIMEOUT_MS);
+    EXPECT_LT(elapsed, HID_PENDING_TIMEOUT_MS + HID_READ_TIMEOUT_MS + 5000);
+    EXPECT_EQ(HID_STATUS_PENDING, m_reply[2]);
+
+    // The status-only read has the same bound.
+    EXPECT_FALSE(HidReadStatus(&m_handle));
+    // Once the device answers again, the channel works.
+    sim::SetHidPendingForever(m_device, false);
+    EXPECT_TRUE(HidReadStatus(&m_handle));
+    EXPECT_TRUE(HidTransact(&m_handle, request.data(), m_reply));
+}
+
+TEST_F(HidChannelTest, FailuresOfWriteStatusAndHandle) {
+    auto request = Request(HID_CMD_GET_VERSION);
+    sim::SetHidCommandFails(m_device, HID_CMD_GET_VERSION, true);
+    EXPECT_FALSE(HidTransact(&m_handle, request.data(), m_reply));
+    EXPECT_NE(HID_STATUS_OK, m_reply[2]);
+    sim::SetHidCommandFails(m_device, HID_CMD_GET_VERSION, false);
+
+    sim::SetHidWriteFails(m_device, true);
+    EXPECT_FALSE(HidTransact(&m_handle, request.data(), m_reply));
+    EXPECT_EQ(HID_STATUS_NONE, m_reply[2]);
+    EXPECT_FALSE(HidWriteReport(&m_handle, request.data()));
+    sim::SetHidWriteFails(m_device, false);
+    EXPECT_TRUE(HidWriteReport(&m_handle, request.data()));
+    EXPECT_TRUE(HidReadStatus(&m_handle));
+
+    // Handles that are not open.
+    HANDLE none = nullptr, invalid = INVALID_HANDLE_VALUE;
+    for (HANDLE* h : {&none, &invalid, (HANDLE*)nullptr}) {
+        m_reply[2] = 0;
+        EXPECT_FALSE(HidTransact(h, request.data(), m_reply));
+        EXPECT_EQ(HID_STATUS_NONE, m_reply[2]);
+        EXPECT_FALSE(HidWriteReport(h, request.data()));
+        EXPECT_FALSE(HidReadStatus(h));
+    }
+    EXPECT_FALSE(HidTransact(&m_handle, nullptr, m_reply));
+    EXPECT_FALSE(HidTransact(&m_handle, request.data(), nullptr));
+}
+
+TEST_F(HidChannelTest, DeviceThatVanishes) {
+    sim::SetPresent(m_device, false);
+    auto request = Request(HID_CMD_GET_VERSION);
+    EXPECT_FALSE(HidTransact(&m_handle, request.data(), m_reply));
+    EXPECT_FALSE(HidReadStatus(&m_handle));
+}
+
+// A device that takes the request and then never sends a report: the read
+// stays unfinished until it is cancelled.
+namespace silent {
+int g_cancels = 0;
+const ULONG_PTR kPending = 0x103;
+BOOL WINAPI ReadFile(HANDLE, LPVOID, DWORD, LPDWORD read, LPOVERLAPPED ov) {
+    if (read) *read = 0;
+    ov->Internal = kPending;
+    SetLastError(ERROR_IO_PENDING);
+    return FALSE;
+}
+BOOL WINAPI GetOverlappedResult(HANDLE, LPOVERLAPPED ov, LPDWORD n, BOOL) {
+    if (ov->Internal == kPending && g_cancels == 0) {
+        SetLastError(ERROR_IO_INCOMPLETE);
+        return FALSE;
+    }
+    *n = 0;
+    SetLastError(ERROR_OPERATION_ABORTED);
+    return FALSE;
+}
+BOOL WINAPI CancelIo(HANDLE) {
+    ++g_cancels;
+    return TRUE;
+}
+}  // namespace silent
+
+TEST_F(HidChannelTest, SilentDeviceFailsWithinTheReadBound) {
+    table().ReadFile = silent::ReadFile;
+    table().GetOverlappedResult = silent::GetOverlappedResult;
+    table().CancelIo = silent::CancelIo;
+    silent::g_cancels = 0;
+
+    auto request = Request(HID_CMD_GET_VERSION);
+    DWORD start = fw::Clock::GetTickCount();
+    EXPECT_FALSE(HidTransact(&m_handle, request.data(), m_reply));
+    DWORD elapsed = fw::Clock::GetTickCount() - start;
+    EXPECT_GE(elapsed, HID_READ_TIMEOUT_MS);
+    EXPECT_LT(elapsed, HID_READ_TIMEOUT_MS + 5000);
+    EXPECT_EQ(1, silent::g_cancels);  // the read was cancelled, not abandoned
+    EXPECT_EQ(HID_STATUS_NONE, m_reply[2]);
+}
+
+TEST(HidWordSwap, CountsAreBoundedByTheReport) {
+    // A reply that claims more words than a report holds swaps only what is there.
+    BYTE reply[HID_IN_REPORT_SIZE + 4];
+    for (int i = 0; i < (int)sizeof(reply); ++i) reply[i] = (BYTE)i;
+    reply[HID_REPLY_WORD_COUNT] = 200;
+    SwapResponseWords(reply);
+    EXPECT_EQ(6, reply[5]);
+    EXPECT_EQ(5, reply[6]);
+    EXPECT_EQ(66, reply[65]);  // the last whole word is 65-66
+    EXPECT_EQ(65, reply[66]);
+    for (int i = HID_IN_REPORT_SIZE; i < (int)sizeof(reply); ++i) EXPECT_EQ(i, reply[i]);
+
+    BYTE request[HID_OUT_REPORT_SIZE] = {1, 4, 4, 255};
+    request[4 + 2 * 254] = 0xAA;
+    request[5 + 2 * 254] = 0xBB;
+    request[4 + 2 * 255] = 0xCC;  // beyond the counted words
+    SwapRequestWords(request);
+    EXPECT_EQ(0xBB, request[4 + 2 * 254]);
+    EXPECT_EQ(0xAA, request[5 + 2 * 254]);
+    EXPECT_EQ(0xCC, request[4 + 2 * 255]);
+    SwapRequestWords(nullptr);
+    SwapResponseWords(nullptr);
+}
+
+}  // namespace
