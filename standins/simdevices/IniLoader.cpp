@@ -53,6 +53,20 @@ bool Numbers(const std::wstring& text, std::vector<unsigned long>* out) {
     return true;
 }
 
+template <size_t N>
+bool Known(const wchar_t* (&keys)[N], const std::wstring& key) {
+    for (const wchar_t* k : keys)
+        if (key == k) return true;
+    return false;
+}
+
+// Creates a folder and the folders above it.
+void MakeFolders(const std::wstring& path) {
+    size_t slash = path.find_last_of(L"\\/");
+    if (slash != std::wstring::npos && slash > 2) MakeFolders(path.substr(0, slash));
+    ::CreateDirectoryW(path.c_str(), nullptr);
+}
+
 class Loader {
 public:
     Loader(World& w, const std::wstring& folder) : w_(w), folder_(folder) {}
@@ -150,7 +164,7 @@ private:
                 return Fail(s.line, L"a drive needs letter= and folder=");
             d->letter = (wchar_t)std::towupper((*letter)[0]);
             d->folder = Path(*folder);
-            ::CreateDirectoryW(d->folder.c_str(), nullptr);
+            MakeFolders(d->folder);
         } else if (s.kind == L"ftdi") {
             d = &NewDevice(w_, Kind::Ftdi, s.name.c_str());
             d->vid = kFtdiVendorId;
@@ -224,6 +238,10 @@ bool Loader::Apply(const Section& s, const Entry& e) {
             for (unsigned long v : list) (k == L"fail_read" ? d.readFails : d.writeFails).insert((WORD)v);
             return true;
         }
+        static const wchar_t* numeric[] = {L"connect_fails", L"reconfigure_waits", L"download_events", L"phase_ms",
+                                           L"refuse_reconfigure", L"download_fail_code", L"download_fail_times",
+                                           L"vanish_during_download"};
+        if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"connect_fails") d.connectFails = n != 0;
         else if (k == L"reconfigure_waits") d.dfu.waitEvents = (int)n;
@@ -287,6 +305,10 @@ bool Loader::Apply(const Section& s, const Entry& e) {
             for (unsigned long v : list) d.failingCommands.insert((BYTE)v);
             return true;
         }
+        static const wchar_t* numeric[] = {L"usage_page", L"usage", L"poll_done_after", L"module_select",
+                                           L"restart_ms", L"open_fails", L"write_fails", L"pending_replies",
+                                           L"pending_forever", L"vanish_after_reports"};
+        if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"usage_page") d.usagePage = (WORD)n;
         else if (k == L"usage") d.usage = (WORD)n;

@@ -210,6 +210,7 @@ SIM_API void SetFtdiFaults(DeviceId id, bool openFails, bool comPortFails);
 SIM_API DeviceId FtdiOpen(int index);
 SIM_API bool FtdiComPort(DeviceId id, LONG* port);
 SIM_API void FtdiClose(DeviceId id);
+// How many opens reached the bridge (also refused ones).
 SIM_API int FtdiOpenCount(DeviceId id);
 // Faults of the flash loader: "none", "no-answer" (the controller does not
 // answer), "write-fails".

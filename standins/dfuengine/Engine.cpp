@@ -1,0 +1,208 @@
+// The DFU engine: each operation runs on the engine's own thread and talks
+// to a simulated headset, reporting through the Callback.
+#include "standins/dfuengine/ImageFile.h"
+#include "standins/dfuengine/include/DFUEngine.h"
+#include "standins/simdevices/SimDevices.h"
+#include <array>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+
+// ------------------------------------------------------------------ Result
+
+DFUEngine::Result::Result() : code_(dfu_result::kOk) {}
+DFUEngine::Result::Result(int code) : code_(code) {}
+DFUEngine::Result::Result(const Result& other) : code_(other.code_) {}
+DFUEngine::Result& DFUEngine::Result::operator=(const Result& other) {
+    code_ = other.code_;
+    return *this;
+}
+DFUEngine::Result::~Result() {}
+int DFUEngine::Result::GetCode() const { return code_; }
+DFUEngine::Result::operator bool() const { return code_ == dfu_result::kOk; }
+
+// ------------------------------------------------------------------ engine
+
+struct DFUEngine::Impl {
+    std::mutex lock;
+    std::wstring deviceName;  // empty until CreateUSB
+    Callback* callback = nullptr;
+    std::thread worker;
+    std::atomic<bool> busy{false};
+    std::atomic<bool> stop{false};
+
+    enum Kind { kNotify, kStatus, kComplete };
+
+    void Report(Kind kind, int op, int code, int state, int progress = 0) {
+        Callback* cb;
+        {
+            std::lock_guard<std::mutex> hold(lock);
+            cb = callback;
+        }
+        if (!cb || stop) return;
+        Status status{op, Result(code), state, progress};
+        if (kind == kNotify) cb->OnDfuNotify(progress, status);
+        else if (kind == kStatus) cb->OnDfuStatus(progress, status);
+        else cb->OnDfuComplete(progress, status);
+    }
+
+    // Waits a device-time interval; false when the engine is being stopped.
+    bool Pause(DWORD deviceMs) {
+        const DWORD step = 50;
+        for (DWORD waited = 0; waited < deviceMs; waited += step) {
+            if (stop) return false;
+            sim::Sleep(deviceMs - waited < step ? deviceMs - waited : step);
+        }
+        return !stop;
+    }
+
+    // The engine's device; an engine given no device takes the first one
+    // present (the retry engine of a single headset).
+    sim::DeviceId Device() {
+        std::wstring name;
+        {
+            std::lock_guard<std::mutex> hold(lock);
+            name = deviceName;
+        }
+        sim::DeviceId id = 0;
+        if (!name.empty()) {
+            id = sim::FindDfuByName(name.c_str());
+        } else {
+            auto list = sim::ListDfuDevices();
+            if (!list.empty()) id = list.front().id;
+        }
+        return id && sim::IsPresent(id) ? id : 0;
+    }
+
+    void Join() {
+        if (!worker.joinable()) return;
+        if (worker.get_id() == std::this_thread::get_id()) worker.detach();
+        else worker.join();
+    }
+
+    bool Run(std::function<void()> operation) {
+        if (busy.exchange(true)) return false;
+        Join();
+        stop = false;
+        worker = std::thread([this, operation] {
+            operation();
+            busy = false;
+        });
+        return true;
+    }
+
+    void Reconfigure(sim::DeviceId id) {
+        sim::DfuBehaviour b = sim::GetDfuBehaviour(id);
+        if (sim::InDfuMode(id)) {
+            Report(kNotify, kOpReconfigure, dfu_result::kOk, kStateDeviceReady);
+            Report(kComplete, kOpReady, dfu_result::kOk, kStateDeviceReady);
+            return;
+        }
+        // The headset restarts into firmware-management mode meanwhile.
+        for (int i = 0; i < b.waitEvents; ++i) {
+            Report(kStatus, kOpReconfigure, dfu_result::kOk, kStateWaiting);
+            if (!Pause(b.phaseMs)) return;
+        }
+        if (!sim::IsPresent(id)) {
+            Report(kComplete, kOpReconfigure, dfu_result::kNoDevice, kStateWaiting);
+            return;
+        }
+        sim::SetDfuMode(id, true);
+        if (!Pause(b.phaseMs)) return;
+        Report(kNotify, kOpReconfigure, dfu_result::kOk, kStateDeviceReady);
+        Report(kComplete, kOpReconfigured, dfu_result::kOk, kStateDeviceReady);
+    }
+
+    void Download(sim::DeviceId id, const std::wstring& image, const BYTE version[4]) {
+        sim::DfuBehaviour b = sim::GetDfuBehaviour(id);
+        int steps = b.progressEvents > 0 ? b.progressEvents : 1;
+        bool fails = b.downloadFailCode != 0 && b.downloadFailTimes > 0;
+        for (int i = 1; i <= steps; ++i) {
+            if (!Pause(b.phaseMs)) return;
+            if ((fails || b.vanishDuringDownload) && i > steps / 2) break;
+            Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+        }
+        if (b.vanishDuringDownload) {
+            sim::SetPresent(id, false);
+            Report(kComplete, kOpReady, dfu_result::kDeviceLost, kStateProgress);
+            return;
+        }
+        if (fails) {
+            b.downloadFailTimes--;
+            sim::SetDfuBehaviour(id, b);
+            Report(kComplete, kOpReady, b.downloadFailCode, kStateProgress);
+            return;
+        }
+        sim::DfuInstallImage(id, image.c_str(), version);
+        Report(kNotify, kOpReady, dfu_result::kOk, kStateTransferComplete, 100);
+        Report(kComplete, kOpDownloaded, dfu_result::kOk, kStateTransferComplete, 100);
+    }
+
+    void Manifest(sim::DeviceId id) {
+        sim::DfuBehaviour b = sim::GetDfuBehaviour(id);
+        if (!Pause(b.phaseMs)) return;
+        sim::SetDfuMode(id, false);  // back on its normal firmware
+        if (!Pause(b.phaseMs)) return;
+        Report(kNotify, kOpDownloaded, dfu_result::kOk, kStateRestarted, 100);
+        Report(kComplete, kOpManifested, dfu_result::kOk, kStateRestarted, 100);
+    }
+};
+
+DFUEngine::DFUEngine() : impl_(new Impl) {}
+
+DFUEngine::~DFUEngine() {
+    Destroy();
+    delete impl_;
+}
+
+bool DFUEngine::CreateUSB(const wchar_t* deviceName) {
+    if (!deviceName || !sim::FindDfuByName(deviceName)) return false;
+    std::lock_guard<std::mutex> hold(impl_->lock);
+    impl_->deviceName = deviceName;
+    return true;
+}
+
+void DFUEngine::SetCallback(Callback* callback) {
+    std::lock_guard<std::mutex> hold(impl_->lock);
+    impl_->callback = callback;
+}
+
+bool DFUEngine::StartReconfigure(bool, bool, const wchar_t*) {
+    sim::DeviceId id = impl_->Device();
+    if (!id || sim::GetDfuBehaviour(id).refuseReconfigure) return false;
+    return impl_->Run([this, id] { impl_->Reconfigure(id); });
+}
+
+bool DFUEngine::StartDownload(const wchar_t* imagePath) {
+    sim::DeviceId id = impl_->Device();
+    BYTE version[4];
+    if (!id || !sim::InDfuMode(id) || !dfuimage::Read(imagePath, version)) return false;
+    std::wstring image = imagePath;
+    std::array<BYTE, 4> v = {version[0], version[1], version[2], version[3]};
+    return impl_->Run([this, id, image, v] { impl_->Download(id, image, v.data()); });
+}
+
+bool DFUEngine::StartManifest() {
+    sim::DeviceId id = impl_->Device();
+    if (!id || !sim::InDfuMode(id)) return false;
+    return impl_->Run([this, id] { impl_->Manifest(id); });
+}
+
+void DFUEngine::Destroy() {
+    impl_->stop = true;
+    impl_->Join();
+    impl_->busy = false;
+    std::lock_guard<std::mutex> hold(impl_->lock);
+    impl_->deviceName.clear();
+    impl_->callback = nullptr;
+}
+
+int DFUEngine::GetUSBDeviceNames(CStringListX& names) {
+    names.RemoveAll();
+    for (const sim::DfuListing& d : sim::ListDfuDevices()) names.AddTail(CStringX(d.name.c_str()));
+    return names.GetCount();
+}
+
+bool DFUEngine::IsDFUFileValid(const wchar_t* imagePath) { return dfuimage::Read(imagePath, nullptr); }
