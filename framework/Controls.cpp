@@ -40,7 +40,7 @@ BOOL CBitmapButton::LoadBitmaps(HBITMAP up, HBITMAP down, HBITMAP focus, HBITMAP
 
 void CBitmapButton::SizeToContent() {
     CSize size = m_bitmap.GetSize();
-    SetWindowPos((HWND)nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT dis) {

@@ -39,6 +39,11 @@ const MsgMapEntry* FindMsgEntry(const MsgMap* map, UINT message, UINT code, UINT
 }
 }  // namespace fw
 
+const CWnd CWnd::wndTop{CWnd::Special{}, HWND_TOP};
+const CWnd CWnd::wndBottom{CWnd::Special{}, HWND_BOTTOM};
+const CWnd CWnd::wndTopMost{CWnd::Special{}, HWND_TOPMOST};
+const CWnd CWnd::wndNoTopMost{CWnd::Special{}, HWND_NOTOPMOST};
+
 const MSG* GetCurrentMessage() { return t_current ? &t_current->msg : nullptr; }
 
 const ::fw::MsgMap* CWnd::GetThisMessageMap() {

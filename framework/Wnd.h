@@ -3,6 +3,7 @@
 // other message goes to the window's original procedure (Default).
 #pragma once
 #include <windows.h>
+#include <cstddef>
 #include "framework/MessageMap.h"
 #include "framework/String.h"
 #include "framework/Types.h"
@@ -21,6 +22,9 @@ public:
 
     HWND m_hWnd = nullptr;
     operator HWND() const { return m_hWnd; }
+
+    // The special places in the z-order, for SetWindowPos.
+    static const CWnd wndTop, wndBottom, wndTopMost, wndNoTopMost;
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object attached to a window, or null.
@@ -123,6 +127,9 @@ public:
     BOOL SetWindowPos(HWND after, int x, int y, int cx, int cy, UINT flags) {
         return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, flags);
     }
+    BOOL SetWindowPos(std::nullptr_t, int x, int y, int cx, int cy, UINT flags) {
+        return ::SetWindowPos(m_hWnd, nullptr, x, y, cx, cy, flags);
+    }
     void GetClientRect(LPRECT r) const { ::GetClientRect(m_hWnd, r); }
     void GetWindowRect(LPRECT r) const { ::GetWindowRect(m_hWnd, r); }
     void ClientToScreen(LPPOINT p) const { ::ClientToScreen(m_hWnd, p); }
@@ -224,6 +231,8 @@ private:
     BOOL HookWindow(HWND hWnd);  // attach and take over the procedure
     void UnhookWindow();
     bool m_temporary = false;
+    struct Special {};
+    CWnd(Special, HWND h) : m_hWnd(h), m_temporary(true) {}
 };
 
 // The message the calling thread is handling (for Default).
