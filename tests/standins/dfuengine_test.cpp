@@ -26,7 +26,7 @@ protected:
         sim::SetPsKeyText(headset, kNameKey, "Vela Morn T");
         sim::SetPsKeyWords(headset, kBdAddrKey, {0x0012, 0x3456, 0x0078, 0x1A2B});
         sim::DfuBehaviour fast;
-        fast.phaseMs = 200;
+        fast.phaseMs = 5000;  // 50 ms a step at the tests' speed
         sim::SetDfuBehaviour(headset, fast);
         DFUTransportUSB::init();
     }

@@ -138,12 +138,13 @@ TEST_F(HidHeadsetTest, SwitchToUpdateReplacesTheInterface) {
     sim::DeviceId normal = sim::AddHidInterface(L"Normal", sim::kMakerVendorId, 0x6010);
     sim::DeviceId update = sim::AddHidInterface(L"Update", sim::kMakerVendorId, 0xE010);
     sim::LinkHidSwitch(normal, update);
+    sim::SetHidRestartMs(normal, 20000);
     EXPECT_EQ(1u, HidPaths(api()).size());
     HANDLE h = Open(0x6010);
     std::vector<unsigned char> r;
     ASSERT_TRUE(Transact(api(), h, {1, 0x0E}, &r));
     EXPECT_TRUE(HidPaths(api()).empty());
-    sim::Sleep(4000);
+    sim::Sleep(25000);
     auto paths = HidPaths(api());
     ASSERT_EQ(1u, paths.size());
     EXPECT_NE(std::wstring::npos, paths[0].find(L"pid_e010"));

@@ -182,13 +182,13 @@ TEST_F(SeamHidTest, FaultsOnDemand) {
 
 TEST_F(SeamHidTest, AHandleDiesWhenItsDeviceRestartsAndANewOneOpensLater) {
     sim::DeviceId id = AddHeadset();
-    sim::SetHidRestartMs(id, 1000);
+    sim::SetHidRestartMs(id, 20000);
     HANDLE h = OpenOnly();
     std::vector<unsigned char> r;
     ASSERT_TRUE(Transact(api(), h, {1, 0x08, 0}, &r));  // the answer to the restart still arrives
     EXPECT_FALSE(Transact(api(), h, {1, 0x01}, &r));
     EXPECT_TRUE(HidPaths(api()).empty());
-    sim::Sleep(2000);
+    sim::Sleep(25000);
     auto paths = HidPaths(api());
     ASSERT_EQ(1u, paths.size());
     HANDLE again = OpenHid(api(), paths[0]);
