@@ -28,6 +28,12 @@ struct PendingRead {
     std::thread worker;
     std::atomic<bool> cancel{false};
     std::atomic<bool> done{false};
+    ~PendingRead() {
+        // Normally joined by CancelIo or CloseHandle; never let a running
+        // read end the process.
+        cancel = true;
+        if (worker.joinable()) worker.detach();
+    }
 };
 
 struct OpenDeviceHandle {
@@ -36,7 +42,9 @@ struct OpenDeviceHandle {
 };
 
 std::mutex g_lock;
-std::map<HANDLE, OpenDeviceHandle> g_handles;
+// Never destroyed: handles still open at exit must not be torn down while
+// their reads may run.
+std::map<HANDLE, OpenDeviceHandle>& g_handles = *new std::map<HANDLE, OpenDeviceHandle>();
 
 // Preparsed data: a token naming the simulated handle it came from.
 struct Preparsed {

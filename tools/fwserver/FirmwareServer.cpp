@@ -16,7 +16,11 @@ struct FirmwareServer::State {
     SOCKET listener = INVALID_SOCKET;
     unsigned short port = 0;
     std::thread acceptor;
-    std::vector<std::thread> connections;
+    struct Connection {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+    std::vector<Connection> connections;
     std::atomic<bool> running{false};
     std::map<std::string, std::string> files;
     std::vector<FaultRule> faults;
@@ -62,12 +66,26 @@ bool FirmwareServer::Start(const std::wstring& root, unsigned short port) {
             SOCKET client = ::accept(st.listener, nullptr, nullptr);
             if (client == INVALID_SOCKET) break;  // closed by Stop
             std::lock_guard<std::mutex> hold(st.lock);
-            st.connections.emplace_back([this, client] {
-                HttpConnection connection(client, [this](const std::string& path, Response* response) {
-                    Resolve(path, response);
-                });
-                connection.Serve();
-            });
+            // Join the connections that have ended, so a long run keeps no
+            // finished threads.
+            for (auto it = st.connections.begin(); it != st.connections.end();) {
+                if (*it->done) {
+                    it->thread.join();
+                    it = st.connections.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+            auto done = std::make_shared<std::atomic<bool>>(false);
+            st.connections.push_back({std::thread([this, client, done] {
+                                          HttpConnection connection(
+                                              client, [this](const std::string& path, Response* response) {
+                                                  Resolve(path, response);
+                                              });
+                                          connection.Serve();
+                                          *done = true;
+                                      }),
+                                      done});
         }
     });
     return true;
@@ -80,12 +98,12 @@ void FirmwareServer::Stop() {
     ::closesocket(s.listener);
     s.listener = INVALID_SOCKET;
     if (s.acceptor.joinable()) s.acceptor.join();
-    std::vector<std::thread> open;
+    std::vector<State::Connection> open;
     {
         std::lock_guard<std::mutex> hold(s.lock);
         open.swap(s.connections);
     }
-    for (auto& t : open) t.join();
+    for (auto& c : open) c.thread.join();
 }
 
 void FirmwareServer::Resolve(const std::string& rawPath, Response* response) {
