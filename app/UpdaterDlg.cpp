@@ -1,15 +1,261 @@
+// The main wizard dialog: construction, start-up, the configuration file,
+// painting, the busy cursor, message pre-translation and the end.
 #include "app/UpdaterDlg.h"
+#include "app/AppPaths.h"
+#include "app/AppVersion.h"
+#include "app/Theme.h"
 #include "app/resource.h"
+#include <clocale>
+
+CUpdaterDlg* g_pMainDialog = nullptr;
+
+CUpdaterDlg* GetMainDialog(CWnd* page) {
+    if (page) {
+        if (CWnd* frame = page->GetParent()) {
+            if (CWnd* main = CWnd::FromHandlePermanent(::GetParent(frame->m_hWnd)))
+                if (CUpdaterDlg* dlg = dynamic_cast<CUpdaterDlg*>(main)) return dlg;
+        }
+    }
+    return g_pMainDialog;
+}
 
 BEGIN_MESSAGE_MAP(CUpdaterDlg, CDialog)
     ON_WM_CLOSE()
+    ON_WM_DESTROY()
+    ON_WM_TIMER()
+    ON_WM_PAINT()
+    ON_WM_CTLCOLOR()
+    ON_WM_SETCURSOR()
+    ON_WM_CONTEXTMENU()
+    ON_WM_DRAWITEM()
+    ON_BN_CLICKED(IDC_STEP_WELCOME, &CUpdaterDlg::OnStepWelcome)
+    ON_BN_CLICKED(IDC_STEP_RECOGNITION, &CUpdaterDlg::OnStepRecognition)
+    ON_BN_CLICKED(IDC_STEP_UPDATE, &CUpdaterDlg::OnStepUpdate)
+    ON_BN_CLICKED(IDC_STEP_RESTORE, &CUpdaterDlg::OnStepRestore)
+    ON_BN_CLICKED(IDC_STEP_SETTING, &CUpdaterDlg::OnStepSetting)
+    ON_BN_CLICKED(IDC_GROUP_BASIC, &CUpdaterDlg::OnBnClickedBasicGroup)
+    ON_BN_CLICKED(IDC_GROUP_LIST, &CUpdaterDlg::OnBnClickedGroupList)
+    ON_LBN_SELCHANGE(IDC_PAGE_LIST, &CUpdaterDlg::OnLbnSelchangeGroupList)
+    ON_CONTROL(LBN_KILLFOCUS, IDC_PAGE_LIST, &CUpdaterDlg::OnLbnKillfocusGroupList)
+    ON_BN_CLICKED(IDC_BACK, &CUpdaterDlg::OnBnClickedBack)
+    ON_BN_CLICKED(IDC_ACTION, &CUpdaterDlg::OnBnClickedAction)
+    ON_BN_CLICKED(IDC_NEXT, &CUpdaterDlg::OnBnClickedNext)
+    ON_COMMAND(ID_MENU_LANGUAGE, &CUpdaterDlg::OnMenuLanguage)
+    ON_COMMAND(ID_MENU_HELP, &CUpdaterDlg::OnMenuHelp)
+    ON_COMMAND(ID_MENU_DIAGNOSTIC_LOG, &CUpdaterDlg::OnMenuDiagnosticLog)
+    ON_COMMAND(ID_MENU_ABOUT, &CUpdaterDlg::OnMenuAbout)
+    ON_COMMAND(ID_MENU_EXIT, &CUpdaterDlg::OnMenuExit)
 END_MESSAGE_MAP()
 
-CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CDialog(IDD_UPDATER_DIALOG, parent) {}
+CUpdaterDlg::CUpdaterDlg(CWnd* parent)
+    : CDialog(IDD_UPDATER_DIALOG, parent),
+      m_selectionPage(&m_pageFrame),
+      m_recognitionPage(&m_pageFrame),
+      m_updatePage(&m_pageFrame),
+      m_restorePage(&m_pageFrame),
+      m_settingPage(&m_pageFrame),
+      m_settingSecondPage(&m_pageFrame),
+      m_speedDialPage(&m_pageFrame) {
+    m_brushBackground.CreateSolidBrush(theme::kBackground);
+    m_btnGroupBasic.m_nKind = CWizardButton::kGroup;
+    m_btnGroupList.m_nKind = CWizardButton::kGroup;
+    m_btnBack.m_nKind = CWizardButton::kNavigation;
+    m_btnAction.m_nKind = CWizardButton::kPrimary;
+    m_btnNext.m_nKind = CWizardButton::kNavigation;
+}
+
+CUpdaterDlg::~CUpdaterDlg() {
+    if (g_pMainDialog == this) g_pMainDialog = nullptr;
+}
+
+void CUpdaterDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_STEP_WELCOME, m_btnStep[0]);
+    DDX_Control(pDX, IDC_STEP_RECOGNITION, m_btnStep[1]);
+    DDX_Control(pDX, IDC_STEP_UPDATE, m_btnStep[2]);
+    DDX_Control(pDX, IDC_STEP_RESTORE, m_btnStep[3]);
+    DDX_Control(pDX, IDC_STEP_SETTING, m_btnStep[4]);
+    DDX_Control(pDX, IDC_GROUP_BASIC, m_btnGroupBasic);
+    DDX_Control(pDX, IDC_GROUP_LIST, m_btnGroupList);
+    DDX_Control(pDX, IDC_PAGE_LIST, m_listGroups);
+    DDX_Control(pDX, IDC_BACK, m_btnBack);
+    DDX_Control(pDX, IDC_ACTION, m_btnAction);
+    DDX_Control(pDX, IDC_NEXT, m_btnNext);
+    DDX_Control(pDX, IDC_STATUS_TEXT, m_staticStatus);
+    DDX_Control(pDX, IDC_PAGE_TITLE, m_staticTitle);
+    DDX_Control(pDX, IDC_DEVICE_PICTURE, m_staticDevice);
+    DDX_Control(pDX, IDC_PROGRESS, m_progress);
+}
 
 BOOL CUpdaterDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    g_pMainDialog = this;
+    // The settings archive's 8-bit text follows the system's locale.
+    setlocale(LC_ALL, "");
+
+    m_hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    if (m_hIcon) {
+        SendMessage(WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
+        SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+    }
+    m_bmpBanner.LoadBitmap(IDB_BANNER);
+    LOGFONTW lf{};
+    ::GetObjectW(GetFont(), sizeof(lf), &lf);
+    lf.lfWeight = FW_BOLD;
+    m_fontBold.CreateFontIndirect(&lf);
+
+    m_staticStatus.SetTextColor(theme::kStatusText);
+    m_staticStatus.SetBold(TRUE);
+    m_staticTitle.SetTextColor(theme::kTitleText);
+    m_staticTitle.SetBold(TRUE);
+    m_staticTitle.SetLargeFont(120);
+    m_listGroups.SetFont(&m_fontBold);
+    m_progress.SetRange(0, 100);
+
+    CreatePages();
+    LoadConfig();
+    UpdateControls();
+    // The first tick shows the WELCOME page.
+    SetTimer(kTimerStart, 100);
     return TRUE;
 }
 
-void CUpdaterDlg::OnClose() { EndDialog(IDCANCEL); }
+void CUpdaterDlg::CreatePages() {
+    CWnd* placeholder = GetDlgItem(IDC_PAGE_FRAME);
+    RECT r = {0, 0, 0, 0};
+    if (placeholder) {
+        placeholder->GetWindowRect(&r);
+        ScreenToClient(&r);
+    }
+    m_pageFrame.Create(this, r, IDC_PAGE_FRAME + 1000);
+    m_pageFrame.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    m_selectionPage.Create(IDD_DEVICE_SELECTION, &m_pageFrame);
+    m_recognitionPage.Create(IDD_DEVICE_RECOGNITION, &m_pageFrame);
+    m_updatePage.Create(IDD_FIRMWARE_UPDATE, &m_pageFrame);
+    m_restorePage.Create(IDD_FIRMWARE_RESTORE, &m_pageFrame);
+    m_settingPage.Create(IDD_DEVICE_SETTING, &m_pageFrame);
+    m_settingSecondPage.Create(IDD_DEVICE_SETTING_SECOND, &m_pageFrame);
+    m_speedDialPage.Create(IDD_DEVICE_SETTING_SPEEDDIAL, &m_pageFrame);
+    for (int page = PAGE_WELCOME; page <= PAGE_SPEED_DIAL; ++page)
+        if (CDialog* d = PageWindow(page)) d->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
+    // The group list opens above everything else.
+    m_listGroups.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CUpdaterDlg::LoadConfig() {
+    m_config = CAppConfig();
+    m_config.Read(apppaths::ConfigFilePath());
+    m_nLanguage = m_config.m_nLanguage;
+    m_bApplyToFirmwareLanguage = m_config.m_bApplyToFirmwareLanguage;
+    m_nTargetModel = m_config.m_nDeviceTarget;
+    m_strFirmwareLanguage = m_config.m_strFirmwareLanguage;
+    m_strCurrentPath = m_config.m_strCurrentPath;
+}
+
+void CUpdaterDlg::SaveConfig() {
+    m_config.m_nLanguage = m_nLanguage;
+    m_config.m_bApplyToFirmwareLanguage = m_bApplyToFirmwareLanguage;
+    m_config.m_nDeviceTarget = m_nTargetModel;
+    m_config.m_strFirmwareLanguage = m_strFirmwareLanguage;
+    m_config.m_strCurrentPath = m_strCurrentPath;
+    m_config.Write(apppaths::ConfigFilePath());
+}
+
+void CUpdaterDlg::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == kTimerStart) {
+        KillTimer(kTimerStart);
+        ShowWelcomePage();
+        return;
+    }
+    Default();
+}
+
+BOOL CUpdaterDlg::CloseWizard() {
+    if (m_bBusy) return FALSE;
+    SaveConfig();
+    EndDialog(IDCANCEL);
+    return TRUE;
+}
+
+void CUpdaterDlg::OnClose() { CloseWizard(); }
+
+void CUpdaterDlg::OnMenuExit() { CloseWizard(); }
+
+void CUpdaterDlg::OnDestroy() {
+    KillTimer(kTimerStart);
+    CloseDeviceHandles();
+    Default();
+}
+
+void CUpdaterDlg::OnPaint() {
+    CPaintDC dc(this);
+    RECT client;
+    GetClientRect(&client);
+    RECT title;
+    m_staticTitle.GetWindowRect(&title);
+    ScreenToClient(&title);
+    // The banner across the top, above the page title.
+    RECT banner = {client.left, client.top, client.right, title.top - 4};
+    BITMAP bm{};
+    if (m_bmpBanner.m_hObject && m_bmpBanner.GetBitmap(&bm)) {
+        CDC mem;
+        mem.CreateCompatibleDC(&dc);
+        CGdiHandle old = mem.SelectObject(&m_bmpBanner);
+        dc.StretchBlt(banner.left, banner.top, banner.right - banner.left, banner.bottom - banner.top, &mem, 0, 0,
+                      bm.bmWidth, bm.bmHeight, SRCCOPY);
+        mem.SelectObject(old);
+    } else {
+        dc.FillSolidRect(&banner, theme::kBannerTop);
+    }
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(theme::kBannerText);
+    CGdiHandle oldFont = dc.SelectObject(&m_fontBold);
+    RECT text = banner;
+    text.left += (banner.bottom - banner.top) + 16;
+    dc.DrawText(MANAGER_DISPLAY_NAME, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    dc.SelectObject(oldFont);
+
+    // A line between the steps and the page.
+    RECT step;
+    m_btnStep[0].GetWindowRect(&step);
+    ScreenToClient(&step);
+    RECT line = {step.right + 2, banner.bottom + 8, step.right + 3, client.bottom - 8};
+    dc.FillSolidRect(&line, theme::kButtonBorder);
+}
+
+HBRUSH CUpdaterDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (nCtlColor == CTLCOLOR_DLG || nCtlColor == CTLCOLOR_STATIC) {
+        pDC->SetBkMode(TRANSPARENT);
+        return m_brushBackground;
+    }
+    return brush;
+}
+
+BOOL CUpdaterDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
+    if (m_bBusy) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+    }
+    return CDialog::OnSetCursor(pWnd, nHitTest, message);
+}
+
+BOOL CUpdaterDlg::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_NCLBUTTONDOWN) {
+        // A press anywhere while a cell of the settings grid has its popup
+        // open only closes that popup.
+        if (m_settingPage.m_bCellPopupOpen && !m_settingPage.IsCellPopupWindow(pMsg->hwnd)) {
+            m_settingPage.HideActiveCellPublic();
+            return TRUE;
+        }
+        // A press outside the group list closes it; the press goes on.
+        if (m_bPopupOpen && pMsg->hwnd != m_listGroups.m_hWnd && !::IsChild(m_listGroups.m_hWnd, pMsg->hwnd) &&
+            pMsg->hwnd != m_btnGroupList.m_hWnd)
+            CloseGroupList();
+    }
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_bPopupOpen) {
+        CloseGroupList();
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}

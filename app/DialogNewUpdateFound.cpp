@@ -1,0 +1,85 @@
+#include "app/DialogNewUpdateFound.h"
+#include "app/AppTexts.h"
+#include "app/AppVersion.h"
+#include "app/ShellOpen.h"
+#include "app/Theme.h"
+#include "app/UpdaterDlg.h"
+#include "app/resource.h"
+#include "core/ModelCatalog.h"
+#include "core/ServerAddress.h"
+#include "texts/LabelTables.h"
+#include "texts/WizardTexts.h"
+
+BEGIN_MESSAGE_MAP(CDialogNewUpdateFound, CDialog)
+    ON_BN_CLICKED(IDC_NEW_RELEASE_NOTES, &CDialogNewUpdateFound::OnReleaseNotes)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+CDialogNewUpdateFound::CDialogNewUpdateFound(CWnd* mainDialog)
+    : CDialog(IDD_NEW_UPDATE_FOUND, mainDialog), m_pMain(dynamic_cast<CUpdaterDlg*>(mainDialog)) {
+    if (!m_pMain) m_pMain = g_pMainDialog;
+    m_brush.CreateSolidBrush(theme::kBackground);
+    if (m_pMain) {
+        const CDeviceVersion& v = m_pMain->m_deviceRecord.m_version;
+        m_strCurrentVersion.Format(L"v%d.%d", v.m_nMajor, v.m_nMinor);
+    }
+}
+
+BOOL CDialogNewUpdateFound::OnInitDialog() {
+    CDialog::OnInitDialog();
+    int language = m_pMain ? m_pMain->m_nLanguage : 0;
+    SetWindowText(MANAGER_DISPLAY_NAME);
+    if (m_bmpLogo.LoadBitmap(IDB_LOGO))
+        SendDlgItemMessage(IDC_NEW_ICON, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)(HBITMAP)m_bmpLogo);
+
+    CString model, text;
+    if (m_pMain) GetModelName(model, m_pMain->m_nTargetModel, FALSE);
+    text.Format(apptext::Get(apptext::kNewFirmwareFound, language), (const wchar_t*)model);
+    text += L"\n\n";
+    text += apptext::Get(apptext::kNewFirmwareQuestion, language);
+    SetDlgItemText(IDC_NEW_TEXT, text);
+
+    CString current, latest;
+    current.Format(apptext::Get(apptext::kCurrentVersion, language), (const wchar_t*)m_strCurrentVersion);
+    latest.Format(apptext::Get(apptext::kLatestVersion, language), (const wchar_t*)m_strLatestVersion);
+    SetDlgItemText(IDC_NEW_VERSIONS, m_strLatestVersion.IsEmpty() ? current : current + L"\n" + latest);
+
+    // The voice-prompt languages the update page offers.
+    m_combo.SubclassDlgItem(IDC_NEW_VOICE_COMBO, this);
+    CComboBox* source = m_pMain ? &m_pMain->m_updatePage.m_comboVoicePrompt : nullptr;
+    int count = source && source->m_hWnd ? source->GetCount() : 0;
+    for (int i = 0; i < count; ++i) {
+        CString item;
+        source->GetLBText(i, item);
+        m_combo.AddString(item);
+    }
+    if (count > 0) m_combo.SetCurSel(source->GetCurSel() >= 0 ? source->GetCurSel() : 0);
+    SetDlgItemText(IDC_NEW_VOICE_CAPTION, g_txtVoicePrompt[texts::LanguageSlot(language)][0]);
+    m_combo.ShowWindow(count > 1 ? SW_SHOW : SW_HIDE);
+    GetDlgItem(IDC_NEW_VOICE_CAPTION)->ShowWindow(count > 1 ? SW_SHOW : SW_HIDE);
+
+    CString yes, no;
+    GetTextYes(yes, language);
+    GetTextNo(no, language);
+    SetDlgItemText(IDOK, yes);
+    SetDlgItemText(IDCANCEL, no);
+    SetDlgItemText(IDC_NEW_RELEASE_NOTES, apptext::Get(apptext::kReleaseNotes, language));
+    CenterWindow(m_pMain);
+    return TRUE;
+}
+
+void CDialogNewUpdateFound::OnOK() {
+    m_nVoicePromptIndex = m_combo.GetCount() > 0 ? m_combo.GetCurSel() : -1;
+    if (m_pMain && m_nVoicePromptIndex >= 0 && m_pMain->m_updatePage.m_comboVoicePrompt.m_hWnd)
+        m_pMain->m_updatePage.m_comboVoicePrompt.SetCurSel(m_nVoicePromptIndex);
+    EndDialog(IDOK);
+}
+
+void CDialogNewUpdateFound::OnReleaseNotes() { ShellOpen(GetServerBaseUrl() + L"ReleaseNotes"); }
+
+HBRUSH CDialogNewUpdateFound::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (nCtlColor == CTLCOLOR_EDIT || nCtlColor == CTLCOLOR_LISTBOX) return brush;
+    pDC->SetBkMode(TRANSPARENT);
+    return m_brush;
+}

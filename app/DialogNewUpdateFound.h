@@ -1,0 +1,32 @@
+// The new-firmware prompt: newer firmware for the device is on the server.
+// It shows the current and the latest version and, where the server offers
+// several, the voice-prompt languages; OK copies the chosen language into the
+// update page's voice-prompt combo (control 1032).
+#pragma once
+#include "framework/Framework.h"
+
+class CUpdaterDlg;
+
+class CDialogNewUpdateFound : public CDialog {
+public:
+    explicit CDialogNewUpdateFound(CWnd* mainDialog);
+
+    // Version texts; the current one defaults to the recognised device's.
+    CString m_strCurrentVersion;
+    CString m_strLatestVersion;
+    // The voice-prompt choice when the box ended with OK (-1: none offered).
+    int m_nVoicePromptIndex = -1;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnReleaseNotes();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CUpdaterDlg* m_pMain;
+    CComboBox m_combo;
+    CBitmap m_bmpLogo;
+    CBrush m_brush;
+};

@@ -1,0 +1,27 @@
+// The wizard's colours.
+#pragma once
+#include <windows.h>
+
+namespace theme {
+
+const COLORREF kBackground = RGB(243, 246, 250);
+const COLORREF kPanel = RGB(226, 233, 242);
+const COLORREF kBannerTop = RGB(20, 48, 86);
+const COLORREF kBannerBottom = RGB(34, 82, 140);
+const COLORREF kBannerText = RGB(255, 255, 255);
+const COLORREF kAccent = RGB(0, 99, 177);
+const COLORREF kAccentPressed = RGB(0, 74, 135);
+const COLORREF kAccentDimmed = RGB(118, 152, 186);
+const COLORREF kAccentText = RGB(255, 255, 255);
+const COLORREF kButtonFill = RGB(255, 255, 255);
+const COLORREF kButtonPressed = RGB(220, 229, 240);
+const COLORREF kButtonBorder = RGB(168, 182, 201);
+const COLORREF kButtonText = RGB(30, 45, 68);
+const COLORREF kDisabledFill = RGB(236, 239, 243);
+const COLORREF kDisabledBorder = RGB(208, 214, 222);
+const COLORREF kDisabledText = RGB(150, 158, 170);
+const COLORREF kTitleText = RGB(56, 117, 215);
+const COLORREF kStatusText = RGB(20, 60, 120);
+const COLORREF kErrorText = RGB(210, 40, 20);
+
+}  // namespace theme

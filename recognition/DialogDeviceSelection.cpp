@@ -1,0 +1,99 @@
+#include "recognition/DialogDeviceSelection.h"
+#include "app/UpdaterDlg.h"
+#include "app/resource.h"
+
+namespace {
+const int kDefaultTargetModel = 0x4D10;
+}
+
+BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CDialog)
+    ON_WM_CTLCOLOR()
+    ON_WM_DRAWITEM()
+    ON_WM_SETCURSOR()
+    ON_BN_CLICKED(IDC_SELECTION_PICTURE, &CDialogDeviceSelection::OnBnClickedStartImage)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+CDialogDeviceSelection::CDialogDeviceSelection(CWnd* parent) : CDialog(IDD_DEVICE_SELECTION, parent) {}
+
+CUpdaterDlg* CDialogDeviceSelection::Main() { return GetMainDialog(this); }
+
+void CDialogDeviceSelection::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SELECTION_PICTURE, m_btnPicture);
+}
+
+BOOL CDialogDeviceSelection::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_bFirstShown = 0;
+    m_btnPicture.LoadBitmaps(IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE);
+    m_btnPicture.SizeToContent();
+    return TRUE;
+}
+
+void CDialogDeviceSelection::ShowPage() {
+    CUpdaterDlg* main = Main();
+    main->m_nProgress = -1;
+    RefreshModelButtons();
+    if (CWnd* next = main->GetDlgItem(IDC_NEXT)) next->SetFocus();
+    if (!m_bFirstShown) {
+        main->m_bBusy = TRUE;
+        main->UpdateControls();
+        RefreshModelButtons();
+        SetTimer(kTimerVersionCheck, 100);
+    }
+}
+
+void CDialogDeviceSelection::RefreshModelButtons() {
+    CUpdaterDlg* main = Main();
+    SetRedraw(FALSE);
+    BOOL downloading = main->m_bBusy && main->m_nProgress >= 0;
+    if (m_btnPicture.m_hWnd) m_btnPicture.ShowWindow(downloading ? SW_HIDE : SW_SHOW);
+    SetRedraw(TRUE);
+    Invalidate(TRUE);
+}
+
+void CDialogDeviceSelection::OnBnClickedStartImage() {
+    CUpdaterDlg* main = Main();
+    if (main->m_bBusy || main->m_bPopupOpen) return;
+    main->m_nTargetModel = kDefaultTargetModel;
+    main->ShowRecognitionPage(1, 0, 0);
+    if (CWnd* next = main->GetDlgItem(IDC_NEXT)) next->SetFocus();
+}
+
+void CDialogDeviceSelection::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == kTimerVersionCheck) {
+        KillTimer(kTimerVersionCheck);
+        CUpdaterDlg* main = Main();
+        if (m_updateCheck.RunCheck(*this, *main)) {
+            m_bFirstShown = 1;
+        } else {
+            main->m_bBusy = FALSE;
+            main->UpdateControls();
+            RefreshModelButtons();
+        }
+        return;
+    }
+    if (nIDEvent == kTimerDownloadProgress) {
+        m_updateCheck.PollDownload(*this, *Main());
+        return;
+    }
+    Default();
+}
+
+HBRUSH CDialogDeviceSelection::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (nCtlColor == CTLCOLOR_DLG) {
+        pDC->SetBkMode(TRANSPARENT);
+        return Main()->m_brushBackground;
+    }
+    return brush;
+}
+
+BOOL CDialogDeviceSelection::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
+    if (Main()->m_bBusy) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+    }
+    return CDialog::OnSetCursor(pWnd, nHitTest, message);
+}

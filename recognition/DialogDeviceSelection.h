@@ -1,0 +1,42 @@
+// The WELCOME page (wizard page 1): one large picture of the device. A click
+// on it, like NEXT, makes the default model the target and moves on to the
+// recognition page. Its first display starts the check for a newer version
+// of the program (timers 101 and 102).
+#pragma once
+#include "framework/Framework.h"
+#include "app/ProgramUpdateCheck.h"
+
+class CUpdaterDlg;
+
+class CDialogDeviceSelection : public CDialog {
+public:
+    explicit CDialogDeviceSelection(CWnd* parent = nullptr);
+
+    // Called each time page 1 becomes the current page, after it is shown.
+    void ShowPage();
+    // Shows or hides the picture (hidden while a program download shows its progress).
+    void RefreshModelButtons();
+
+    // 0 until a tick of timer 101 has fetched the server's program-version list.
+    int m_bFirstShown = 0;
+    // The state of the program-version check.
+    CProgramUpdateCheck m_updateCheck;
+    CBitmapButton m_btnPicture;
+
+    static const UINT_PTR kTimerVersionCheck = 101;
+    static const UINT_PTR kTimerDownloadProgress = 102;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnBnClickedStartImage();
+    void OnTimer(UINT_PTR nIDEvent);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CUpdaterDlg* Main();
+};

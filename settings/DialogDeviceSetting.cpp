@@ -1,0 +1,46 @@
+#include "settings/DialogDeviceSetting.h"
+#include "app/UpdaterDlg.h"
+#include "app/resource.h"
+
+BEGIN_MESSAGE_MAP(CDialogDeviceSetting, CDialog)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CDialog(IDD_DEVICE_SETTING, parent) {}
+
+void CDialogDeviceSetting::OnPageActivate() {
+    CUpdaterDlg* main = GetMainDialog(this);
+    m_workingRecord.CopyFrom(main->m_deviceRecord, TRUE);
+    m_defaultRecord.CopyFrom(main->m_deviceRecord, TRUE);
+    main->m_nProgress = -1;
+    main->m_nSettingPageIndex = main->FindSettingGroup(5);
+}
+
+int CDialogDeviceSetting::IsSettingsChanged() { return 0; }
+
+int CDialogDeviceSetting::HasUnsavedChanges() { return IsSettingsChanged(); }
+
+void CDialogDeviceSetting::ApplySettingsToDevice() {}
+
+void CDialogDeviceSetting::DiscardChangesAndGoToPage() {
+    CUpdaterDlg* main = GetMainDialog(this);
+    m_workingRecord.CopyFrom(main->m_deviceRecord, FALSE);
+    main->m_nPage = m_nPendingPage;
+    main->GoToPage(m_nPendingPage);
+}
+
+BOOL CDialogDeviceSetting::IsCellPopupWindow(HWND) const { return FALSE; }
+
+void CDialogDeviceSetting::HideActiveCellPublic() { m_bCellPopupOpen = FALSE; }
+
+void CDialogDeviceSetting::ApplyBoldFonts() {}
+
+void CDialogDeviceSetting::UpdateTextsAndVisibility() {}
+
+void CDialogDeviceSetting::ArrangeRowsForModel() {}
+
+HBRUSH CDialogDeviceSetting::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    pDC->SetBkMode(TRANSPARENT);
+    return GetMainDialog(this)->m_brushBackground;
+}

@@ -1,0 +1,38 @@
+#include "settings/DialogDeviceSettingSecond.h"
+#include "app/UpdaterDlg.h"
+#include "app/resource.h"
+
+BEGIN_MESSAGE_MAP(CDialogDeviceSettingSecond, CDialog)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+CDialogDeviceSettingSecond::CDialogDeviceSettingSecond(CWnd* parent) : CDialog(IDD_DEVICE_SETTING_SECOND, parent) {}
+
+void CDialogDeviceSettingSecond::OnPageActivate() {
+    CUpdaterDlg* main = GetMainDialog(this);
+    m_workingRecord.CopyFrom(main->m_deviceRecord, TRUE);
+    m_defaultRecord.CopyFrom(main->m_deviceRecord, TRUE);
+    main->m_nProgress = -1;
+    main->m_nSettingPageIndex = main->FindSettingGroup(6);
+}
+
+int CDialogDeviceSettingSecond::IsSettingsChanged() { return 0; }
+
+int CDialogDeviceSettingSecond::HasUnsavedChanges() { return IsSettingsChanged(); }
+
+void CDialogDeviceSettingSecond::ApplySettingsToDevice() {}
+
+void CDialogDeviceSettingSecond::DiscardChangesAndGoToPage() {
+    CUpdaterDlg* main = GetMainDialog(this);
+    m_workingRecord.CopyFrom(main->m_deviceRecord, FALSE);
+    main->m_nPage = m_nPendingPage;
+    main->GoToPage(m_nPendingPage);
+}
+
+void CDialogDeviceSettingSecond::UpdateLanguageTexts() {}
+
+HBRUSH CDialogDeviceSettingSecond::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    pDC->SetBkMode(TRANSPARENT);
+    return GetMainDialog(this)->m_brushBackground;
+}

@@ -1,0 +1,34 @@
+// the SPEED DIAL page (wizard page 7). A shell for now: the working
+// and defaults records, the pending page and the operations the main wizard
+// calls.
+#pragma once
+#include "framework/Framework.h"
+#include "core/DeviceRecord.h"
+
+class CDialogDeviceSettingSpeedDial : public CDialog {
+public:
+    explicit CDialogDeviceSettingSpeedDial(CWnd* parent = nullptr);
+
+    CDeviceRecord m_workingRecord;
+    CDeviceRecord m_defaultRecord;
+    // The page asked for while this page had unsaved changes; 0 for none.
+    int m_nPendingPage = 0;
+
+    // Called by the main wizard each time page 7 is entered.
+    void OnPageActivate();
+    // Nonzero while the working record differs from the device record.
+    int IsSettingsChanged();
+    int HasUnsavedChanges();
+    // Writes the working record to the headset (ACTION, or YES to the save prompt).
+    void ApplySettingsToDevice();
+    // NO to the save prompt: drops the edits and goes to the pending page.
+    void DiscardChangesAndGoToPage();
+    // Relabels the page in the UI language.
+    void UpdateLanguageTexts();
+
+protected:
+    void OnOK() override {}
+    void OnCancel() override {}
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,134 @@
+#include "WizardHarness.h"
+#include "app/AppPaths.h"
+#include "app/DialogMessageBox.h"
+#include "app/ShellOpen.h"
+#include "app/resource.h"
+#include "core/ServerAddress.h"
+#include "framework/TestSeams.h"
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::wstring OutFolder() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring p(path);
+    return p.substr(0, p.find_last_of(L"\\/") + 1);
+}
+
+std::wstring NewTempFolder() {
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    std::wstringstream name;
+    name << temp << L"wizard_" << ::GetCurrentProcessId() << L"_" << ++counter << L"_" << ::GetTickCount() << L"\\";
+    ::CreateDirectoryW(name.str().c_str(), nullptr);
+    return name.str();
+}
+
+void RemoveFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = ::FindFirstFileW((folder + L"*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ::DeleteFileW((folder + fd.cFileName).c_str());
+        } while (::FindNextFileW(h, &fd));
+        ::FindClose(h);
+    }
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+void WizardTest::SetUp() {
+    m_folder = NewTempFolder();
+    apppaths::SetImageFolderForTest(m_folder.c_str());
+    // An empty tree: each test serves what it needs.
+    std::wstring root = NewTempFolder();
+    m_serverRunning = m_server.Start(root);
+    ASSERT_TRUE(m_serverRunning);
+    SetServerBaseUrl(CString(m_server.BaseUrl().c_str()));
+    // Nothing is opened with the real shell in the tests.
+    apptest::SetShellOpenHandler([](const CString&) { return TRUE; });
+    fw::test::SetModalAnswer([this](CDialog& d) -> std::optional<INT_PTR> {
+        if (d.GetTemplateId() == IDD_UPDATER_DIALOG) return std::nullopt;
+        AskedBox asked;
+        asked.templateId = d.GetTemplateId();
+        if (auto* box = dynamic_cast<CDialogMessageBox*>(&d)) {
+            asked.text = box->m_strText;
+            asked.ok = box->m_strOk;
+            asked.cancel = box->m_strCancel;
+            asked.link = box->m_strLink;
+            asked.iconKind = box->m_nIconKind;
+            asked.size = box->m_size;
+        }
+        m_asked.push_back(asked);
+        INT_PTR answer = IDOK;
+        if (!m_answers.empty()) {
+            answer = m_answers.front();
+            m_answers.pop_front();
+        }
+        return answer;
+    });
+}
+
+void WizardTest::TearDown() {
+    fw::test::SetModalAnswer(nullptr);
+    fw::test::SetModalShown(nullptr);
+    apptest::SetShellOpenHandler(nullptr);
+    if (m_serverRunning) m_server.Stop();
+    SetServerBaseUrl(L"");
+    apppaths::SetImageFolderForTest(L"");
+    RemoveFolder(m_folder);
+}
+
+void WizardTest::RunWizard(const std::function<void(CUpdaterDlg&)>& body) {
+    CUpdaterDlg dlg;
+    bool ran = false;
+    fw::test::SetModalShown([&](CDialog& d) {
+        if (&d != &dlg || ran) return;
+        ran = true;
+        body(dlg);
+        if (dlg.m_hWnd && dlg.IsInModalLoop()) dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal();
+    fw::test::SetModalShown(nullptr);
+    EXPECT_TRUE(ran) << "the wizard never came up";
+}
+
+bool WizardTest::WaitIdle(CUpdaterDlg& dlg, DWORD ms) {
+    return fw::test::PumpUntil([&] { return !dlg.m_bBusy && dlg.m_hWnd; }, ms);
+}
+
+void WizardTest::Recognise(CUpdaterDlg& dlg, int model, int settingKinds) {
+    dlg.m_nTargetModel = model;
+    dlg.m_bRecognized = TRUE;
+    dlg.m_deviceRecord.m_nModelId = model;
+    dlg.m_deviceRecord.m_version.Set(1, 2, 0, 0, 0);
+    dlg.m_nSettingPageCount = 0;
+    for (int kind : {1, 3, 2}) {
+        if (settingKinds & (1 << kind)) dlg.m_anSettingPageKind[dlg.m_nSettingPageCount++] = kind;
+    }
+    dlg.m_nSettingPageIndex = 0;
+}
+
+void WizardTest::Screenshot(HWND wnd, const wchar_t* name) {
+    std::wstring folder = OutFolder() + L"screenshots\\";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring path = folder + name + L".bmp";
+    EXPECT_TRUE(fw::test::SaveWindowImage(wnd, path.c_str())) << "screenshot " << std::string(path.begin(), path.end());
+}
+
+std::wstring WizardTest::ReadImageFile(const wchar_t* name) {
+    std::ifstream f((m_folder + name).c_str(), std::ios::binary);
+    if (!f) return L"<missing>";
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return Utf8ToWide(ss.str().c_str()).GetString();
+}
+
+void WizardTest::WriteImageFile(const wchar_t* name, const std::string& content) {
+    std::ofstream f((m_folder + name).c_str(), std::ios::binary);
+    f << content;
+}

@@ -1,0 +1,46 @@
+// Runs the real main wizard dialog modally inside a test: the test body runs
+// once the wizard is on the screen, every other modal box is answered
+// through the framework's seam and recorded, the image folder is a fresh
+// temporary folder and the firmware server is the local one.
+#pragma once
+#include <gtest/gtest.h>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+#include "app/UpdaterDlg.h"
+#include "tools/fwserver/FirmwareServer.h"
+
+struct AskedBox {
+    UINT templateId = 0;
+    CString text, ok, cancel, link;
+    int iconKind = -1;
+    CSize size;
+};
+
+class WizardTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs the wizard; body runs inside its modal loop, then the wizard is ended.
+    void RunWizard(const std::function<void(CUpdaterDlg&)>& body);
+    // Answers for the boxes, in order (IDOK when none is queued).
+    void QueueAnswer(INT_PTR answer) { m_answers.push_back(answer); }
+    // Pumps messages until the wizard is no longer busy.
+    bool WaitIdle(CUpdaterDlg& dlg, DWORD ms = 10000);
+    // A wizard with a recognised device of the model (no hardware involved).
+    static void Recognise(CUpdaterDlg& dlg, int model, int settingKinds = 0);
+    // Saves a screenshot under <build>/out/screenshots/<name>.bmp.
+    static void Screenshot(HWND wnd, const wchar_t* name);
+
+    std::wstring ReadImageFile(const wchar_t* name);
+    void WriteImageFile(const wchar_t* name, const std::string& content);
+
+    std::wstring m_folder;  // the image folder, with its trailing '\'
+    fwserver::FirmwareServer m_server;
+    std::vector<AskedBox> m_asked;
+    std::deque<INT_PTR> m_answers;
+    bool m_serverRunning = false;
+};

@@ -1,0 +1,44 @@
+// Pictures of the main window in several languages, for a person to look at.
+#include "WizardHarness.h"
+#include "framework/TestSeams.h"
+
+namespace {
+
+struct Shot {
+    int language;
+    const wchar_t* name;
+};
+
+class ScreenshotTest : public WizardTest, public ::testing::WithParamInterface<Shot> {};
+
+}  // namespace
+
+TEST_P(ScreenshotTest, MainWindowOnEachPage) {
+    const Shot shot = GetParam();
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.ApplyLanguage(shot.language, TRUE);
+        fw::test::PumpFor(200);
+        Screenshot(dlg.m_hWnd, (std::wstring(L"wizard_welcome_") + shot.name).c_str());
+
+        Recognise(dlg, 0x4D10, (1 << 1) | (1 << 3) | (1 << 2));
+        dlg.ShowFirmwareUpdatePage(TRUE);
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.m_nProgress = 42;
+        dlg.UpdateControls();
+        fw::test::PumpFor(200);
+        Screenshot(dlg.m_hWnd, (std::wstring(L"wizard_update_") + shot.name).c_str());
+
+        dlg.m_nProgress = -1;
+        dlg.ShowDeviceSettingSecondPage(TRUE);
+        fw::test::PumpFor(200);
+        Screenshot(dlg.m_hWnd, (std::wstring(L"wizard_fmradio_") + shot.name).c_str());
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotTest,
+                         ::testing::Values(Shot{0, L"en"}, Shot{2, L"de"}, Shot{4, L"ja"}, Shot{8, L"ru"}),
+                         [](const ::testing::TestParamInfo<Shot>& info) {
+                             std::wstring n = info.param.name;
+                             return std::string(n.begin(), n.end());
+                         });
