@@ -1,7 +1,7 @@
 // Word, page and message getters in the 13 languages.
 #include <gtest/gtest.h>
 #include <vector>
-#include "TextChecks.h"
+#include "TextCatalog.h"
 #include "core/ModelCatalog.h"
 #include "texts/MessageTexts.h"
 #include "texts/WizardTexts.h"
@@ -10,38 +10,10 @@ using texttest::ExpectGetter;
 using texttest::Getter;
 using texttest::Narrow;
 
-namespace {
-
-struct Named {
-    const char* name;
-    Getter get;
-    const wchar_t* english;
-};
-
-#define GETTER(f, english) Named{#f, [](CString& o, int l) { f(o, l); }, english}
-
-}  // namespace
+using texttest::Named;
 
 TEST(WordTextsTest, EveryWordHasItsEnglishTextAndTranslations) {
-    const std::vector<Named> words = {
-        GETTER(GetTextNext, L"NEXT"),
-        GETTER(GetTextOk, L"OK"),
-        GETTER(GetTextSendEmail, L"SEND Email"),
-        GETTER(GetTextUpdate, L"UPDATE"),
-        GETTER(GetTextRestore, L"RESTORE"),
-        GETTER(GetTextYes, L"YES"),
-        GETTER(GetTextNo, L"NO"),
-        GETTER(GetTextCancel, L"CANCEL"),
-        GETTER(GetTextEnable, L"Enable"),
-        GETTER(GetTextDisable, L"Disable"),
-        GETTER(GetTextEnabled, L"Enabled"),
-        GETTER(GetTextDisabled, L"Disabled"),
-        GETTER(GetTextSeconds, L"seconds"),
-        GETTER(GetTextVersion, L"Version"),
-        GETTER(GetDefaultCaption, L"DEFAULT"),
-        GETTER(GetMoreSettingsCaption, L"MORE SETTINGS"),
-    };
-    for (const Named& w : words) ExpectGetter(w.get, w.english, w.name);
+    for (const Named& w : texttest::AllWords()) ExpectGetter(w.get, w.english, w.name);
 
     for (int l = 0; l < texts::kLanguageCount; ++l) {
         CString ok;
@@ -158,41 +130,7 @@ TEST(PageTextsTest, InstructionsAreFilledWithTitleAndCaption) {
 }
 
 TEST(MessageTextsTest, EveryMessageHasItsEnglishTextAndTranslations) {
-    const std::vector<Named> messages = {
-        GETTER(GetTextFirmwareManagementMode, L"Firmware management mode"),
-        GETTER(GetTextMsgCannotOpenUsb, L"Cannot open USB"),
-        GETTER(GetTextMsgCheckSdCard, L"Check your SD Card."),
-        GETTER(GetTextMsgCannotConnectToServer, L"Cannot connect to the server"),
-        GETTER(GetTextMsgPressUpdateButton, L"Press the [UPDATE] button"),
-        GETTER(GetTextMsgPressRestoreButton, L"Press the [RESTORE] button"),
-        GETTER(GetTextMsgPressRestoreAfterVoicePromptLanguage,
-               L"Press the [RESTORE] button after selecting voice prompt language"),
-        GETTER(GetTextMsgFailedToDownloadLatestFirmware, L"Failed to download latest firmware"),
-        GETTER(GetTextMsgAboutToDownloadLatestFirmware, L"about to download latest firmware"),
-        GETTER(GetTextMsgAboutToDownloadBackupFirmware, L"about to download backup firmware"),
-        GETTER(GetTextMsgCannotOpenFile, L"Cannot open file"),
-        GETTER(GetTextMsgCannotGetDevice, L"Cannot get device"),
-        GETTER(GetTextMsgRecognizedDeviceNotConnected,
-               L"Recognized device is not connected or is not the same as the connected device.\n"
-               L"Select appropriate device.\n"),
-        GETTER(GetTextMsgCheckingFirmware, L"Checking firmware"),
-        GETTER(GetTextMsgCheckingBackupFirmware, L"Checking backup firmware"),
-        GETTER(GetTextMsgCannotGetStatus, L"Cannot get status"),
-        GETTER(GetTextMsgFirmwareCorrupted, L"Firmware corrupted"),
-        GETTER(GetTextMsgWithoutBackupFirmware, L"without backup firmware"),
-        GETTER(GetTextMsgAboutToMakeBackupFirmware, L"about to make backup firmware"),
-        GETTER(GetTextMsgUsbNotMatch, L"USB not match"),
-        GETTER(GetTextMsgCannotUpdateFirmware, L"Cannot update firmware"),
-        GETTER(GetTextMsgNotRecognizedDevice, L"Not the recognized device"),
-        GETTER(GetTextMsgFirmwareNotSupported,
-               L"Firmware version is not supported by the 60T EVO. Update to the latest version of 60T EVO "
-               L"firmware."),
-        GETTER(GetTextMsgTryAgain, L"Try again"),
-        GETTER(GetTextMsgCameraFirmwareUpdateFailed, L"Camera firmware update failed"),
-        GETTER(GetTextMsgNoBackupFirmware, L"NO backup firmware"),
-        GETTER(GetTextMsgNoBackupFirmwareOnServer, L"No backup firmware on the server"),
-    };
-    for (const Named& m : messages) ExpectGetter(m.get, m.english, m.name);
+    for (const Named& m : texttest::AllMessages()) ExpectGetter(m.get, m.english, m.name);
 }
 
 TEST(MessageTextsTest, ButtonHintsNameTheButtonOfTheirLanguage) {

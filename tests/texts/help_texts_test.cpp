@@ -2,7 +2,7 @@
 // caller fills, and safe formatting in every language.
 #include <gtest/gtest.h>
 #include <vector>
-#include "TextChecks.h"
+#include "TextCatalog.h"
 #include "texts/HelpTexts.h"
 #include "texts/LabelTables.h"
 
@@ -12,78 +12,11 @@ using texttest::Narrow;
 
 namespace {
 
-using Label = CString (*)[1];  // a one-item label table, [language][0]
-
-struct Help {
-    const char* name;
-    Getter get;
-    Label title;                 // the label that titles it; null: "[%s]" filled by the caller
-    std::vector<Label> fillers;  // what the caller passes for the placeholders, in order
-};
-
-#define HELP(f, title, ...) Help{#f, [](CString& o, int l) { f(o, l); }, title, {__VA_ARGS__}}
+using texttest::AllHelps;
+using texttest::Help;
+using texttest::Label;
 
 const CString kModelName(L"60T EVO");  // stands for a model's display name
-
-// Index of the model name among the fillers.
-Label ModelName() { return nullptr; }
-
-const std::vector<Help>& AllHelps() {
-    static const std::vector<Help> helps = {
-        HELP(GetTextHelpEdr, g_txtEdrLong),
-        HELP(GetTextHelpPlc, g_txtPlc),
-        HELP(GetTextHelpMicrophoneBoosting, g_txtMicrophoneBoosting),
-        HELP(GetTextHelpAutoGainControl, g_txtAutoGainControl),
-        HELP(GetTextHelpRadioTransmitGain, g_txtRadioTransmitGain, ModelName(), ModelName()),
-        HELP(GetTextHelpAudioChannelTimeout, g_txtAudioChannelTimeout, ModelName(), ModelName()),
-        HELP(GetTextHelpHighQualityA2dp, g_txtHighQualityA2dp),
-        HELP(GetTextHelpSidetone, g_txtSidetone),
-        HELP(GetTextHelpQuietSphere, nullptr, g_txtQuietSphere),
-        HELP(GetTextHelpMotionSensorSensitivity, g_txtMotionSensorSensitivity, ModelName()),
-        HELP(GetTextHelpNavigationAppSupport, g_txtNavigationAppSupport, g_txtSoundWeave, g_txtSoundWeave),
-        HELP(GetTextHelpSoundWeave, nullptr, g_txtSoundWeave, g_txtFmRadio),
-        HELP(GetTextHelpOverlaySensitivity, g_txtOverlaySensitivity, g_txtSoundWeave),
-        HELP(GetTextHelpOverlaySensitivity5Levels, g_txtOverlaySensitivity),
-        HELP(GetTextHelpUnitLanguage, g_txtUnitLanguage),
-        HELP(GetTextHelpAudioBoost, nullptr, g_txtAudioBoost),
-        HELP(GetTextHelpVoxSensitivityDefault3, g_txtVoxSensitivity),
-        HELP(GetTextHelpVoxSensitivityDefault2, g_txtVoxSensitivity),
-        HELP(GetTextHelpVoxSensitivityHighMediumLow, g_txtVoxSensitivity),
-        HELP(GetTextHelpVoxPhone, g_txtVoxPhone),
-        HELP(GetTextHelpHdIntercom, nullptr, g_txtHdIntercom),
-        HELP(GetTextHelpEightWayIntercom, nullptr, g_txtEightWayIntercom, g_txtEightWayIntercom),
-        HELP(GetTextHelpVoicePrompt, g_txtVoicePrompt),
-        HELP(GetTextHelpVoxIntercom, nullptr, g_txtVoxIntercom, g_txtVoxIntercom),
-        HELP(GetTextHelpPhotoMode, g_txtPhotoMode),
-        HELP(GetTextHelpVideoResolution, g_txtVideoResolution),
-        HELP(GetTextHelpTimelapseInterval, g_txtTimelapseInterval),
-        HELP(GetTextHelpVideoTaggingInterval, g_txtVideoTaggingInterval),
-        HELP(GetTextHelpLoopRecordingInterval, g_txtLoopRecordingInterval),
-        HELP(GetTextHelpVideoMicrophoneGain, g_txtVideoMicrophoneGain),
-        HELP(GetTextHelpDateCaption, g_txtDateCaption),
-        HELP(GetTextHelpSpeakerSoundRecording, nullptr, g_txtSpeakerSoundRecording, g_txtSpeakerSoundRecording),
-        HELP(GetTextHelpAutoCameraSleep, nullptr, g_txtAutoCameraSleep, g_txtAutoCameraSleep),
-        HELP(GetTextHelpSmartVolumeControl, g_txtSmartVolumeControl),
-        HELP(GetTextHelpFmStationGuide, g_txtFmStationGuide),
-        HELP(GetTextHelpHdVoice, g_txtHdVoice),
-        HELP(GetTextHelpAudioSourcePriority, g_txtAudioSourcePriority),
-        HELP(GetTextHelpSoundWeaveNoInterruption, g_txtSoundWeave),
-        HELP(GetTextHelpSoundBlend, g_txtSoundBlend),
-        HELP(GetTextHelpSoundBlendMusicGps, g_txtSoundBlend),
-        HELP(GetTextHelpIntercomSoundWeave, g_txtIntercomSoundWeave),
-        HELP(GetTextHelpSmartNaviSystem, g_txtSmartNaviSystem),
-        HELP(GetTextHelpGuestMode, g_txtGuestMode),
-        HELP(GetTextHelpSoundBlendVolumeManagement, g_txtSoundBlendVolumeManagement),
-        HELP(GetTextHelpVoiceCommand, g_txtVoiceCommand),
-        HELP(GetTextHelpEssStatus, g_txtEssStatus),
-        HELP(GetTextHelpEssSensitivity, g_txtEssSensitivity),
-        {"GetTextHelpVideoMode short", [](CString& o, int l) { GetTextHelpVideoMode(o, l, false); },
-         g_txtVideoMode, {}},
-        {"GetTextHelpVideoMode long", [](CString& o, int l) { GetTextHelpVideoMode(o, l, true); },
-         g_txtVideoMode, {}},
-    };
-    return helps;
-}
 
 // Fills a help text the way the settings page does: up to two fillers.
 CString Fill(const CString& format, const Help& help, int language) {
