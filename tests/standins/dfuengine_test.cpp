@@ -2,6 +2,7 @@
 // drive it: enumeration and connection, persistent-store keys, and a whole
 // update with its callbacks on the library's thread.
 #include "tests/standins/SimTestSupport.h"
+#include "standins/dfuengine/include/DFUImageFormat.h"
 #include "standins/dfuengine/include/DFUTransport.h"
 #include <chrono>
 #include <condition_variable>
@@ -326,10 +327,8 @@ TEST_F(DfuEngineTest, DestroyStopsARunningOperationWithoutFurtherCallbacks) {
 
 TEST(DfuImageTest, OnlyWholeImagesAreValid) {
     TempFolder folder;
-    std::string good(2048, '\0');
-    std::memcpy(&good[0], "SIMDFU01", 8);
-    good[12] = 0x00;
-    good[13] = 0x08;  // 2048
+    const unsigned char version[4] = {12, 0, 0, 0};
+    std::string good = dfuimage::MakeImage("Vela_Morn_T#2110", version);
     struct Case {
         const char* what;
         std::string bytes;
