@@ -182,7 +182,7 @@ constexpr Text13 kMessages[kMessageCount] = {
     {{"Not the recognized device", "Ce n'est pas l'appareil reconnu", "Nicht das erkannte Gerät",
       "Non è il dispositivo riconosciuto", "認識されたデバイスではありません", "인식된 장치가 아닙니다",
       "No es el dispositivo reconocido", "Niet het herkende apparaat",
-      "Это не распознанное устройство", "不是已识别的设备", "Laite ei ole tunnistettu laite",
+      "Это не распознанное устройство", "不是已识别的设备", "Tämä ei ole tunnistettu laite",
       "Nejde o rozpoznané zařízení", "To nie jest rozpoznane urządzenie"}},
     // %s: the display name of a model.
     {{"Firmware not for %s", "Firmware non prévu pour %s", "Firmware nicht für %s",
