@@ -19,7 +19,7 @@ constexpr Text13 kTitles[kGroupCount] = {
       "РАСПОЗНАВАНИЕ УСТРОЙСТВА", "设备识别", "LAITTEEN TUNNISTUS", "ROZPOZNÁNÍ ZAŘÍZENÍ",
       "ROZPOZNAWANIE URZĄDZENIA"}},
     {{"FIRMWARE UPDATE", "MISE À JOUR DU FIRMWARE", "FIRMWARE-UPDATE", "AGGIORNAMENTO FIRMWARE",
-      "ファームウェアアップデート", "펌웨어 업데이트", "ACTUALIZACIÓN DE FIRMWARE", "FIRMWARE-UPDATE",
+      "ファームウェアアップデート", "펌웨어 업데이트", "ACTUALIZACIÓN DE FIRMWARE", "FIRMWARE BIJWERKEN",
       "ОБНОВЛЕНИЕ ПРОШИВКИ", "固件更新", "LAITEOHJELMISTON PÄIVITYS", "AKTUALIZACE FIRMWARU",
       "AKTUALIZACJA FIRMWARE"}},
     {{"FIRMWARE RESTORE", "RESTAURATION DU FIRMWARE", "FIRMWARE-WIEDERHERSTELLUNG",
