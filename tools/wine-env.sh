@@ -50,6 +50,17 @@ wine_env_setup() {
     wineserver -w
     touch "$WINEPREFIX/.morvex-ready"
   fi
+  if [ ! -f "$WINEPREFIX/.morvex-fonts" ]; then
+    # The UI fonts resolve to Liberation Sans here, which has no CJK glyphs:
+    # link it to Noto CJK and DejaVu for the characters it lacks. (A link on
+    # Tahoma or MS Shell Dlg would make the CJK font the base font and lose
+    # Czech and Polish letters.)
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v 'Liberation Sans' /t REG_MULTI_SZ \
+      /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK JP\0DejaVuSans.ttf,DejaVu Sans' /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.morvex-fonts"
+  fi
   # Start the server and Wine's own services once, detached from our output:
   # otherwise they inherit the caller's stdout and a pipe never closes. The
   # server then stays up between the short-lived test processes.
