@@ -49,7 +49,13 @@ if [ -z "$win" ]; then
   exit 1
 fi
 sleep 3   # let the first page settle
-import -display "$DISPLAY" -window "$win" "$shot" 2>/dev/null || import -display "$DISPLAY" -window root "$shot"
+# The screen's part under the window, so that boxes above it show too.
+geometry=$(xwininfo -id "$win" 2>/dev/null | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{if (w) printf "%dx%d+%d+%d", w, h, x, y}')
+if [ -n "$geometry" ]; then
+  import -display "$DISPLAY" -window root -crop "$geometry" +repage "$shot"
+else
+  import -display "$DISPLAY" -window root "$shot"
+fi
 echo "Screenshot of the window: $shot"
 xdotool windowclose "$win" 2>/dev/null || kill "$app" 2>/dev/null
 wait "$app" 2>/dev/null
