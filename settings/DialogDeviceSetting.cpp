@@ -16,7 +16,9 @@ void CDialogDeviceSetting::OnPageActivate() {
     main->m_nSettingPageIndex = main->FindSettingGroup(5);
 }
 
-int CDialogDeviceSetting::IsSettingsChanged() { return 0; }
+int CDialogDeviceSetting::IsSettingsChanged() {
+    return GetMainDialog(this)->m_deviceRecord.DiffersFrom(m_workingRecord, 0);
+}
 
 int CDialogDeviceSetting::HasUnsavedChanges() { return IsSettingsChanged(); }
 

@@ -16,7 +16,9 @@ void CDialogDeviceSettingSecond::OnPageActivate() {
     main->m_nSettingPageIndex = main->FindSettingGroup(6);
 }
 
-int CDialogDeviceSettingSecond::IsSettingsChanged() { return 0; }
+int CDialogDeviceSettingSecond::IsSettingsChanged() {
+    return GetMainDialog(this)->m_deviceRecord.DiffersFrom(m_workingRecord, 1);
+}
 
 int CDialogDeviceSettingSecond::HasUnsavedChanges() { return IsSettingsChanged(); }
 

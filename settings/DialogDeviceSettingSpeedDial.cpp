@@ -16,7 +16,12 @@ void CDialogDeviceSettingSpeedDial::OnPageActivate() {
     main->m_nSettingPageIndex = main->FindSettingGroup(7);
 }
 
-int CDialogDeviceSettingSpeedDial::IsSettingsChanged() { return 0; }
+int CDialogDeviceSettingSpeedDial::IsSettingsChanged() {
+    const CDeviceRecord& device = GetMainDialog(this)->m_deviceRecord;
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k)
+        if (m_workingRecord.m_astrSpeedDial[k] != device.m_astrSpeedDial[k]) return 1;
+    return 0;
+}
 
 int CDialogDeviceSettingSpeedDial::HasUnsavedChanges() { return IsSettingsChanged(); }
 

@@ -51,6 +51,16 @@ void WizardTest::SetUp() {
     SetServerBaseUrl(CString(m_server.BaseUrl().c_str()));
     // Nothing is opened with the real shell in the tests.
     apptest::SetShellOpenHandler([](const CString&) { return TRUE; });
+    // One handler for the whole test: it is never replaced while it runs.
+    fw::test::SetModalShown([this](CDialog& d) {
+        for (size_t i = 0; i < m_onShown.size(); ++i) {
+            if (m_onShown[i].first != &d) continue;
+            std::function<void(CDialog&)> run = m_onShown[i].second;
+            m_onShown.erase(m_onShown.begin() + i);
+            run(d);
+            return;
+        }
+    });
     fw::test::SetModalAnswer([this](CDialog& d) -> std::optional<INT_PTR> {
         if (d.GetTemplateId() == IDD_UPDATER_DIALOG) return std::nullopt;
         AskedBox asked;
@@ -83,17 +93,20 @@ void WizardTest::TearDown() {
     RemoveFolder(m_folder);
 }
 
+void WizardTest::WhenShown(CDialog* dlg, std::function<void(CDialog&)> onShown) {
+    m_onShown.emplace_back(dlg, std::move(onShown));
+}
+
 void WizardTest::RunWizard(const std::function<void(CUpdaterDlg&)>& body) {
     CUpdaterDlg dlg;
     bool ran = false;
-    fw::test::SetModalShown([&](CDialog& d) {
-        if (&d != &dlg || ran) return;
+    WhenShown(&dlg, [&](CDialog&) {
         ran = true;
         body(dlg);
         if (dlg.m_hWnd && dlg.IsInModalLoop()) dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();
-    fw::test::SetModalShown(nullptr);
+    m_onShown.clear();
     EXPECT_TRUE(ran) << "the wizard never came up";
 }
 

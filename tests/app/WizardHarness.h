@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 #include "app/UpdaterDlg.h"
+#include "app/ShellOpen.h"
+#include "app/resource.h"
 #include "tools/fwserver/FirmwareServer.h"
 
 struct AskedBox {
@@ -20,6 +22,12 @@ struct AskedBox {
 };
 
 class WizardTest : public ::testing::Test {
+public:
+    // A wizard with a recognised device of the model (no hardware involved);
+    // settingKinds has bit k set for setting-page kind k.
+    static void Recognise(CUpdaterDlg& dlg, int model, int settingKinds = 0);
+    static HWND Item(CUpdaterDlg& dlg, int id) { return ::GetDlgItem(dlg.m_hWnd, id); }
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -30,8 +38,8 @@ protected:
     void QueueAnswer(INT_PTR answer) { m_answers.push_back(answer); }
     // Pumps messages until the wizard is no longer busy.
     bool WaitIdle(CUpdaterDlg& dlg, DWORD ms = 10000);
-    // A wizard with a recognised device of the model (no hardware involved).
-    static void Recognise(CUpdaterDlg& dlg, int model, int settingKinds = 0);
+    // Runs onShown once the dialog is on the screen, inside its modal loop.
+    void WhenShown(CDialog* dlg, std::function<void(CDialog&)> onShown);
     // Saves a screenshot under <build>/out/screenshots/<name>.bmp.
     static void Screenshot(HWND wnd, const wchar_t* name);
 
@@ -43,4 +51,5 @@ protected:
     std::vector<AskedBox> m_asked;
     std::deque<INT_PTR> m_answers;
     bool m_serverRunning = false;
+    std::vector<std::pair<CDialog*, std::function<void(CDialog&)>>> m_onShown;
 };

@@ -9,6 +9,11 @@ struct Shot {
     const wchar_t* name;
 };
 
+void PrintTo(const Shot& shot, std::ostream* os) {
+    std::wstring n = shot.name;
+    *os << std::string(n.begin(), n.end());
+}
+
 class ScreenshotTest : public WizardTest, public ::testing::WithParamInterface<Shot> {};
 
 }  // namespace

@@ -1,0 +1,49 @@
+// The server's program-version list.
+#include <gtest/gtest.h>
+#include <cstring>
+#include "app/SoftwareList.h"
+
+TEST(SoftwareList, TakesTheFirstWellFormedEntryOfTheProgram) {
+    const char text[] =
+        "Other : v9.9 : x64/Other.exe : 10\n"
+        "MorvexBluetoothDeviceManager : 1.5 : x64/NoLetter.exe\n"      // version without its letter
+        "MorvexBluetoothDeviceManager : v1.x : x64/Bad.exe\n"           // not a number
+        "MorvexBluetoothDeviceManager : v1.4 : ../escape.exe : 10\n"    // leaves the tree
+        "MorvexBluetoothDeviceManager : v1.4 : x64/Size.exe : 12a\n"    // size not a number
+        "MorvexBluetoothDeviceManager : v1.3 : x64/Setup_v1.3.exe : 4096\n"
+        "MorvexBluetoothDeviceManager : v2.0 : x64/Later.exe\n";
+    CSoftwareList list;
+    list.Parse(text, (int)strlen(text));
+    SoftwareEntry e;
+    ASSERT_TRUE(list.Find(L"MorvexBluetoothDeviceManager", &e));
+    EXPECT_EQ(e.major, 1);
+    EXPECT_EQ(e.minor, 3);
+    EXPECT_EQ(e.file, L"x64/Setup_v1.3.exe");
+    EXPECT_EQ(e.FileName(), L"Setup_v1.3.exe");
+    EXPECT_EQ(e.size, 4096);
+    EXPECT_FALSE(list.Find(L"morvexbluetoothdevicemanager", &e));  // case-sensitive
+}
+
+TEST(SoftwareList, SizeIsOptionalAndPathsMustStayPlain) {
+    struct Case {
+        const char* line;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"P : v1.1 : x64/Setup.exe", true},
+        {"P : v1.1 : Setup.exe : 77", true},
+        {"P : v1.1 : /abs/Setup.exe", false},
+        {"P : v1.1 : x64\\Setup.exe", false},
+        {"P : v1.1 : x64//Setup.exe", false},
+        {"P : v1.1 : x64/", false},
+        {"P : v1.1", false},
+        {"P : v1.1 : a.exe : 5 : extra", false},
+        {"P : v1.1 : a.exe : 0", false},
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        CSoftwareList list;
+        list.Parse(c.line, (int)strlen(c.line));
+        EXPECT_EQ(list.Find(L"P", nullptr) != FALSE, c.accepted) << c.line;
+    }
+}
