@@ -189,7 +189,7 @@ GLYPH_Q = [".###.", "#...#", "....#", "..##.", "..#..", ".....", "..#.."]
 GLYPH_X = ["#", "#", "#", "#", "#", ".", "#"]
 
 
-def logo(size, bg=WHITE):
+def logo(size, bg=(243, 246, 250)):
     c = Canvas(size, size, bg)
     r = size / 2
     c.ellipse(r, r, r - 1, r - 1, BLUE)
@@ -207,7 +207,7 @@ def logo(size, bg=WHITE):
 
 
 def warning(size):
-    c = Canvas(size, size, WHITE)
+    c = Canvas(size, size, (243, 246, 250))
     m = size * 0.06
     c.polygon([(size / 2, m), (size - m, size - m * 1.6), (m, size - m * 1.6)], (200, 120, 0))
     k = size * 0.1
@@ -327,7 +327,7 @@ def welcome(w=551, h=273):
     helmet(c, w * 0.36, h * 0.42, h * 0.3, (0, 84, 160), (40, 60, 90), boom=True)
     waves(c, w * 0.62, h * 0.36, h * 0.07, ORANGE, count=4, gap=h * 0.045)
     # The brand mark in the corner.
-    lg = logo(48)
+    lg = logo(48, WHITE)
     px = lg.pixels()
     for y in range(48):
         for x in range(48):
@@ -369,7 +369,7 @@ def main():
     }
     for name, make in pictures.items():
         write_bmp(os.path.join(out, name), make())
-    write_ico(os.path.join(out, 'app.ico'), [logo(32), logo(16)])
+    write_ico(os.path.join(out, 'app.ico'), [logo(32, WHITE), logo(16, WHITE)])
 
 
 if __name__ == '__main__':

@@ -147,7 +147,6 @@ TEST_F(MessageBoxTest, WaitBoxIsModelessAndClosedByItsOwner) {
         dlg.GetWindowRect(&m);
         EXPECT_NEAR((b.left + b.right) / 2, (m.left + m.right) / 2, 2);
         EXPECT_NEAR((b.top + b.bottom) / 2, (m.top + m.bottom) / 2, 2);
-        Screenshot(box->m_hWnd, L"wait_box_en");
         box->PostMessage(WM_CLOSE);
         fw::test::PumpFor(50);
         EXPECT_FALSE(box->IsWindowVisible());
@@ -194,18 +193,6 @@ TEST_F(MessageBoxTest, MainDialogTextsAreInTheUiLanguage) {
         dlg.ApplyLanguage(2, TRUE);
         dlg.GetDiagnosticLogMenuText(&text);
         EXPECT_EQ(text, L"Diagnoseprotokoll");
-
-        // A shown box in German, for a person to look at.
-        CDialogMessageBox box(&dlg);
-        dlg.m_nPage = 5;
-        dlg.GetSaveChangesPrompt(&text);
-        CSize size(400, 130);
-        box.Setup(text, 0, L"NEIN", L"JA", &size);
-        Show(box, [](CDialog& d) {
-            Screenshot(d.m_hWnd, L"save_prompt_de");
-            d.EndDialog(IDCANCEL);
-        });
-        dlg.m_nPage = 1;
     });
 }
 

@@ -1,6 +1,8 @@
 // Pictures of the main window in several languages, for a person to look at.
 #include "WizardHarness.h"
+#include "app/DialogMessageBox.h"
 #include "framework/TestSeams.h"
+#include "texts/WizardTexts.h"
 
 namespace {
 
@@ -47,3 +49,39 @@ INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotTest,
                              std::wstring n = info.param.name;
                              return std::string(n.begin(), n.end());
                          });
+
+TEST_F(WizardTest, BoxesInGermanAndJapanese) {
+    fw::test::SetModalAnswer([](CDialog&) -> std::optional<INT_PTR> { return std::nullopt; });
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x5520, 1 << 1);
+        for (int language : {2, 4}) {
+            dlg.ApplyLanguage(language, TRUE);
+            dlg.m_nPage = 5;
+            CString text, yes, no;
+            dlg.GetSaveChangesPrompt(&text);
+            dlg.m_nPage = 1;
+            GetTextYes(yes, language);
+            GetTextNo(no, language);
+            CSize size(400, 130);
+            CDialogMessageBox box(&dlg);
+            box.Setup(text, 0, no, yes, &size);
+            WhenShown(&box, [&](CDialog& d) {
+                fw::test::PumpFor(200);
+                Screenshot(d.m_hWnd, language == 2 ? L"save_prompt_de" : L"save_prompt_ja");
+                d.EndDialog(IDCANCEL);
+            });
+            box.DoModal();
+
+            CDialogMessageBox* wait = new CDialogMessageBox(&dlg);
+            dlg.GetPressAndHoldText(&text);
+            CSize waitSize(400, 110);
+            wait->Setup(text, 1, nullptr, nullptr, &waitSize);
+            ASSERT_TRUE(wait->CreateWaitBox(&dlg));
+            fw::test::PumpFor(300);
+            Screenshot(wait->m_hWnd, language == 2 ? L"wait_box_de" : L"wait_box_ja");
+            wait->DestroyWindow();
+            delete wait;
+        }
+    });
+}
