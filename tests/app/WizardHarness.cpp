@@ -60,6 +60,10 @@ void WizardTest::SetUp() {
             run(d);
             return;
         }
+        if (m_onShownAny) {
+            std::function<void(CDialog&)> any = m_onShownAny;
+            any(d);
+        }
     });
     fw::test::SetModalAnswer([this](CDialog& d) -> std::optional<INT_PTR> {
         if (d.GetTemplateId() == IDD_UPDATER_DIALOG) return std::nullopt;

@@ -52,4 +52,6 @@ protected:
     std::deque<INT_PTR> m_answers;
     bool m_serverRunning = false;
     std::vector<std::pair<CDialog*, std::function<void(CDialog&)>>> m_onShown;
+    // For dialogs the wizard makes itself: runs for any other shown dialog.
+    std::function<void(CDialog&)> m_onShownAny;
 };
