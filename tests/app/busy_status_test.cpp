@@ -149,3 +149,59 @@ TEST_F(WizardTest, WorkerThreadsWriteTheStatusTextsSafely) {
         EXPECT_EQ(torn, 0);
     });
 }
+
+TEST_F(WizardTest, LanguageChangeRefetchesTheVoicePromptListsOnlyWhenTheyFollowTheUiLanguage) {
+    struct Case {
+        const char* name;
+        int page;
+        BOOL applyToFirmware;
+        bool refetched;
+    };
+    const Case cases[] = {
+        {"update page, voice prompt follows", 3, TRUE, true},
+        {"update page, voice prompt kept", 3, FALSE, false},
+        {"restore page, voice prompt follows", 4, TRUE, true},
+        {"restore page, voice prompt kept", 4, FALSE, false},
+    };
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            Recognise(dlg, 0x5520, 0);
+            dlg.ApplyLanguage(0, c.applyToFirmware);
+            dlg.GoToPage(c.page);
+            ASSERT_TRUE(WaitIdle(dlg));
+            CComboBox& combo = c.page == 3 ? dlg.m_updatePage.m_comboVoicePrompt : dlg.m_restorePage.m_comboVoicePrompt;
+            combo.AddString(L"English");
+            combo.AddString(L"French");
+            g_bUpdatePromptArmed = 1;
+            dlg.ApplyLanguage(1, c.applyToFirmware);
+            EXPECT_EQ(combo.GetCount() == 0, c.refetched);
+            if (c.page == 3) {
+                EXPECT_EQ(g_bUpdatePromptArmed == 0, c.refetched);
+            } else {
+                EXPECT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable || !c.refetched);
+            }
+            ASSERT_TRUE(WaitIdle(dlg));
+            combo.ResetContent();
+            dlg.ShowWelcomePage();
+            ASSERT_TRUE(WaitIdle(dlg));
+        }
+    });
+}
+
+TEST_F(WizardTest, PressWhileACellPopupIsOpenOnlyClosesThePopup) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x5520, 1 << 1);
+        dlg.ShowDeviceSettingPage(TRUE);
+        dlg.m_settingPage.m_bCellPopupOpen = TRUE;
+        MSG msg{};
+        msg.hwnd = Item(dlg, IDC_STEP_UPDATE);
+        msg.message = WM_LBUTTONDOWN;
+        EXPECT_TRUE(dlg.PreTranslateMessage(&msg));
+        EXPECT_FALSE(dlg.m_settingPage.m_bCellPopupOpen);
+        EXPECT_EQ(dlg.m_nPage, 5);
+        EXPECT_FALSE(dlg.PreTranslateMessage(&msg));  // closed: presses go on again
+    });
+}
