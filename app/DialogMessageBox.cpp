@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CDialogMessageBox, CDialog)
     ON_WM_TIMER()
     ON_WM_CTLCOLOR()
     ON_WM_SETCURSOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_MSG_LINK, &CDialogMessageBox::OnLink)
 END_MESSAGE_MAP()
 
@@ -204,4 +205,15 @@ BOOL CDialogMessageBox::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
         return TRUE;
     }
     return CDialog::OnSetCursor(pWnd, nHitTest, message);
+}
+
+BOOL CDialogMessageBox::OnEraseBkgnd(CDC* pDC) {
+    // The wizard's background with a thin frame, so that the box stands out
+    // from the window behind it.
+    RECT r;
+    GetClientRect(&r);
+    pDC->FillSolidRect(&r, theme::kBackground);
+    CBrush frame(theme::kButtonBorder);
+    pDC->FrameRect(&r, &frame);
+    return TRUE;
 }

@@ -48,6 +48,7 @@ protected:
     void OnLink();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
