@@ -1,0 +1,3 @@
+#include "app/CellImageList.h"
+
+CImageList g_cellImageList;
