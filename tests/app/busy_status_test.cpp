@@ -121,6 +121,10 @@ TEST_F(WizardTest, StatusLineKeepsThirteenTextsAcrossALanguageChange) {
 TEST_F(WizardTest, WorkerThreadsWriteTheStatusTextsSafely) {
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
+        CString sample;
+        sample.Format(L"worker %d wrote a long status text number %08d", 9, 0);
+        const int length = sample.GetLength();
+        for (int i = 0; i < STATUS_LANGUAGES; ++i) dlg.SetStatusTextForLanguage(sample, i);
         std::atomic<bool> stop{false};
         std::vector<std::thread> writers;
         for (int t = 0; t < 4; ++t) {
@@ -132,16 +136,13 @@ TEST_F(WizardTest, WorkerThreadsWriteTheStatusTextsSafely) {
                 }
             });
         }
-        CString sample;
-        sample.Format(L"worker %d wrote a long status text number %08d", 0, 0);
-        const int length = sample.GetLength();
         int reads = 0, torn = 0;
         DWORD start = ::GetTickCount();
         while (::GetTickCount() - start < 300) {
             CString text;
             dlg.GetStatusText(&text);
             ++reads;
-            if (!text.IsEmpty() && (text.GetLength() != length || text.Left(7) != L"worker ")) ++torn;
+            if (text.GetLength() != length || text.Left(7) != L"worker ") ++torn;
         }
         stop = true;
         for (auto& w : writers) w.join();
