@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make git
+  cmake make git python3
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386
   xvfb xauth x11-utils xdotool imagemagick
