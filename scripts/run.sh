@@ -24,7 +24,7 @@ if [ -f "$out/FirmwareServer.exe" ]; then
   wine "$out/FirmwareServer.exe" </dev/null >"$root/build/server.log" 2>&1 &
   server_pid=$!
 fi
-stop_server() { [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null; }
+stop_server() { if [ -n "$server_pid" ]; then kill "$server_pid" 2>/dev/null; fi; }
 trap stop_server EXIT
 
 cd "$out"
@@ -57,7 +57,8 @@ else
   import -display "$DISPLAY" -window root "$shot"
 fi
 echo "Screenshot of the window: $shot"
-xdotool windowclose "$win" 2>/dev/null || kill "$app" 2>/dev/null
-wait "$app" 2>/dev/null
+# Nobody can answer the program here: end it and everything else under the
+# prefix (the server too), whatever box it may be showing.
 wine_env_stop
+wait "$app" 2>/dev/null
 exit 0
