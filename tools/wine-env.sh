@@ -50,23 +50,30 @@ wine_env_setup() {
     wineserver -w
     touch "$WINEPREFIX/.morvex-ready"
   fi
-  if [ ! -f "$WINEPREFIX/.morvex-fonts" ]; then
-    # The UI fonts resolve to Liberation Sans here, which has no CJK glyphs:
-    # link it to Noto CJK and DejaVu for the characters it lacks. (A link on
-    # Tahoma or MS Shell Dlg would make the CJK font the base font and lose
-    # Czech and Polish letters.)
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v 'Liberation Sans' /t REG_MULTI_SZ \
-      /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK JP\0DejaVuSans.ttf,DejaVu Sans' /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.morvex-fonts"
-  fi
   # Start the server and Wine's own services once, detached from our output:
   # otherwise they inherit the caller's stdout and a pipe never closes. The
   # server then stays up between the short-lived test processes.
   # wineserver exits with 0 only when it was not running yet.
   if wineserver -p 900 </dev/null >/dev/null 2>&1; then
     wine wineboot </dev/null >/dev/null 2>&1
+  fi
+  if [ ! -f "$WINEPREFIX/.morvex-font-styles" ]; then
+    # The UI fonts resolve to Liberation Sans here, which has no CJK glyphs:
+    # link it to Noto CJK and DejaVu for the characters it lacks. Wine looks
+    # the links up by the full name of the face it picked, so every style
+    # needs its own entry ("Liberation Sans Bold" for bold text); the file
+    # only names the family, whose matching weight Wine then uses. (A link on
+    # Tahoma or MS Shell Dlg would make the CJK font the base font and lose
+    # Czech and Polish letters.)
+    # Written through the running server: waiting for it to exit here would
+    # hang for as long as it is kept alive.
+    local style
+    for style in '' ' Bold' ' Italic' ' Bold Italic'; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v "Liberation Sans$style" /t REG_MULTI_SZ \
+        /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK JP\0DejaVuSans.ttf,DejaVu Sans' /f </dev/null >/dev/null 2>&1
+    done
+    touch "$WINEPREFIX/.morvex-font-styles"
   fi
   return 0
 }

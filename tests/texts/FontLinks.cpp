@@ -37,6 +37,12 @@ std::vector<std::wstring> ReadLinks(HKEY key, const CString& face) {
     return links;
 }
 
+bool Lists(const std::vector<std::wstring>& links, const wchar_t* entry) {
+    for (const std::wstring& l : links)
+        if (_wcsicmp(l.c_str(), entry) == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 CString SelectedFace(HFONT font) {
@@ -47,6 +53,32 @@ CString SelectedFace(HFONT font) {
     SelectObject(dc, old);
     DeleteDC(dc);
     return CString(face);
+}
+
+CString LinkedFace(HFONT font) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    CString name;
+    UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
+    if (size >= sizeof(OUTLINETEXTMETRICW)) {
+        std::vector<BYTE> data(size);
+        OUTLINETEXTMETRICW* otm = reinterpret_cast<OUTLINETEXTMETRICW*>(data.data());
+        if (GetOutlineTextMetricsW(dc, size, otm) && (size_t)otm->otmpFaceName < size)
+            name = reinterpret_cast<const wchar_t*>(data.data() + (size_t)otm->otmpFaceName);
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return name;
+}
+
+bool HasFallbackLinks(const CString& face) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSystemLinkKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    std::vector<std::wstring> links = ReadLinks(key, face);
+    RegCloseKey(key);
+    for (const Fallback& f : kFallbacks)
+        if (!Lists(links, f.entry)) return false;
+    return true;
 }
 
 bool FaceInstalled(const wchar_t* face) {
@@ -77,10 +109,7 @@ bool LinkFallbackFonts(const CString& face, CString& error) {
     std::vector<std::wstring> links = ReadLinks(key, face);
     bool changed = false;
     for (const Fallback& f : kFallbacks) {
-        bool present = false;
-        for (const std::wstring& l : links)
-            if (_wcsicmp(l.c_str(), f.entry) == 0) present = true;
-        if (!present) {
+        if (!Lists(links, f.entry)) {
             links.emplace_back(f.entry);
             changed = true;
         }

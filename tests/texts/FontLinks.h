@@ -10,6 +10,14 @@ namespace texttest {
 // "Liberation Sans" under Wine).
 CString SelectedFace(HFONT font);
 
+// The full name of the face GDI really uses ("Liberation Sans Bold" for a
+// bold font). Wine looks the system links up by this name, so each style of
+// a face needs links of its own.
+CString LinkedFace(HFONT font);
+
+// True when the system links of `face` already list every fallback font.
+bool HasFallbackLinks(const CString& face);
+
 // True when a font family of that exact name is installed.
 bool FaceInstalled(const wchar_t* face);
 
