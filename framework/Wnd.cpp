@@ -421,20 +421,21 @@ void CWnd::CenterWindow(CWnd* alternateOwner) {
     ::SetWindowPos(m_hWnd, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
-    DWORD style = GetStyle(), updated = (style & ~remove) | add;
+namespace {
+BOOL ModifyWindowLong(HWND h, int index, DWORD remove, DWORD add, UINT swpFlags) {
+    DWORD style = (DWORD)::GetWindowLongPtrW(h, index), updated = (style & ~remove) | add;
     if (style == updated) return FALSE;
-    ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, (LONG_PTR)updated);
+    ::SetWindowLongPtrW(h, index, (LONG_PTR)updated);
     if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+        ::SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     return TRUE;
+}
+}  // namespace
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
+    return ModifyWindowLong(m_hWnd, GWL_STYLE, remove, add, swpFlags);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags) {
-    DWORD style = GetExStyle(), updated = (style & ~remove) | add;
-    if (style == updated) return FALSE;
-    ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, (LONG_PTR)updated);
-    if (swpFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
-    return TRUE;
+    return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add, swpFlags);
 }
