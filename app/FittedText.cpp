@@ -2,8 +2,6 @@
 
 namespace {
 
-int g_fontLanguage = 0;
-
 HFONT MakeFont(HFONT base, int height, int weight) {
     LOGFONTW lf{};
     ::GetObjectW(base ? base : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
@@ -57,15 +55,4 @@ int DrawFittedText(HDC dc, const CString& text, const RECT& rect, HFONT baseFont
     ::SelectObject(dc, old);
     ::DeleteObject(f);
     return calc.bottom - calc.top;
-}
-
-void SetFontLanguage(int language) { g_fontLanguage = language; }
-
-int EmphasisWeight() {
-    switch (g_fontLanguage) {
-    case 4: case 5: case 9:  // Japanese, Korean, Chinese
-        return FW_NORMAL;
-    default:
-        return FW_BOLD;
-    }
 }

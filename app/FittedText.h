@@ -11,9 +11,3 @@ int DrawFittedText(HDC dc, const CString& text, const RECT& rect, HFONT baseFont
 // The font height (negative, as in LOGFONT) that makes the text fit; the
 // base height when it fits already.
 int FitFontHeight(HDC dc, const CString& text, const RECT& rect, HFONT baseFont, int weight);
-
-// The weight of emphasised wizard text in the UI language: bold, except for
-// Japanese, Korean and Chinese, whose glyphs come from a fallback font that
-// is not always linked for bold faces; there the regular weight is used.
-void SetFontLanguage(int language);
-int EmphasisWeight();

@@ -71,5 +71,5 @@ void CMyStatic::DrawItem(LPDRAWITEMSTRUCT dis) {
     ::SetTextColor(dc, m_crText);
     HFONT base = m_fontLarge.m_hObject ? (HFONT)m_fontLarge : GetFont();
     DrawFittedText(dc, text, r, base, (m_bCentered ? DT_CENTER : DT_LEFT) | DT_VCENTER,
-                   m_bBold ? EmphasisWeight() : FW_NORMAL);
+                   m_bBold ? FW_BOLD : FW_NORMAL);
 }

@@ -3,7 +3,6 @@
 #include "app/UpdaterDlg.h"
 #include "app/AppPaths.h"
 #include "app/AppVersion.h"
-#include "app/FittedText.h"
 #include "app/Theme.h"
 #include "app/resource.h"
 #include <clocale>
@@ -110,6 +109,7 @@ BOOL CUpdaterDlg::OnInitDialog() {
     m_staticTitle.SetTextColor(theme::kTitleText);
     m_staticTitle.SetBold(TRUE);
     m_staticTitle.SetLargeFont(120);
+    m_listGroups.SetFont(&m_fontBold);
     m_progress.SetRange(0, 100);
 
     CreatePages();
@@ -150,7 +150,6 @@ void CUpdaterDlg::LoadConfig() {
     m_nTargetModel = m_config.m_nDeviceTarget;
     m_strFirmwareLanguage = m_config.m_strFirmwareLanguage;
     m_strCurrentPath = m_config.m_strCurrentPath;
-    SetFontLanguage(m_nLanguage);
 }
 
 void CUpdaterDlg::SaveConfig() {

@@ -1,7 +1,6 @@
 // The language change of the main dialog: relabels every page and refreshes
 // the page shown; the status line shows the new language's stored text.
 #include "app/UpdaterDlg.h"
-#include "app/FittedText.h"
 
 void CUpdaterDlg::ApplyLanguage(int language, BOOL applyToFirmware) {
     if (language < 0 || language >= STATUS_LANGUAGES) language = 0;
@@ -9,7 +8,6 @@ void CUpdaterDlg::ApplyLanguage(int language, BOOL applyToFirmware) {
     if (language == m_nLanguage && applyToFirmware == m_bApplyToFirmwareLanguage) return;
     m_nLanguage = language;
     m_bApplyToFirmwareLanguage = applyToFirmware;
-    SetFontLanguage(language);
 
     m_recognitionPage.ResetPage();
     m_selectionPage.RefreshModelButtons();

@@ -65,7 +65,7 @@ void CWizardButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, text);
     UINT align = m_nKind == kStep ? DT_LEFT : DT_CENTER;
-    DrawFittedText(dc, caption, tr, GetFont(), align | DT_VCENTER, EmphasisWeight());
+    DrawFittedText(dc, caption, tr, GetFont(), align | DT_VCENTER, FW_BOLD);
 
     if ((dis->itemState & ODS_FOCUS) && !(dis->itemState & ODS_NOFOCUSRECT)) {
         RECT fr = r;
