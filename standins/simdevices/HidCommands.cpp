@@ -92,8 +92,9 @@ std::vector<BYTE> HidAnswer(World& w, Device& d, const BYTE* req) {
         break;
     }
     case kWriteBlock: {
+        // An empty block is a valid write: an emptied speed-dial number.
         size_t n = req[3];
-        if (n == 0 || 4 + 2 * n > kHidOutputBytes) { status = kError; break; }
+        if (4 + 2 * n > kHidOutputBytes) { status = kError; break; }
         std::vector<WORD> words(n);
         for (size_t i = 0; i < n; ++i) words[i] = (WORD)(req[4 + 2 * i] << 8 | req[5 + 2 * i]);
         d.blocks[req[2]] = words;

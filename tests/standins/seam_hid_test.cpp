@@ -92,6 +92,10 @@ TEST_F(SeamHidTest, CommandChannelAnswersVersionAddressAndBlocks) {
     std::vector<WORD> words;
     ASSERT_TRUE(sim::GetHidBlock(sim::FindDevice(L"Headset"), 0x14, &words));
     EXPECT_EQ(std::vector<WORD>{5}, words);
+    // An empty write (an emptied speed-dial number) is accepted and read back empty.
+    ASSERT_TRUE(Transact(api(), h, {1, 0x04, 0x5A, 0}, &r));
+    ASSERT_TRUE(Transact(api(), h, {1, 0x03, 0x5A}, &r));
+    EXPECT_EQ(0, r[4]);
     // Name block: word 0 skipped, one character per word.
     ASSERT_TRUE(Transact(api(), h, {1, 0x03, 0x1D}, &r));
     EXPECT_EQ(10, r[4]);
