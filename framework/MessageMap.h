@@ -30,6 +30,7 @@ constexpr UINT kReflectBase = WM_APP + 0x2000;
 // The framework's own messages.
 constexpr UINT WM_FW_SETTIMER = WM_APP + 0x3F00;   // wParam id, lParam interval
 constexpr UINT WM_FW_KILLTIMER = WM_APP + 0x3F01;  // wParam id
+constexpr UINT WM_FW_MODALSHOWN = WM_APP + 0x3F02;  // a modal dialog's loop has started (tests)
 
 // Finds the handler for a message in a class's map chain.
 const MsgMapEntry* FindMsgEntry(const MsgMap* map, UINT message, UINT code, UINT id);

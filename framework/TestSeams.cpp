@@ -7,14 +7,6 @@ namespace test {
 namespace {
 ModalAnswer g_answer;
 ModalShown g_shown;
-thread_local CDialog* t_pending = nullptr;
-
-void CALLBACK ShownTimer(HWND h, UINT, UINT_PTR id, DWORD) {
-    ::KillTimer(h, id);
-    CDialog* d = t_pending;
-    t_pending = nullptr;
-    if (d && d->m_hWnd == h && g_shown) g_shown(*d);
-}
 }  // namespace
 
 void SetModalAnswer(ModalAnswer answer) { g_answer = std::move(answer); }
@@ -26,9 +18,13 @@ std::optional<INT_PTR> AnswerModal(CDialog& dlg) {
 void SetModalShown(ModalShown shown) { g_shown = std::move(shown); }
 void NotifyModalShown(CDialog& dlg) {
     if (!g_shown) return;
-    // Run the handler from inside the modal loop, once the box has painted.
-    t_pending = &dlg;
-    ::SetTimer(dlg.m_hWnd, 0x7FF0, 50, &ShownTimer);
+    // Handled as the first message of the modal loop, ahead of any timer the
+    // dialog starts while it initialises.
+    ::PostMessageW(dlg.m_hWnd, WM_FW_MODALSHOWN, 0, 0);
+}
+
+void RunModalShown(CDialog& dlg) {
+    if (g_shown && dlg.IsInModalLoop()) g_shown(dlg);
 }
 
 namespace {

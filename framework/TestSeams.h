@@ -17,11 +17,14 @@ using ModalAnswer = std::function<std::optional<INT_PTR>(CDialog&)>;
 void SetModalAnswer(ModalAnswer answer);  // empty function: no answering
 std::optional<INT_PTR> AnswerModal(CDialog& dlg);
 
-// Called once a modal dialog is on the screen, inside its modal loop; the
-// handler may inspect it, take a screenshot, and end it with EndDialog.
+// Called once a modal dialog is on the screen, as the first message of its
+// modal loop; the handler may inspect it, pump messages, take a screenshot
+// (SaveWindowImage repaints first), and end it with EndDialog.
 using ModalShown = std::function<void(CDialog&)>;
 void SetModalShown(ModalShown shown);
 void NotifyModalShown(CDialog& dlg);
+// Runs the handler; called by the dialog's window procedure.
+void RunModalShown(CDialog& dlg);
 
 // Answers every popup menu with the command id to pick (0 picks nothing)
 // instead of showing it.

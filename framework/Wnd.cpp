@@ -1,6 +1,8 @@
 #include "framework/Wnd.h"
 #include "framework/Clock.h"
 #include "framework/Gdi.h"
+#include "framework/Dialog.h"
+#include "framework/TestSeams.h"
 #include <map>
 #include <memory>
 #include <mutex>
@@ -209,6 +211,10 @@ LRESULT CALLBACK CWnd::FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, 
     // Timer requests posted from other threads.
     if (message == fw::WM_FW_SETTIMER) {
         ::SetTimer(hWnd, wParam, fw::Clock::TimerInterval((UINT)lParam), nullptr);
+        return 0;
+    }
+    if (message == fw::WM_FW_MODALSHOWN) {
+        if (CDialog* dlg = dynamic_cast<CDialog*>(wnd)) fw::test::RunModalShown(*dlg);
         return 0;
     }
     if (message == fw::WM_FW_KILLTIMER) {

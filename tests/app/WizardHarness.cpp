@@ -106,6 +106,9 @@ void WizardTest::RunWizard(const std::function<void(CUpdaterDlg&)>& body) {
     bool ran = false;
     WhenShown(&dlg, [&](CDialog&) {
         ran = true;
+        // The first tick of the start timer shows WELCOME; the body starts
+        // from there (unless the wizard has already ended by itself).
+        fw::test::PumpUntil([&] { return dlg.m_selectionPage.IsWindowVisible() || !dlg.IsInModalLoop(); }, 5000);
         body(dlg);
         if (dlg.m_hWnd && dlg.IsInModalLoop()) dlg.EndDialog(IDCANCEL);
     });
