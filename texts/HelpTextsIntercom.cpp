@@ -21,8 +21,7 @@ enum Help {
     kVoxIntercom,
     kFmStationGuide,
     kAudioSourcePriority,
-    kSoundWeaveNoInterruption,
-    kSoundBlend,
+    kSoundWeaveNoInterruption,  // also the body of Sound Blend: one feature, two names
     kSoundBlendMusicGps,
     kIntercomSoundWeave,
     kSmartNaviSystem,
@@ -230,20 +229,6 @@ constexpr Text13 kBodies[kHelpCount] = {
       "Kuulet intercomin, musiikin, FM-radion ja GPS-ohjeet samanaikaisesti ilman, että yksi keskeyttää toisen. Intercom-keskustelun aikana muut lähteet soivat taustalla.",
       "Umožňuje slyšet současně interkom, hudbu, FM rádio a pokyny GPS, aniž by jeden zdroj přerušoval druhý. Během hovoru přes interkom hrají ostatní zdroje v pozadí.",
       "Pozwala słyszeć jednocześnie interkom, muzykę, radio FM i wskazówki GPS, bez przerywania jednego przez drugie. Podczas rozmowy przez interkom pozostałe źródła grają w tle."}},
-    // SoundBlend
-    {{"Lets you hear the intercom, music, FM radio and GPS directions at the same time, without one interrupting another. During an intercom conversation the other sources play in the background.",
-      "Vous entendez l'intercom, la musique, la radio FM et les indications GPS en même temps, sans que l'un interrompe l'autre. Pendant une conversation intercom, les autres sources continuent en arrière-plan.",
-      "Sie hören Intercom, Musik, FM-Radio und GPS-Anweisungen gleichzeitig, ohne dass eine Quelle die andere unterbricht. Während eines Intercom-Gesprächs laufen die anderen Quellen im Hintergrund.",
-      "Permette di ascoltare contemporaneamente interfono, musica, radio FM e indicazioni GPS, senza che una sorgente interrompa l'altra. Durante una conversazione via interfono le altre sorgenti restano in sottofondo.",
-      "インターコム、音楽、FMラジオ、GPSの案内を、互いに中断させることなく同時に聞くことができます。インターコムでの会話中は、ほかの音源がバックグラウンドで再生されます。",
-      "인터콤, 음악, FM 라디오, GPS 안내를 서로 끊지 않고 동시에 들을 수 있습니다. 인터콤 대화 중에는 다른 소스가 배경에서 재생됩니다.",
-      "Le permite oír a la vez el intercomunicador, la música, la radio FM y las indicaciones del GPS, sin que una fuente interrumpa a otra. Durante una conversación por intercomunicador, las demás fuentes suenan de fondo.",
-      "U hoort intercom, muziek, FM-radio en gps-aanwijzingen tegelijk, zonder dat de ene bron de andere onderbreekt. Tijdens een intercomgesprek spelen de andere bronnen op de achtergrond.",
-      "Позволяет одновременно слышать интерком, музыку, FM-радио и подсказки GPS, не прерывая одно другим. Во время разговора по интеркому остальные источники звучат фоном.",
-      "可同时收听对讲、音乐、FM 收音机和 GPS 指引，互不中断。对讲通话期间，其他音源在后台播放。",
-      "Kuulet intercomin, musiikin, FM-radion ja GPS-ohjeet samanaikaisesti ilman, että yksi keskeyttää toisen. Intercom-keskustelun aikana muut lähteet soivat taustalla.",
-      "Umožňuje slyšet současně interkom, hudbu, FM rádio a pokyny GPS, aniž by jeden zdroj přerušoval druhý. Během hovoru přes interkom hrají ostatní zdroje v pozadí.",
-      "Pozwala słyszeć jednocześnie interkom, muzykę, radio FM i wskazówki GPS, bez przerywania jednego przez drugie. Podczas rozmowy przez interkom pozostałe źródła grają w tle."}},
     // SoundBlendMusicGps
     {{"Keeps music and GPS directions playing in the background during an intercom conversation, instead of interrupting them.",
       "La musique et les indications GPS continuent en arrière-plan pendant une conversation intercom, au lieu d'être interrompues.",
@@ -392,7 +377,7 @@ void GetTextHelpSoundWeaveNoInterruption(CString& out, int language) {
     texts::ComposeHelp(out, g_txtSoundWeave, s_bodies, kSoundWeaveNoInterruption, language);
 }
 void GetTextHelpSoundBlend(CString& out, int language) {
-    texts::ComposeHelp(out, g_txtSoundBlend, s_bodies, kSoundBlend, language);
+    texts::ComposeHelp(out, g_txtSoundBlend, s_bodies, kSoundWeaveNoInterruption, language);
 }
 void GetTextHelpSoundBlendMusicGps(CString& out, int language) {
     texts::ComposeHelp(out, g_txtSoundBlend, s_bodies, kSoundBlendMusicGps, language);
