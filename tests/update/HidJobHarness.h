@@ -9,7 +9,10 @@
 #include "update/FirmwareInfo.h"
 #include "update/HidUpdateJob.h"
 #include <atomic>
+#include <algorithm>
+#include <functional>
 #include <memory>
+#include <thread>
 
 namespace pkgtest {
 
