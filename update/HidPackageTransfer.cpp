@@ -15,7 +15,7 @@ bool Fail(HidUpdateJob& job, const wchar_t* format) {
     return false;
 }
 
-bool Restart(HANDLE* device) { return Command(device, HID_CMD_RESTART, {0}) != FALSE; }
+bool Restart(const hw::CDeviceHandle* device) { return Command(device, HID_CMD_RESTART, {0}) != FALSE; }
 
 }  // namespace
 
@@ -35,7 +35,7 @@ bool TransferParts(HidUpdateJob& job, const CUpdatePackage& package, const Trans
             ReportCorrupted(job);
             return false;
         }
-        HANDLE* device = job.device2;
+        const hw::CDeviceHandle* device = job.device2;
         if (part.target == PACKAGE_TARGET_FIRST_RESTART || part.target == PACKAGE_TARGET_FIRST) device = job.device1;
         if (part.target == PACKAGE_TARGET_FIRST_RESTART) restartFirst = true;
         if (part.target == PACKAGE_TARGET_SECOND_RESTART) restartSecond = true;

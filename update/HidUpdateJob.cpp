@@ -127,7 +127,7 @@ void BeginTransfer(HidUpdateJob& job) {
     Store(job.info->m_nStep, 7);
 }
 
-BOOL Command(HANDLE* device, BYTE command, std::initializer_list<BYTE> args, BYTE* reply) {
+BOOL Command(const hw::CDeviceHandle* device, BYTE command, std::initializer_list<BYTE> args, BYTE* reply) {
     BYTE request[HID_OUT_REPORT_SIZE];
     BYTE answer[HID_IN_REPORT_SIZE];
     std::memset(request, 0, sizeof request);
@@ -141,7 +141,7 @@ BOOL Command(HANDLE* device, BYTE command, std::initializer_list<BYTE> args, BYT
     return ok;
 }
 
-PartFailure SendChunk(HANDLE* device, const BYTE* data, int length) {
+PartFailure SendChunk(const hw::CDeviceHandle* device, const BYTE* data, int length) {
     BYTE report[HID_OUT_REPORT_SIZE];
     std::memset(report, 0, sizeof report);
     report[0] = HID_REPORT_ID;
@@ -154,7 +154,7 @@ PartFailure SendChunk(HANDLE* device, const BYTE* data, int length) {
     return PART_SENT;
 }
 
-PartFailure SendPart(HANDLE* device, BYTE type, const BYTE* data, DWORD size, int chunk) {
+PartFailure SendPart(const hw::CDeviceHandle* device, BYTE type, const BYTE* data, DWORD size, int chunk) {
     if (chunk <= 0 || chunk > HID_IMAGE_CHUNK) chunk = HID_IMAGE_CHUNK;
     if (!Command(device, HID_CMD_IMAGE_BEGIN, {type})) return PART_BEGIN_FAILED;
     for (DWORD sent = 0; sent < size;) {
@@ -168,7 +168,7 @@ PartFailure SendPart(HANDLE* device, BYTE type, const BYTE* data, DWORD size, in
     return PART_SENT;
 }
 
-bool PollDone(HidUpdateJob& job, HANDLE* device, DWORD limitMs) {
+bool PollDone(HidUpdateJob& job, const hw::CDeviceHandle* device, DWORD limitMs) {
     DWORD start = fw::Clock::GetTickCount();
     for (;;) {
         BYTE reply[HID_IN_REPORT_SIZE];

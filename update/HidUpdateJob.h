@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include "framework/String.h"
+#include "hardware/HardwareApi.h"
 #include "update/UpdatePackage.h"
 
 class CFirmwareInfo;
@@ -32,8 +33,8 @@ struct HidUpdateJob {
     int usbStatus = 0;
     CString firmwareLanguage = L"English";  // English name of the chosen voice prompt
     CString programFolder;              // with its trailing '\': part files and the flash loader
-    HANDLE* device1 = nullptr;          // the main dialog's open interfaces
-    HANDLE* device2 = nullptr;
+    const hw::CDeviceHandle* device1 = nullptr;  // the main dialog's open interfaces
+    const hw::CDeviceHandle* device2 = nullptr;
 
     // Where the worker reports.
     CFirmwareInfo* info = nullptr;      // the active record
@@ -47,7 +48,7 @@ struct HidUpdateJob {
     std::function<void()> clearAutoUpdate;              // the page's auto-update flag := 0
     std::function<void()> resetTransferState;           // the page's DFU transfer fields for the tick
     std::function<void(const CString&)> setProcessLog;  // the flash loader's output
-    std::function<int(HANDLE*, BYTE)> writeDeviceModeBits;
+    std::function<int(const hw::CDeviceHandle*, BYTE)> writeDeviceModeBits;
 
     // The page sets cancel when it has ended the update itself (a silent
     // module); the worker stops at its next wait and reports nothing more.
@@ -115,17 +116,17 @@ void BeginTransfer(HidUpdateJob& job);
 enum PartFailure { PART_SENT, PART_BEGIN_FAILED, PART_WRITE_FAILED, PART_STATUS_FAILED, PART_END_FAILED };
 // IMAGE_BEGIN with the type, the data in chunks of at most chunk bytes (a
 // report write, then a status read each), IMAGE_END.
-PartFailure SendPart(HANDLE* device, BYTE type, const BYTE* data, DWORD size, int chunk = HID_IMAGE_CHUNK);
+PartFailure SendPart(const hw::CDeviceHandle* device, BYTE type, const BYTE* data, DWORD size, int chunk = HID_IMAGE_CHUNK);
 // One chunk: {1, 0x06, length high, length low, data...} written, then its status read.
-PartFailure SendChunk(HANDLE* device, const BYTE* data, int length);
+PartFailure SendChunk(const hw::CDeviceHandle* device, const BYTE* data, int length);
 
 // One request {1, command, args...} on a cleared report; the reply (67
 // bytes) when reply is given.
-BOOL Command(HANDLE* device, BYTE command, std::initializer_list<BYTE> args = {}, BYTE* reply = nullptr);
+BOOL Command(const hw::CDeviceHandle* device, BYTE command, std::initializer_list<BYTE> args = {}, BYTE* reply = nullptr);
 
 // POLL_DONE until reply byte 3 is nonzero, 500 ms apart (also after a
 // failed request), within limitMs of clock time. False at the limit or on cancel.
-bool PollDone(HidUpdateJob& job, HANDLE* device, DWORD limitMs);
+bool PollDone(HidUpdateJob& job, const hw::CDeviceHandle* device, DWORD limitMs);
 // Clock time a device may take to report that it has finished.
 const DWORD POLL_DONE_LIMIT_MS = 300000;
 // Clock time a worker waits for the user's OK after a failed archive.

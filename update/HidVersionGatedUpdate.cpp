@@ -22,7 +22,7 @@ bool GatedPackageHeaderAllowed(const CUpdatePackage& package) {
     return model == 0 || model == 0x4210 || model == 0x4220;
 }
 
-int ReadHidDeviceType(HANDLE* device) {
+int ReadHidDeviceType(const hw::CDeviceHandle* device) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         BYTE reply[HID_IN_REPORT_SIZE];
         if (Command(device, HID_CMD_READ_BLOCK, {HID_BLOCK_DEVICE_TYPE}, reply)) {

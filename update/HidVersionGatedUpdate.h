@@ -12,6 +12,6 @@ bool GatedPackageHeaderAllowed(const CUpdatePackage& package);
 
 // The device type: low byte of the first word of block 5, read on the first
 // interface (one retry); 0 when it cannot be read.
-int ReadHidDeviceType(HANDLE* device);
+int ReadHidDeviceType(const hw::CDeviceHandle* device);
 
 UINT HidVersionGatedUpdateThread(HidUpdateJob& job);

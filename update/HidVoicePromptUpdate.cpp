@@ -17,16 +17,9 @@ const WORD kUpdateModeProductId = 0x3120;
 
 // The handles this worker opens itself, closed on every exit.
 struct OwnHandles {
-    HANDLE app = nullptr;
-    HANDLE updater = nullptr;
-    ~OwnHandles() {
-        Close(&app);
-        Close(&updater);
-    }
-    static void Close(HANDLE* h) {
-        if (*h) hw::Api().CloseHandle(*h);
-        *h = nullptr;
-    }
+    hw::CDeviceHandle app;
+    hw::CDeviceHandle updater;
+    static void Close(hw::CDeviceHandle* h) { h->Close(); }
 };
 
 UINT Fail(HidUpdateJob& job, const wchar_t* format) {
@@ -36,10 +29,10 @@ UINT Fail(HidUpdateJob& job, const wchar_t* format) {
 }
 
 // Opens the product within the tries; false when it never shows or the job is cancelled.
-bool OpenWithin(HidUpdateJob& job, WORD productId, HANDLE* out) {
+bool OpenWithin(HidUpdateJob& job, WORD productId, hw::CDeviceHandle* out) {
     for (int i = 0; i < VOICE_PROMPT_OPEN_TRIES; ++i) {
         *out = OpenHidDevice(productId);
-        if (*out) return true;
+        if (out->IsValid()) return true;
         if (!Pause(job, 1000)) return false;
     }
     return false;
@@ -53,7 +46,7 @@ const wchar_t* ChunkFailure(PartFailure f, bool crc) {
 enum CrcOutcome { CRC_ACCEPTED, CRC_CHUNK_FAILED, CRC_CHUNK_REFUSED, CRC_IMAGE_REFUSED, CRC_CANCELLED };
 
 // One try of the CRC-checked transfer from offset 0.
-CrcOutcome CrcTransfer(HidUpdateJob& job, HANDLE* device, const BYTE* data, DWORD size, PartFailure* failure) {
+CrcOutcome CrcTransfer(HidUpdateJob& job, const hw::CDeviceHandle* device, const BYTE* data, DWORD size, PartFailure* failure) {
     WORD running = 0;
     int refusals = 0;
     for (DWORD offset = 0; offset < size;) {

@@ -10,8 +10,8 @@ void HidJobTest::SetUp() {
 }
 
 void HidJobTest::TearDown() {
-    if (m_dev1) hw::Api().CloseHandle(m_dev1);
-    if (m_dev2) hw::Api().CloseHandle(m_dev2);
+    m_dev1.Close();
+    m_dev2.Close();
     hw::SetApi(nullptr);
     sim::Reset();
 }
@@ -38,25 +38,25 @@ HidUpdateJob& HidJobTest::Job(const std::vector<BYTE>& package, int model, const
 
 void HidJobTest::OpenDevices(WORD pid1, WORD pid2) {
     m_dev1 = OpenHidDevice(pid1);
-    ASSERT_NE(nullptr, m_dev1);
+    ASSERT_TRUE(m_dev1.IsValid());
     if (pid2) {
         m_dev2 = OpenHidDevice(pid2);
-        ASSERT_NE(nullptr, m_dev2);
+        ASSERT_TRUE(m_dev2.IsValid());
     }
 }
 
 void HidJobTest::ReopenAfterRestart(WORD pid1, WORD pid2) {
-    if (m_dev1) hw::Api().CloseHandle(m_dev1);
-    if (m_dev2) hw::Api().CloseHandle(m_dev2);
-    m_dev1 = m_dev2 = nullptr;
-    for (int i = 0; i < 500 && !(m_dev1 && (!pid2 || m_dev2)); ++i) {
-        if (!m_dev1) m_dev1 = OpenHidDevice(pid1);
-        if (pid2 && !m_dev2) m_dev2 = OpenHidDevice(pid2);
-        if (!(m_dev1 && (!pid2 || m_dev2))) ::Sleep(10);
+    m_dev1.Close();
+    m_dev2.Close();
+    auto ready = [&] { return m_dev1.IsValid() && (!pid2 || m_dev2.IsValid()); };
+    for (int i = 0; i < 500 && !ready(); ++i) {
+        if (!m_dev1.IsValid()) m_dev1 = OpenHidDevice(pid1);
+        if (pid2 && !m_dev2.IsValid()) m_dev2 = OpenHidDevice(pid2);
+        if (!ready()) ::Sleep(10);
     }
-    ASSERT_NE(nullptr, m_dev1);
+    ASSERT_TRUE(m_dev1.IsValid());
     if (pid2) {
-        ASSERT_NE(nullptr, m_dev2);
+        ASSERT_TRUE(m_dev2.IsValid());
     }
 }
 

@@ -38,7 +38,7 @@ protected:
     CFirmwareInfo m_info;
     CFirmwareInfo m_pageInfo;
     int m_threadWait = 0;
-    HANDLE m_dev1 = nullptr, m_dev2 = nullptr;
+    hw::CDeviceHandle m_dev1, m_dev2;
     std::shared_ptr<HidUpdateJob> m_job;
     std::atomic<int> m_archiveCalls{0};
     std::atomic<int> m_timerPosts{0};

@@ -118,7 +118,7 @@ TEST_F(CameraPathTest, CardAlreadyCurrentIsGivenBackWithoutACopy) {
 TEST_F(CameraPathTest, ModelsWithoutCameraNeverTouchTheCard) {
     sim::Reset();
     m_dev = sim::AddHidInterface(L"Headset", sim::kMakerVendorId, 0x5720);
-    hw::Api().CloseHandle(m_dev1);
+    m_dev1.Close();
     OpenDevices(0x5720);
     std::vector<BYTE> package = PackageBuilder().Model(0x5720).Part(0, 1, Pattern(10, 1)).Build();
     HidUpdateWithCameraCopyThread(Job(package, 0x5720));

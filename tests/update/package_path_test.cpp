@@ -137,7 +137,7 @@ TEST_F(PackagePathTest, TransferFailuresNameTheirStepAndAlwaysSetTheError) {
         sim::Reset();
         sim::DeviceId dev = AddHeadset(0x6010);
         c.fault(dev);
-        if (m_dev1) hw::Api().CloseHandle(m_dev1);
+        m_dev1.Close();
         OpenDevices(0x6010);
         m_autoUpdateCleared = 0;
         m_info.m_bFinished = 0;

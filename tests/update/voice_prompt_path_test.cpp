@@ -29,7 +29,7 @@ public:
     HidUpdateJob& VoiceJob(const std::wstring& name = L"SPX_v1.2-de.img") {
         HidUpdateJob& job = Job(m_package, 0x3110, name);
         job.firmwareLanguage = L"Japanese";
-        job.writeDeviceModeBits = [this](HANDLE*, BYTE code) { m_modeCodes.push_back(code); return 1; };
+        job.writeDeviceModeBits = [this](const hw::CDeviceHandle*, BYTE code) { m_modeCodes.push_back(code); return 1; };
         return job;
     }
     void ExpectFailed(const wchar_t* english) {
