@@ -6,7 +6,7 @@
 #include "app/resource.h"
 #include "core/HidChannel.h"
 #include "core/HidProtocol.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <cstring>
 
 BOOL CUpdaterDlg::IsSameDeviceFamily(int modelId) {

@@ -1,6 +1,6 @@
 #include "core/HidChannel.h"
 #include "framework/Clock.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <cstring>
 
 namespace {

@@ -1,7 +1,7 @@
 #include "core/HidDevice.h"
 #include "core/HidProtocol.h"
 #include "core/UsbIds.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <vector>
 
 namespace {
