@@ -119,6 +119,11 @@ template CString BackupTableText<3>(const CString (&)[3], int, int);
 template CString BackupTableText<6>(const CString (&)[6], int, int);
 template CString BackupTableText<10>(const CString (&)[10], int, int);
 
+void AppendSpeedDialRows(BackupInfoTexts& texts, const CDeviceRecord& backup, int language) {
+    Writer w(texts, language);
+    WriteSpeedDialRows(w, backup);
+}
+
 const CString* BackupInfoTexts::TextOf(int id) const {
     for (auto it = writes.rbegin(); it != writes.rend(); ++it)
         if (it->id == id && it->op == BackupInfoWrite::kText) return &it->text;

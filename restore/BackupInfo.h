@@ -6,15 +6,9 @@
 #include <vector>
 #include "core/DeviceRecord.h"
 #include "framework/String.h"
+#include "app/resource.h"
 
-// Controls of the block (dialog 186).
-const int IDC_BACKUP_TITLE = 1012;
-const int IDC_BACKUP_VERSION_LABEL = 1013;
-const int IDC_BACKUP_VERSION = 1014;
-const int IDC_BACKUP_DATE_LABEL = 1015;
-const int IDC_BACKUP_DATE = 1016;
-const int IDC_BACKUP_ROW1_LABEL = 1017;  // row n: label 1015 + 2n, value 1016 + 2n
-const int IDC_BACKUP_VOICE_LABEL = 1167;
+// Controls of the block (dialog 186): IDC_BACKUP_* of app/resource.h.
 const int BACKUP_INFO_ROWS = 6;
 
 inline int BackupRowLabelId(int row) { return IDC_BACKUP_ROW1_LABEL + 2 * (row - 1); }
@@ -48,6 +42,9 @@ struct BackupInfoTexts {
 // number of voice-prompt entries offered.
 BackupInfoTexts BuildBackupInfoTexts(const CDeviceRecord& backup, int model, int language, int kind,
                                      int voicePromptEntries);
+
+// Rows 1-3 with the backup's speed-dial numbers ("Empty" for none).
+void AppendSpeedDialRows(BackupInfoTexts& texts, const CDeviceRecord& backup, int language);
 
 // The archive date in the UI language's date format; empty when unknown.
 CString FormatBackupDate(long long time, int language);
