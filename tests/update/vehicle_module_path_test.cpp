@@ -135,7 +135,7 @@ TEST_F(VehicleModulePathTest, FaultsEndWithTheirCodeAndLeaveNoPartFiles) {
          L"Failed to update firmware. Cannot get status[29]"},
         {"second restart refused", [](VehicleModulePathTest& t) { sim::SetHidCommandFails(t.m_second, 0x08, true); },
          L"Failed to update firmware. Cannot get status[34]"},
-        {"module not back", [](VehicleModulePathTest& t) { sim::SetHidRestartMs(t.m_second, 0x7FFFFFFF); },
+        {"module not back", [](VehicleModulePathTest& t) { sim::SetHidStaysAwayAfterRestart(t.m_second, true); },
          L"Failed to update firmware. Cannot get status[35]"},
     };
     for (const Case& c : cases) {
