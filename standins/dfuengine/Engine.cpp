@@ -41,6 +41,9 @@ struct DFUEngine::Impl {
             std::lock_guard<std::mutex> hold(lock);
             cb = callback;
         }
+        // The operation is over once it completes: the next one may start
+        // from the completion callback on.
+        if (kind == kComplete) busy = false;
         if (!cb || stop) return;
         Status status{op, Result(code), state, progress};
         if (kind == kNotify) cb->OnDfuNotify(progress, status);
@@ -79,10 +82,7 @@ struct DFUEngine::Impl {
         if (busy.exchange(true)) return false;
         Join();
         stop = false;
-        worker = std::thread([this, operation] {
-            operation();
-            busy = false;
-        });
+        worker = std::thread([this, operation] { operation(); });
         return true;
     }
 
