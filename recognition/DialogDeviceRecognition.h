@@ -3,12 +3,13 @@
 // routine finds no device.
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
 
 class CUpdaterDlg;
 
-class CDialogDeviceRecognition : public CDialog {
+class CDialogDeviceRecognition : public CWizardPage {
 public:
     explicit CDialogDeviceRecognition(CWnd* parent = nullptr);
 
@@ -33,9 +34,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    // The page and its instruction text are drawn on the background.
+    BOOL UsesPageBackground(CWnd* pWnd, UINT nCtlColor) override;
     DECLARE_MESSAGE_MAP()
 };
