@@ -20,6 +20,14 @@ const int kSettingKinds = (1 << 1) | (1 << 3);
 
 }  // namespace
 
+// Ends a box the keys left open, so that a failure never hangs the test.
+void EndIfOpen(CDialog& d) {
+    if (::IsWindowVisible(d.m_hWnd)) {
+        ADD_FAILURE() << "the box is still open";
+        d.EndDialog(-2);
+    }
+}
+
 class KeyboardTest : public WizardTest {
 protected:
     void SetUp() override {
@@ -155,6 +163,7 @@ TEST_F(KeyboardTest, TabInEachBoxGoesInReadingOrder) {
         Recognise(dlg, 0x5520, 0);
         std::vector<int> order;
         auto record = [&](CDialog& d) {
+            EXPECT_EQ(::GetActiveWindow(), d.m_hWnd);
             order = keys::IdsOfChildren(keys::TabCycle(), d.m_hWnd);
             d.EndDialog(IDCANCEL);
         };
@@ -216,6 +225,7 @@ TEST_F(KeyboardTest, KeysAnswerTheBoxes) {
             keys::Press(VK_ESCAPE);
             EXPECT_TRUE(::IsWindowVisible(d.m_hWnd));
             keys::Press(VK_RETURN);
+            EndIfOpen(d);
         });
         EXPECT_EQ(info.DoModal(), IDOK);
     });
@@ -245,7 +255,10 @@ TEST_F(KeyboardTest, PopupMenuOpensFromTheKeyboardOncePerStroke) {
             ++opened;
             return (UINT)ID_MENU_ABOUT;
         });
-        m_onShownAny = [](CDialog& d) { keys::Press(VK_RETURN); (void)d; };
+        m_onShownAny = [](CDialog& d) {
+            keys::Press(VK_RETURN);
+            EndIfOpen(d);
+        };
         keys::Press(VK_APPS);
         m_onShownAny = nullptr;
         ASSERT_EQ(m_asked.size(), 1u);
@@ -277,6 +290,7 @@ TEST_F(KeyboardTest, AfterEachBoxTheWizardIsActiveWithTheFocusWhereItWas) {
                     shown = true;
                     EXPECT_EQ(::GetActiveWindow(), d.m_hWnd);
                     keys::Press(c.key);
+                    EndIfOpen(d);
                 };
                 dlg.SendMessage(WM_COMMAND, c.command);
                 m_onShownAny = nullptr;
@@ -293,7 +307,10 @@ TEST_F(KeyboardTest, AfterEachBoxTheWizardIsActiveWithTheFocusWhereItWas) {
         CDialogMessageBox box(&dlg.m_updatePage);
         box.SetupEx(L"Save?", 0, nullptr, L"NO", L"YES", nullptr, FALSE);
         Focus(dlg, IDC_NEXT);
-        WhenShown(&box, [](CDialog&) { keys::Press(VK_ESCAPE); });
+        WhenShown(&box, [](CDialog& d) {
+            keys::Press(VK_ESCAPE);
+            EndIfOpen(d);
+        });
         EXPECT_EQ(box.DoModal(), IDCANCEL);
         EXPECT_EQ(::GetActiveWindow(), dlg.m_hWnd);
         EXPECT_EQ(::GetFocus(), Item(dlg, IDC_NEXT));
@@ -306,7 +323,7 @@ TEST_F(KeyboardTest, AfterTheStartUpPromptNextHasTheFocus) {
     m_onShownAny = [&](CDialog& d) {
         asked = true;
         keys::Press(VK_ESCAPE);  // "NO"
-        (void)d;
+        EndIfOpen(d);
     };
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
@@ -329,6 +346,7 @@ TEST_F(KeyboardTest, CloseRequestWhileABoxIsOpenIsRefused) {
             stillRunning = dlg.IsInModalLoop() && ::IsWindowVisible(dlg.m_hWnd);
             boxStillShown = d.IsInModalLoop() && ::IsWindowVisible(d.m_hWnd);
             keys::Press(VK_RETURN);
+            EndIfOpen(d);
         };
         dlg.SendMessage(WM_COMMAND, ID_MENU_ABOUT);
         m_onShownAny = nullptr;
