@@ -70,6 +70,7 @@ void ReportActivity(HidUpdateJob& job) {
 }
 
 void Finish(HidUpdateJob& job) {
+    if (job.Cancelled()) return;  // the page has ended the update itself
     Store(job.info->m_bFinished, 1);
     if (job.clearAutoUpdate) job.clearAutoUpdate();
 }
@@ -188,9 +189,6 @@ struct WorkerStart {
 DWORD WINAPI WorkerMain(LPVOID param) {
     WorkerStart* start = (WorkerStart*)param;
     start->proc(*start->job);
-    // A worker that the page cancelled has stopped without reporting: the
-    // update ends now, with the texts the page left.
-    if (start->job->Cancelled()) Finish(*start->job);
     ::InterlockedExchange(&start->job->running, 0);
     delete start;
     return 0;

@@ -51,9 +51,10 @@ struct HidUpdateJob {
     std::function<int(const hw::CDeviceHandle*, BYTE)> writeDeviceModeBits;
 
     // The page sets cancel when it has ended the update itself (a silent
-    // module); the worker stops at its next wait and reports nothing more.
-    // running is 1 from the start of the worker to its very end: the page
-    // keeps the wizard busy until then.
+    // module, a new update); the worker stops at its next wait and writes
+    // nothing more into the records. running is 1 from the start of the
+    // worker to its very end: the page keeps the wizard busy until then, so
+    // that no other operation uses the device meanwhile.
     volatile LONG cancel = 0;
     volatile LONG running = 0;
 
@@ -83,7 +84,8 @@ void ReportFailure(HidUpdateJob& job, const wchar_t* format, HidTextGetter reaso
 void ReportBackupStarting(HidUpdateJob& job, const wchar_t* format = L"%s %s");
 // The page activity text alone.
 void ReportActivity(HidUpdateJob& job);
-// The end of a failed worker: finished, and the page's auto-update cleared.
+// The end of a failed worker: finished, and the page's auto-update cleared
+// (nothing once the job is cancelled).
 void Finish(HidUpdateJob& job);
 
 // Why a package was refused.

@@ -261,6 +261,7 @@ UINT BluetoothCanModuleUpdateThread(HidUpdateJob& job) {
 
 void ReportCannotGetStatus(HidUpdateJob& job) {
     ReportFailure(job, L"%s. %s[26]", NoStatus());
+    Finish(job);
     ::InterlockedExchange(&job.cancel, 1);
 }
 

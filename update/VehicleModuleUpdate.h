@@ -24,7 +24,8 @@ UINT BluetoothCanModuleUpdateThread(HidUpdateJob& job);
 
 // The page's report of a module that has not shown the flash loader's
 // progress in time: error, "Cannot get status" with code 26 on the active
-// record, and the worker told to stop (it ends the update when it has).
+// record, the update finished, and the worker told to stop (it ends the
+// flash loader and writes nothing more).
 void ReportCannotGetStatus(HidUpdateJob& job);
 
 // Whether the progress tick should call ReportCannotGetStatus: only for the

@@ -147,6 +147,26 @@ TEST_F(PackagePathTest, TransferFailuresNameTheirStepAndAlwaysSetTheError) {
     }
 }
 
+TEST_F(PackagePathTest, CancelledWorkerStopsAndLeavesTheRecordAlone) {
+    sim::DeviceId dev = AddHeadset(0x6010);
+    sim::SetHidPollDoneAfter(dev, 1000000);  // waits for the device for a long time
+    OpenDevices(0x6010);
+    Job(SwitchFirstPackage(0x6010), 0x6010);
+    ASSERT_TRUE(hidupdate::StartWorker(&HidPackageUpdateThread, m_job));
+    for (int i = 0; i < 2000 && m_info.m_bAwaitingUserAction == 0; ++i) ::Sleep(2);
+    ASSERT_EQ(1, m_info.m_bAwaitingUserAction);  // polling now
+    // The page ends the update itself and may start another on the record.
+    m_info.SetStatusTexts([](int) { return CString(L"the page's text"); });
+    ::InterlockedExchange(&m_job->cancel, 1);
+    for (int i = 0; i < 2000 && m_job->running; ++i) ::Sleep(2);
+    EXPECT_EQ(0, m_job->running);
+    EXPECT_EQ(L"the page's text", Status());
+    EXPECT_EQ(0, m_info.m_bFinished);
+    EXPECT_EQ(0, m_autoUpdateCleared.load());
+    EXPECT_EQ(0, sim::HidRestartCount(dev));
+    EXPECT_EQ(0, m_timerPosts.load());
+}
+
 TEST_F(PackagePathTest, FailedArchiveWaitsForTheUsersOkThenGoesOn) {
     sim::DeviceId dev = AddHeadset(0x6010);
     OpenDevices(0x6010);
