@@ -10,6 +10,9 @@
 namespace {
 
 const wchar_t kPropName[] = L"fw.CWnd";
+// The procedure to pass messages on to, for a window whose object let go of
+// it while another procedure was subclassed on top of the framework's.
+const wchar_t kSuperPropName[] = L"fw.super";
 
 // The message each thread is handling, innermost last.
 struct CurrentMsg {
@@ -106,7 +109,7 @@ HWND CWnd::Detach() {
 }
 
 BOOL CWnd::HookWindow(HWND hWnd) {
-    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd)) return FALSE;
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd) || ::GetPropW(hWnd, kSuperPropName)) return FALSE;
     m_hWnd = hWnd;
     ::SetPropW(hWnd, kPropName, this);
     m_pfnSuper = (WNDPROC)::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::FrameworkWndProc);
@@ -114,9 +117,22 @@ BOOL CWnd::HookWindow(HWND hWnd) {
     return TRUE;
 }
 
+namespace {
+// Gives the window its old procedure back. Only when the framework's is still
+// the top of the chain: a procedure subclassed on top of it would otherwise be
+// cut out. Then the framework's stays and passes everything on to super.
+void RestoreProcedure(HWND hWnd, WNDPROC super) {
+    if (!super || !::IsWindow(hWnd)) return;
+    if ((WNDPROC)::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == &CWnd::FrameworkWndProc)
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)super);
+    else
+        ::SetPropW(hWnd, kSuperPropName, (HANDLE)super);
+}
+}  // namespace
+
 void CWnd::UnhookWindow() {
-    if (m_pfnSuper && ::IsWindow(m_hWnd)) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     if (m_hWnd) ::RemovePropW(m_hWnd, kPropName);
+    RestoreProcedure(m_hWnd, m_pfnSuper);
     m_pfnSuper = nullptr;
 }
 
@@ -206,7 +222,14 @@ BOOL CWnd::DestroyWindow() {
 
 LRESULT CALLBACK CWnd::FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandlePermanent(hWnd);
-    if (!wnd) return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    if (!wnd) {
+        // Let go of while still in a chain: pass the message down it.
+        if (auto super = (WNDPROC)::GetPropW(hWnd, kSuperPropName)) {
+            if (message == WM_NCDESTROY) ::RemovePropW(hWnd, kSuperPropName);
+            return ::CallWindowProcW(super, hWnd, message, wParam, lParam);
+        }
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
 
     // Timer requests posted from other threads.
     if (message == fw::WM_FW_SETTIMER) {
@@ -239,7 +262,8 @@ LRESULT CALLBACK CWnd::FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, 
         if (wnd->m_hWnd == hWnd) {
             WNDPROC super = wnd->m_pfnSuper;
             ::RemovePropW(hWnd, kPropName);
-            if (super) ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)super);
+            RestoreProcedure(hWnd, super);
+            ::RemovePropW(hWnd, kSuperPropName);  // no message comes after this one
             wnd->m_pfnSuper = nullptr;
             wnd->m_hWnd = nullptr;
             wnd->PostNcDestroy();
