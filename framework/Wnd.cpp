@@ -21,8 +21,10 @@ struct CurrentMsg {
 };
 thread_local CurrentMsg* t_current = nullptr;
 
-// Borrowed wrappers for windows no object is attached to, per thread.
-thread_local std::map<HWND, std::unique_ptr<CWnd>>* t_temporary = nullptr;
+// Borrowed wrappers for windows no object is attached to, per thread: one
+// per window and wrapper class (the tag; null for a plain CWnd).
+typedef std::map<std::pair<HWND, const void*>, std::unique_ptr<CWnd>> TemporaryMap;
+thread_local TemporaryMap* t_temporary = nullptr;
 
 }  // namespace
 
@@ -76,15 +78,19 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd) return nullptr;
     if (CWnd* p = FromHandlePermanent(hWnd)) return p;
-    if (!t_temporary) t_temporary = new std::map<HWND, std::unique_ptr<CWnd>>();
+    return TemporaryWrapper(hWnd, nullptr, [] { return new CWnd(); });
+}
+
+CWnd* CWnd::TemporaryWrapper(HWND hWnd, const void* tag, CWnd* (*make)()) {
+    if (!t_temporary) t_temporary = new TemporaryMap();
     auto& map = *t_temporary;
     // Forget wrappers of windows that are gone, so the table stays small.
     if (map.size() > 256) {
-        for (auto it = map.begin(); it != map.end();) it = ::IsWindow(it->first) ? std::next(it) : map.erase(it);
+        for (auto it = map.begin(); it != map.end();) it = ::IsWindow(it->first.first) ? std::next(it) : map.erase(it);
     }
-    auto& slot = map[hWnd];
+    auto& slot = map[std::make_pair(hWnd, tag)];
     if (!slot) {
-        slot.reset(new CWnd());
+        slot.reset(make());
         slot->m_hWnd = hWnd;
         slot->m_temporary = true;
     }
