@@ -74,8 +74,8 @@ BOOL CDialogMessageBox::OnInitDialog() {
 }
 
 void CDialogMessageBox::Layout() {
-    HDC dc = ::GetDC(m_hWnd);
-    HGDIOBJ oldFont = ::SelectObject(dc, GetFont());
+    CClientDC dc(this);
+    CGdiSelection font(dc, GetFont());
     auto buttonWidth = [&](const CString& caption) {
         SIZE s{};
         ::GetTextExtentPoint32W(dc, caption, caption.GetLength(), &s);
@@ -120,8 +120,6 @@ void CDialogMessageBox::Layout() {
     if (need.bottom < kIconSize) textTop += (kIconSize - need.bottom) / 2;
     GetDlgItem(IDC_MSG_TEXT)->MoveWindow(textLeft, textTop, textWidth, textRoom > need.bottom ? textRoom : need.bottom);
     GetDlgItem(IDC_MSG_ICON)->MoveWindow(kMargin, kMargin, kIconSize, kIconSize);
-    ::SelectObject(dc, oldFont);
-    ::ReleaseDC(m_hWnd, dc);
 
     // The window around the client size, centred on the main window.
     RECT frame = {0, 0, cx, cy};

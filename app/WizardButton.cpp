@@ -39,15 +39,12 @@ void CWizardButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     HBRUSH bg = ::CreateSolidBrush(theme::kBackground);
     ::FillRect(dc, &r, bg);
     ::DeleteObject(bg);
-    HBRUSH b = ::CreateSolidBrush(fill);
-    HPEN p = ::CreatePen(PS_SOLID, 1, border);
-    HGDIOBJ oldBrush = ::SelectObject(dc, b);
-    HGDIOBJ oldPen = ::SelectObject(dc, p);
-    ::RoundRect(dc, r.left, r.top, r.right, r.bottom, 6, 6);
-    ::SelectObject(dc, oldBrush);
-    ::SelectObject(dc, oldPen);
-    ::DeleteObject(b);
-    ::DeleteObject(p);
+    {
+        CBrush b(fill);
+        CPen p(PS_SOLID, 1, border);
+        CGdiSelection brush(dc, b), pen(dc, p);
+        ::RoundRect(dc, r.left, r.top, r.right, r.bottom, 6, 6);
+    }
 
     if (m_nKind == kStep && m_bSelected) {
         // A marker bar on the left of the current step.
