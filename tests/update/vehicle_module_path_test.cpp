@@ -6,6 +6,7 @@
 #include "update/UpdateHidDevices.h"
 #include "update/VehicleModuleUpdate.h"
 #include <cstdio>
+#include <cwchar>
 
 using namespace pkgtest;
 
@@ -81,7 +82,10 @@ TEST_F(VehicleModulePathTest, BluetoothToBothInterfacesAndTheCanImageThroughTheL
     EXPECT_EQ(0, m_info.m_bFinished);
     EXPECT_EQ(0, m_info.m_nError);
     EXPECT_EQ(7, m_info.m_nStep);  // the post-update step ends the update
-    EXPECT_EQ(88, m_pageInfo.m_nProgress);
+    // The progress goes to the active record (here another page's than the
+    // update page's), the status flag to both pages' records.
+    EXPECT_EQ(88, m_info.m_nProgress);
+    EXPECT_NE(88, m_pageInfo.m_nProgress);
     EXPECT_EQ(1, m_timerPosts.load());
     EXPECT_EQ(1, m_pageInfo.m_bStatusReceived);
     EXPECT_EQ(1, m_restoreInfo.m_bStatusReceived);
@@ -132,7 +136,7 @@ TEST_F(VehicleModulePathTest, FaultsEndWithTheirCodeAndLeaveNoPartFiles) {
          L"Failed to update firmware. Cannot get status[29]"},
         {"second restart refused", [](VehicleModulePathTest& t) { sim::SetHidCommandFails(t.m_second, 0x08, true); },
          L"Failed to update firmware. Cannot get status[34]"},
-        {"module not back", [](VehicleModulePathTest& t) { sim::SetHidRestartMs(t.m_second, 0x7FFFFFFF); },
+        {"module not back", [](VehicleModulePathTest& t) { sim::SetHidStaysAwayAfterRestart(t.m_second, true); },
          L"Failed to update firmware. Cannot get status[35]"},
     };
     for (const Case& c : cases) {
@@ -188,6 +192,31 @@ TEST_F(VehicleModulePathTest, SilentModuleReportEndsTheLoaderAndTheWorkerWithout
     EXPECT_EQ(L"Failed to update firmware. Cannot get status[26]", Status());
     EXPECT_EQ(0, m_timerPosts.load());
     EXPECT_FALSE(Exists(m_dir.File(L"__kiv_can_fw__.hex")));
+}
+
+TEST_F(VehicleModulePathTest, ModuleInterfacesAreFoundByProductIdAndCommandCollection) {
+    sim::Reset();
+    sim::AddHidInterface(L"Headset", sim::kMakerVendorId, 0x5520);
+    sim::AddHidInterface(L"Keyboard part", sim::kMakerVendorId, 0x5345, 0x0001, 6);  // not the command collection
+    sim::AddHidInterface(L"Other maker", 0x1234, 0x5346);
+    sim::DeviceId b = sim::AddHidInterface(L"B", sim::kMakerVendorId, 0x5346);
+    wchar_t one[UPDATE_HID_PATH_CHARS] = {}, two[UPDATE_HID_PATH_CHARS] = {};
+    EXPECT_EQ(1, FindUpdateHidDevicePaths(one, two, 2));
+    EXPECT_NE(nullptr, std::wcsstr(one, L"pid_5346"));
+    EXPECT_EQ(0, two[0]);
+    hw::CDeviceHandle h1, h2;
+    EXPECT_FALSE(OpenUpdateHidDevices(&h1, &h2, 2));
+    EXPECT_TRUE(OpenUpdateHidDevices(&h1, &h2, 1));
+    EXPECT_TRUE(h1.IsValid());
+    EXPECT_FALSE(h2.IsValid());
+
+    sim::AddHidInterface(L"A", sim::kMakerVendorId, 0x5345);
+    EXPECT_EQ(2, FindUpdateHidDevicePaths(one, two, 2));
+    EXPECT_EQ(1, FindUpdateHidDevicePaths(nullptr, nullptr, 1));  // at most the count asked for
+    EXPECT_TRUE(OpenUpdateHidDevices(&h1, &h2, 2));
+    sim::SetHidOpenFails(b, true);
+    EXPECT_FALSE(OpenUpdateHidDevices(&h1, &h2, 2));  // an interface that does not open
+    EXPECT_FALSE(h1.IsValid() && h2.IsValid());
 }
 
 TEST(VehicleModuleRules, CannotGetStatusOnlyForTheModuleThatSetsTheFlag) {
