@@ -7,6 +7,7 @@
 #include "hardware/HardwareApi.h"
 #include "standins/simdevices/SimDevices.h"
 #include "tests/update/PackageBuilder.h"
+#include "tests/update/ResponsivenessProbe.h"
 #include "update/HidUpdateSetup.h"
 #include <atomic>
 #include <thread>
@@ -68,30 +69,15 @@ TEST_F(WizardWorkerTest, MainWindowAnswersWithin100msThroughoutAPackageUpdate) {
         g_page = dlg.m_updatePage.m_hWnd;
         g_timerRequests = 0;
         HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, WatchPosts, nullptr, ::GetCurrentThreadId());
-        std::atomic<bool> done{false};
-        std::atomic<DWORD> slowest{0};
-        std::atomic<int> answered{0};
-        HWND main = dlg.m_hWnd;
-        std::thread watcher([&] {
-            while (!done) {
-                DWORD start = ::GetTickCount();
-                DWORD_PTR result = 0;
-                ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result);
-                DWORD took = ::GetTickCount() - start;
-                if (took > slowest) slowest = took;
-                ++answered;
-                ::Sleep(5);
-            }
-        });
+        ResponsivenessProbe probe(dlg.m_hWnd);
         ASSERT_TRUE(hidupdate::StartWorker(GetHidUpdateProcedure(HID_PATH_SWITCH_FIRST), job));
         EXPECT_TRUE(fw::test::PumpUntil([&] { return job->running == 0; }, 30000));
         fw::test::PumpUntil([&] { return g_timerRequests > 0; }, 1000);
-        done = true;
-        watcher.join();
+        DWORD slowest = probe.Stop();
         ::UnhookWindowsHookEx(hook);
 
-        EXPECT_LT(slowest.load(), 100u);
-        EXPECT_GT(answered.load(), 10);
+        EXPECT_LT(slowest, 100u);
+        EXPECT_GT(probe.Samples(), 10);
         EXPECT_EQ(9, info.m_nStep);
         EXPECT_EQ(0, info.m_bFinished);
         EXPECT_EQ(L"On updating firmware.", info.PeekStatusText(0));

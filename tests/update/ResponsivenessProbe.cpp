@@ -1,0 +1,72 @@
+#include "tests/update/ResponsivenessProbe.h"
+
+namespace pkgtest {
+
+namespace {
+const DWORD kSlowMs = 100;
+}
+
+ResponsivenessProbe::ResponsivenessProbe(HWND watched) : m_watched(watched) {
+    std::atomic<bool> ready{false};
+    m_idleThread = std::thread([this, &ready] {
+        m_idle = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        m_idleThreadId = ::GetCurrentThreadId();
+        ready = true;
+        MSG msg;
+        while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
+        ::DestroyWindow(m_idle);
+    });
+    while (!ready) ::Sleep(1);
+    m_watchThread = std::thread([this] {
+        Probe(m_watched, &m_watchedSlow, &m_watchedAll, true);
+        m_watchEnded = true;
+    });
+    m_controlThread = std::thread([this] { Probe(m_idle, &m_idleSlow, &m_idleAll, false); });
+}
+
+ResponsivenessProbe::~ResponsivenessProbe() { Stop(); }
+
+void ResponsivenessProbe::Probe(HWND target, std::vector<Slow>* slow, std::vector<Slow>*, bool count) {
+    while (!m_done) {
+        ULONGLONG start = ::GetTickCount64();
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
+        ULONGLONG end = ::GetTickCount64();
+        if (count) ++m_samples;
+        if (end - start >= kSlowMs) {
+            std::lock_guard<std::mutex> hold(m_lock);
+            slow->push_back({start, end});
+        }
+        ::Sleep(5);
+    }
+}
+
+DWORD ResponsivenessProbe::Stop() {
+    // The caller is usually the watched window's thread, which does not
+    // answer while it waits here: only time before the stop counts.
+    if (!m_stopAt) m_stopAt = ::GetTickCount64();
+    if (!m_done.exchange(true)) {
+        // Answer the last probe in flight rather than make it wait.
+        while (!m_watchEnded) {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE)) {
+            }
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
+        }
+        m_watchThread.join();
+        m_controlThread.join();
+        ::PostThreadMessageW(m_idleThreadId, WM_QUIT, 0, 0);
+        m_idleThread.join();
+    }
+    DWORD worst = 0;
+    for (const Slow& w : m_watchedSlow) {
+        ULONGLONG to = w.to < m_stopAt ? w.to : m_stopAt;
+        if (to <= w.from) continue;
+        bool shared = false;
+        for (const Slow& i : m_idleSlow) shared = shared || (i.from < to && w.from < i.to);
+        if (!shared && to - w.from > worst) worst = (DWORD)(to - w.from);
+    }
+    return worst;
+}
+
+}  // namespace pkgtest
