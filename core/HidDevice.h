@@ -1,6 +1,8 @@
 // Finding and opening the headsets' HID command interfaces.
 #pragma once
 #include <windows.h>
+#include <string>
+#include <vector>
 
 // Opens a HID interface by its device path for reading and writing, shared
 // for reading and writing, for the bounded overlapped I/O of the command
@@ -11,3 +13,10 @@ HANDLE OpenHidInterface(const wchar_t* path);
 // product id whose top-level collection has usage page 0xFF00 and usage 1,
 // opened with OpenHidInterface; 0 when there is none or the open fails.
 HANDLE OpenHidDevice(WORD productId);
+
+// The device paths of the present HID interfaces, in index order.
+std::vector<std::wstring> ListHidInterfacePaths();
+
+// The hexadecimal number after `tag` ("vid_", "pid_") in a device path,
+// compared without regard to case; -1 when the path has no such number.
+int HidPathNumber(const std::wstring& path, const wchar_t* tag);
