@@ -1,4 +1,5 @@
 #include "app/DiagnosticLog.h"
+#include "framework/Handle.h"
 #include "app/AppPaths.h"
 #include "app/AppVersion.h"
 #include "app/UpdaterDlg.h"
@@ -142,12 +143,12 @@ CString CDiagnosticLog::DefaultFileName() const {
 
 BOOL CDiagnosticLog::Save(const CString& path) const {
     CStringA text = WideToUtf8(m_text);
-    HANDLE f = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return FALSE;
+    CHandle f(::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return FALSE;
     DWORD written = 0;
     BOOL ok = ::WriteFile(f, (const char*)text, (DWORD)text.GetLength(), &written, nullptr) &&
               written == (DWORD)text.GetLength();
-    ok = ::CloseHandle(f) && ok;
+    ok = f.Close() && ok;
     if (!ok) ::DeleteFileW(path);
     return ok;
 }

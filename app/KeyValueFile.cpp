@@ -1,4 +1,5 @@
 #include "app/KeyValueFile.h"
+#include "framework/Handle.h"
 #include <windows.h>
 
 namespace {
@@ -44,20 +45,17 @@ void CKeyValueFile::Parse(const char* text, int length) {
 
 BOOL CKeyValueFile::Load(const CString& path) {
     m_entries.clear();
-    HANDLE f = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return FALSE;
+    CHandle f(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return FALSE;
     LARGE_INTEGER size{};
     BOOL ok = ::GetFileSizeEx(f, &size);
     // A configuration file is small; anything larger is not one of ours.
     const LONGLONG kMaxSize = 1 << 20;
-    if (!ok || size.QuadPart > kMaxSize) {
-        ::CloseHandle(f);
-        return FALSE;
-    }
+    if (!ok || size.QuadPart > kMaxSize) return FALSE;
     std::vector<char> data((size_t)size.QuadPart + 1, 0);
     DWORD read = 0;
     ok = size.QuadPart == 0 || ::ReadFile(f, data.data(), (DWORD)size.QuadPart, &read, nullptr);
-    ::CloseHandle(f);
+    f.Close();
     if (!ok) return FALSE;
     Parse(data.data(), (int)read);
     return TRUE;
@@ -82,12 +80,12 @@ BOOL CKeyValueFile::Save(const CString& path, const std::vector<std::pair<CStrin
         text += "\n";
     }
     CString temp = path + L".tmp";
-    HANDLE f = ::CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return FALSE;
+    CHandle f(::CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return FALSE;
     DWORD written = 0;
     BOOL ok = ::WriteFile(f, (const char*)text, (DWORD)text.GetLength(), &written, nullptr) &&
               written == (DWORD)text.GetLength();
-    ok = ::CloseHandle(f) && ok;
+    ok = f.Close() && ok;
     if (ok) ok = ::MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING);
     if (!ok) ::DeleteFileW(temp);
     return ok;

@@ -11,6 +11,7 @@
 #include "app/WizardButton.h"
 #include "core/DeviceRecord.h"
 #include "core/ModelCatalog.h"
+#include "hardware/HardwareApi.h"
 #include "recognition/DialogDeviceRecognition.h"
 #include "recognition/DialogDeviceSelection.h"
 #include "restore/DialogFirmwareRestore.h"
@@ -41,8 +42,9 @@ public:
     int m_nTargetModel = 0;
     BOOL m_bRecognized = FALSE;
     int m_nUsbStatus = 0;
-    HANDLE m_hHidDevice = nullptr;
-    HANDLE m_hHidDevice2 = nullptr;
+    // The two open HID interfaces (empty when none); closed with the dialog.
+    hw::CDeviceHandle m_hHidDevice;
+    hw::CDeviceHandle m_hHidDevice2;
     BOOL m_bBusy = FALSE;
     BOOL m_bPopupOpen = FALSE;
     BOOL m_bThreadWait = FALSE;
@@ -102,7 +104,7 @@ public:
     BOOL IsSameDeviceFamily(int modelId);
     void CloseDeviceHandles();
     void ResetDeviceHandles();
-    int WriteDeviceModeBits(HANDLE* device, BYTE code);
+    int WriteDeviceModeBits(const hw::CDeviceHandle* device, BYTE code);
     UINT GetDevicePictureId(int modelId);
 
     // Language.

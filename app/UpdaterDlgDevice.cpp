@@ -6,7 +6,7 @@
 #include "app/resource.h"
 #include "core/HidChannel.h"
 #include "core/HidProtocol.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <cstring>
 
 BOOL CUpdaterDlg::IsSameDeviceFamily(int modelId) {
@@ -29,23 +29,13 @@ BOOL CUpdaterDlg::IsSameDeviceFamily(int modelId) {
 }
 
 void CUpdaterDlg::CloseDeviceHandles() {
-    if (m_hHidDevice) {
-        hw::Api().CloseHandle(m_hHidDevice);
-        m_hHidDevice = nullptr;
-    }
-    if (m_hHidDevice2) {
-        hw::Api().CloseHandle(m_hHidDevice2);
-        m_hHidDevice2 = nullptr;
-    }
+    m_hHidDevice.Close();
+    m_hHidDevice2.Close();
 }
 
-void CUpdaterDlg::ResetDeviceHandles() {
-    CloseDeviceHandles();
-    m_hHidDevice = nullptr;
-    m_hHidDevice2 = nullptr;
-}
+void CUpdaterDlg::ResetDeviceHandles() { CloseDeviceHandles(); }
 
-int CUpdaterDlg::WriteDeviceModeBits(HANDLE* device, BYTE code) {
+int CUpdaterDlg::WriteDeviceModeBits(const hw::CDeviceHandle* device, BYTE code) {
     BYTE request[HID_OUT_REPORT_SIZE];
     BYTE reply[HID_IN_REPORT_SIZE];
     memset(request, 0, sizeof(request));

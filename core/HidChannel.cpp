@@ -1,6 +1,7 @@
 #include "core/HidChannel.h"
 #include "framework/Clock.h"
-#include "standins/hardware/HardwareApi.h"
+#include "framework/Handle.h"
+#include "hardware/HardwareApi.h"
 #include <cstring>
 
 namespace {
@@ -12,11 +13,9 @@ bool IsOpen(const HANDLE* device) { return device && *device && *device != INVAL
 
 // An OVERLAPPED with its own event, closed on scope exit.
 struct Transfer {
+    CHandle event{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     OVERLAPPED ov = {};
-    Transfer() { ov.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr); }
-    ~Transfer() {
-        if (ov.hEvent) ::CloseHandle(ov.hEvent);
-    }
+    Transfer() { ov.hEvent = event; }
 };
 
 // Waits for a started transfer within timeoutMs of clock time. On time-out

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include "core/HidProtocol.h"
+#include "hardware/HardwareApi.h"
 
 // Clock time one input report may take to arrive.
 const DWORD HID_READ_TIMEOUT_MS = 5000;
@@ -26,6 +27,20 @@ BOOL HidWriteReport(HANDLE* device, BYTE* report);
 // Reads input reports while byte 2 is 1; nonzero when byte 2 then is 0, 0
 // when a read fails or the reply stays pending beyond the bounds.
 BOOL HidReadStatus(HANDLE* device);
+
+// The same on an owned handle (the main dialog's HID interfaces).
+inline BOOL HidTransact(const hw::CDeviceHandle* device, BYTE* request, BYTE* response) {
+    HANDLE h = device ? device->Get() : nullptr;
+    return HidTransact(&h, request, response);
+}
+inline BOOL HidWriteReport(const hw::CDeviceHandle* device, BYTE* report) {
+    HANDLE h = device ? device->Get() : nullptr;
+    return HidWriteReport(&h, report);
+}
+inline BOOL HidReadStatus(const hw::CDeviceHandle* device) {
+    HANDLE h = device ? device->Get() : nullptr;
+    return HidReadStatus(&h);
+}
 
 // Exchanges the two bytes of each of the first request[3] words from byte 4
 // (host order to the wire's big-endian order and back).

@@ -1,7 +1,7 @@
 #include "core/HidDevice.h"
 #include "core/HidProtocol.h"
 #include "core/UsbIds.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <cwctype>
 #include <vector>
 
@@ -25,8 +25,8 @@ bool GetPath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* iface, std::vector<BYTE>* s
 // Whether the interface at path is the maker's command interface for productId.
 bool Matches(const wchar_t* path, WORD productId) {
     const hw::HardwareApi& api = hw::Api();
-    HANDLE h = api.CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
+    hw::CDeviceHandle h(api.CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!h) return false;
     bool match = false;
     HIDD_ATTRIBUTES attributes = {};
     attributes.Size = sizeof(attributes);
@@ -40,26 +40,24 @@ bool Matches(const wchar_t* path, WORD productId) {
             api.HidD_FreePreparsedData(preparsed);
         }
     }
-    api.CloseHandle(h);
     return match;
 }
 
 }  // namespace
 
-HANDLE OpenHidInterface(const wchar_t* path) {
-    if (!path || !*path) return nullptr;
-    HANDLE h = hw::Api().CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
-    return h == INVALID_HANDLE_VALUE ? nullptr : h;
+hw::CDeviceHandle OpenHidInterface(const wchar_t* path) {
+    if (!path || !*path) return hw::CDeviceHandle();
+    return hw::CDeviceHandle(hw::Api().CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                   nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
 }
 
-HANDLE OpenHidDevice(WORD productId) {
+hw::CDeviceHandle OpenHidDevice(WORD productId) {
     const hw::HardwareApi& api = hw::Api();
     GUID hidGuid;
     api.HidD_GetHidGuid(&hidGuid);
     HDEVINFO set = api.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-    if (set == INVALID_HANDLE_VALUE) return nullptr;
-    HANDLE result = nullptr;
+    if (set == INVALID_HANDLE_VALUE) return hw::CDeviceHandle();
+    hw::CDeviceHandle result;
     std::vector<BYTE> storage;
     for (DWORD index = 0; index < kMaxInterfaces; ++index) {
         SP_DEVICE_INTERFACE_DATA iface = {};

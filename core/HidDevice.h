@@ -1,18 +1,19 @@
 // Finding and opening the headsets' HID command interfaces.
 #pragma once
 #include <windows.h>
+#include "hardware/HardwareApi.h"
 #include <string>
 #include <vector>
 
 // Opens a HID interface by its device path for reading and writing, shared
 // for reading and writing, for the bounded overlapped I/O of the command
-// channel. Returns 0 when the open fails.
-HANDLE OpenHidInterface(const wchar_t* path);
+// channel. Empty when the open fails.
+hw::CDeviceHandle OpenHidInterface(const wchar_t* path);
 
 // The first present HID interface with the maker's vendor id and the given
 // product id whose top-level collection has usage page 0xFF00 and usage 1,
-// opened with OpenHidInterface; 0 when there is none or the open fails.
-HANDLE OpenHidDevice(WORD productId);
+// opened with OpenHidInterface; empty when there is none or the open fails.
+hw::CDeviceHandle OpenHidDevice(WORD productId);
 
 // The device paths of the present HID interfaces, in index order.
 std::vector<std::wstring> ListHidInterfacePaths();

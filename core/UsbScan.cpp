@@ -1,6 +1,6 @@
 #include "core/UsbScan.h"
 #include "core/UsbIds.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <cctype>
 #include <cstring>
 #include <string>

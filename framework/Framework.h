@@ -4,6 +4,7 @@
 #include "framework/String.h"
 #include "framework/Types.h"
 #include "framework/Clock.h"
+#include "framework/Handle.h"
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 #include "framework/Dialog.h"

@@ -45,7 +45,7 @@ protected:                                                      \
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
     const ::fw::MsgMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
     const ::fw::MsgMap* theClass::GetThisMessageMap() {                             \
-        typedef theClass ThisClass;                                                 \
+        [[maybe_unused]] typedef theClass ThisClass;                                                 \
         typedef baseClass TheBaseClass;                                             \
         static const ::fw::MsgMapEntry entries[] = {
 

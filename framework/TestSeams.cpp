@@ -1,4 +1,5 @@
 #include "framework/TestSeams.h"
+#include "framework/Handle.h"
 #include "framework/Dialog.h"
 #include <vector>
 
@@ -94,13 +95,13 @@ bool SaveWindowImage(HWND hWnd, const wchar_t* path) {
         fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
         fh.bfSize = fh.bfOffBits + imageSize;
         bi.bmiHeader.biSizeImage = imageSize;
-        HANDLE f = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (f != INVALID_HANDLE_VALUE) {
+        CHandle f(::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (f) {
             DWORD written = 0;
             ok = ::WriteFile(f, &fh, sizeof(fh), &written, nullptr) &&
                  ::WriteFile(f, &bi.bmiHeader, sizeof(bi.bmiHeader), &written, nullptr) &&
                  ::WriteFile(f, bits, imageSize, &written, nullptr) && written == imageSize;
-            ::CloseHandle(f);
+            ok = f.Close() && ok;
         }
         ::DeleteObject(bmp);
     }

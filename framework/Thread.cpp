@@ -1,40 +1,37 @@
 #include "framework/Thread.h"
 #include <process.h>
+#include <memory>
 
 namespace {
 struct Start {
     AFX_THREADPROC proc;
     LPVOID param;
     CWinThread* thread;
-    HANDLE started;
 };
 
 unsigned __stdcall ThreadMain(void* p) {
-    Start start = *static_cast<Start*>(p);
-    ::SetEvent(start.started);  // the starter may go on; 'p' is gone after this
-    UINT result = start.proc(start.param);
-    if (start.thread->m_bAutoDelete) delete start.thread;
+    std::unique_ptr<Start> start(static_cast<Start*>(p));
+    UINT result = start->proc(start->param);
+    // The flag is read at the end: a suspended start may have cleared it.
+    if (start->thread->m_bAutoDelete) delete start->thread;
     return result;
 }
 }  // namespace
 
 CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority, UINT stackSize, DWORD createFlags) {
-    CWinThread* thread = new CWinThread();
-    Start start = {proc, param, thread, ::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    if (!proc || (createFlags & ~(DWORD)CREATE_SUSPENDED)) return nullptr;
+    auto thread = std::make_unique<CWinThread>();
+    auto start = std::make_unique<Start>(Start{proc, param, thread.get()});
     unsigned id = 0;
-    HANDLE h = (HANDLE)_beginthreadex(nullptr, stackSize, &ThreadMain, &start, CREATE_SUSPENDED, &id);
-    if (!h) {
-        ::CloseHandle(start.started);
-        delete thread;
-        return nullptr;
-    }
-    thread->m_hThread = h;
+    // Always created suspended, so that the object is complete before the
+    // thread can run (and delete it).
+    HANDLE h = (HANDLE)_beginthreadex(nullptr, stackSize, &ThreadMain, start.get(), CREATE_SUSPENDED, &id);
+    if (!h) return nullptr;
+    start.release();  // the thread's now
+    thread->m_hThread.Attach(h);
     thread->m_nThreadID = id;
     ::SetThreadPriority(h, priority);
-    // The thread always starts at once: it copies 'start' before we return.
-    (void)createFlags;
-    ::ResumeThread(h);
-    ::WaitForSingleObject(start.started, INFINITE);
-    ::CloseHandle(start.started);
-    return thread;
+    CWinThread* result = thread.release();
+    if (!(createFlags & CREATE_SUSPENDED)) ::ResumeThread(h);
+    return result;
 }

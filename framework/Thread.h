@@ -2,19 +2,25 @@
 // window's thread (CWnd::PostMessage, or CWnd::SetTimer, which posts itself).
 #pragma once
 #include <windows.h>
+#include "framework/Handle.h"
 
 typedef UINT (*AFX_THREADPROC)(LPVOID);
 
 class CWinThread {
 public:
-    HANDLE m_hThread = nullptr;
+    CHandle m_hThread;
     DWORD m_nThreadID = 0;
     BOOL m_bAutoDelete = TRUE;  // the object deletes itself when the thread ends
-    ~CWinThread() { if (m_hThread) ::CloseHandle(m_hThread); }
+    // Starts a thread begun with CREATE_SUSPENDED; the previous suspend count.
+    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
 };
 
-// Starts proc(param) on a new thread at once. The returned object deletes
-// itself when the thread ends: do not keep it.
+// Starts proc(param) on a new thread. The returned object deletes itself
+// when the thread ends (m_bAutoDelete), so after a plain start it may be gone
+// already: do not keep it. A caller that wants to keep it (to wait for the
+// thread) starts with CREATE_SUSPENDED, clears m_bAutoDelete, calls
+// ResumeThread and deletes the object itself. Null when no thread started;
+// flags other than CREATE_SUSPENDED are refused.
 CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority = THREAD_PRIORITY_NORMAL,
                            UINT stackSize = 0, DWORD createFlags = 0);
 

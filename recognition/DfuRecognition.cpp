@@ -8,7 +8,7 @@
 #include "recognition/DfuSettingsRead.h"
 #include "recognition/DfuWriteBack.h"
 #include "recognition/PsKeyAccess.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <vector>
 
 namespace {

@@ -18,23 +18,19 @@ namespace {
 const wchar_t* const kBrandWord = L"Morvex";
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CDialogDeviceRecognition, CDialog)
-    ON_WM_CTLCOLOR()
-    ON_WM_SETCURSOR()
+BEGIN_MESSAGE_MAP(CDialogDeviceRecognition, CWizardPage)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDialogDeviceRecognition::CDialogDeviceRecognition(CWnd* parent) : CDialog(IDD_DEVICE_RECOGNITION, parent) {}
-
-CUpdaterDlg* CDialogDeviceRecognition::Main() { return GetMainDialog(this); }
+CDialogDeviceRecognition::CDialogDeviceRecognition(CWnd* parent) : CWizardPage(IDD_DEVICE_RECOGNITION, parent) {}
 
 void CDialogDeviceRecognition::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_RECOGNITION_INSTRUCTIONS, m_staticInstructions);
 }
 
 BOOL CDialogDeviceRecognition::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CWizardPage::OnInitDialog();
     m_nPollTimerId = 0;
     LOGFONTW lf = {};
     HFONT current = GetFont();
@@ -212,19 +208,6 @@ CString CDialogDeviceRecognition::GetOtherDeviceText() { return OtherDeviceText(
 
 // ---------------------------------------------------------------- look
 
-HBRUSH CDialogDeviceRecognition::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    if (nCtlColor == CTLCOLOR_DLG || (pWnd && pWnd->GetDlgCtrlID() == IDC_RECOGNITION_INSTRUCTIONS)) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Main()->m_brushBackground;
-    }
-    return brush;
-}
-
-BOOL CDialogDeviceRecognition::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
-    if (Main()->m_bBusy) {
-        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-        return TRUE;
-    }
-    return CDialog::OnSetCursor(pWnd, nHitTest, message);
+BOOL CDialogDeviceRecognition::UsesPageBackground(CWnd* pWnd, UINT nCtlColor) {
+    return nCtlColor == CTLCOLOR_DLG || (pWnd && pWnd->GetDlgCtrlID() == IDC_RECOGNITION_INSTRUCTIONS);
 }

@@ -8,6 +8,7 @@
 // HidInterfaces, HidRecognition (the HID branch) and RecognitionReport.
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
 
@@ -16,7 +17,7 @@ class CUpdaterDlg;
 // The support e-mail address of the USB boxes and their mail button.
 extern const wchar_t* const kSupportMailAddress;
 
-class CDialogDeviceRecognition : public CDialog {
+class CDialogDeviceRecognition : public CWizardPage {
 public:
     explicit CDialogDeviceRecognition(CWnd* parent = nullptr);
 
@@ -75,15 +76,13 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    // The page and its instruction text are drawn on the background.
+    BOOL UsesPageBackground(CWnd* pWnd, UINT nCtlColor) override;
     void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CUpdaterDlg* Main();
+    CUpdaterDlg* Main() const { return MainDialog(); }
     // The outcome report: status line, boxes and the next page.
     void ReportOutcome(int outcome, BOOL report);
     void ReportSuccess(int outcome);

@@ -6,25 +6,21 @@ namespace {
 const int kDefaultTargetModel = 0x4D10;
 }
 
-BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CDialog)
-    ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CWizardPage)
     ON_WM_DRAWITEM()
-    ON_WM_SETCURSOR()
     ON_BN_CLICKED(IDC_SELECTION_PICTURE, &CDialogDeviceSelection::OnBnClickedStartImage)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDialogDeviceSelection::CDialogDeviceSelection(CWnd* parent) : CDialog(IDD_DEVICE_SELECTION, parent) {}
-
-CUpdaterDlg* CDialogDeviceSelection::Main() { return GetMainDialog(this); }
+CDialogDeviceSelection::CDialogDeviceSelection(CWnd* parent) : CWizardPage(IDD_DEVICE_SELECTION, parent) {}
 
 void CDialogDeviceSelection::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SELECTION_PICTURE, m_btnPicture);
 }
 
 BOOL CDialogDeviceSelection::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CWizardPage::OnInitDialog();
     m_bFirstShown = 0;
     m_btnPicture.LoadBitmaps(IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE);
     m_btnPicture.SizeToContent();
@@ -32,7 +28,7 @@ BOOL CDialogDeviceSelection::OnInitDialog() {
 }
 
 void CDialogDeviceSelection::ShowPage() {
-    CUpdaterDlg* main = Main();
+    CUpdaterDlg* main = MainDialog();
     main->m_nProgress = -1;
     RefreshModelButtons();
     if (CWnd* next = main->GetDlgItem(IDC_NEXT)) next->SetFocus();
@@ -45,7 +41,7 @@ void CDialogDeviceSelection::ShowPage() {
 }
 
 void CDialogDeviceSelection::RefreshModelButtons() {
-    CUpdaterDlg* main = Main();
+    CUpdaterDlg* main = MainDialog();
     SetRedraw(FALSE);
     BOOL downloading = main->m_bBusy && main->m_nProgress >= 0;
     if (m_btnPicture.m_hWnd) m_btnPicture.ShowWindow(downloading ? SW_HIDE : SW_SHOW);
@@ -54,7 +50,7 @@ void CDialogDeviceSelection::RefreshModelButtons() {
 }
 
 void CDialogDeviceSelection::OnBnClickedStartImage() {
-    CUpdaterDlg* main = Main();
+    CUpdaterDlg* main = MainDialog();
     if (main->m_bBusy || main->m_bPopupOpen) return;
     main->m_nTargetModel = kDefaultTargetModel;
     main->ShowRecognitionPage(1, 0, 0);
@@ -64,7 +60,7 @@ void CDialogDeviceSelection::OnBnClickedStartImage() {
 void CDialogDeviceSelection::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == kTimerVersionCheck) {
         KillTimer(kTimerVersionCheck);
-        CUpdaterDlg* main = Main();
+        CUpdaterDlg* main = MainDialog();
         if (m_updateCheck.RunCheck(*this, *main)) {
             m_bFirstShown = 1;
         } else {
@@ -75,25 +71,10 @@ void CDialogDeviceSelection::OnTimer(UINT_PTR nIDEvent) {
         return;
     }
     if (nIDEvent == kTimerDownloadProgress) {
-        m_updateCheck.PollDownload(*this, *Main());
+        m_updateCheck.PollDownload(*this, *MainDialog());
         return;
     }
     Default();
 }
 
-HBRUSH CDialogDeviceSelection::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    if (nCtlColor == CTLCOLOR_DLG) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Main()->m_brushBackground;
-    }
-    return brush;
-}
-
-BOOL CDialogDeviceSelection::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
-    if (Main()->m_bBusy) {
-        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-        return TRUE;
-    }
-    return CDialog::OnSetCursor(pWnd, nHitTest, message);
-}
+BOOL CDialogDeviceSelection::UsesPageBackground(CWnd*, UINT nCtlColor) { return nCtlColor == CTLCOLOR_DLG; }

@@ -4,11 +4,12 @@
 // of the program (timers 101 and 102).
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardPage.h"
 #include "app/ProgramUpdateCheck.h"
 
 class CUpdaterDlg;
 
-class CDialogDeviceSelection : public CDialog {
+class CDialogDeviceSelection : public CWizardPage {
 public:
     explicit CDialogDeviceSelection(CWnd* parent = nullptr);
 
@@ -29,14 +30,9 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    // Only the page itself is drawn on the background: the picture paints itself.
+    BOOL UsesPageBackground(CWnd* pWnd, UINT nCtlColor) override;
     void OnBnClickedStartImage();
     void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
-
-private:
-    CUpdaterDlg* Main();
 };

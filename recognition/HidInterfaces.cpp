@@ -4,6 +4,7 @@
 #include "core/ModelGroups.h"
 #include "core/UsbIds.h"
 #include "recognition/HidQueries.h"
+#include <utility>
 
 bool IsHidModuleProductId(int productId) {
     return productId == 0x5345 || productId == 0x5346 || productId == 0xD340;
@@ -26,10 +27,11 @@ BOOL FindMakerHidInterface(int* productId) {
 
 namespace {
 
-// Stores a newly opened handle in the first free slot.
-void Store(CUpdaterDlg& main, HANDLE h) {
-    if (!main.m_hHidDevice) main.m_hHidDevice = h;
-    else main.m_hHidDevice2 = h;
+// Stores a newly opened handle in the first free slot; the slot it returns.
+hw::CDeviceHandle* Store(CUpdaterDlg& main, hw::CDeviceHandle h) {
+    hw::CDeviceHandle* slot = main.m_hHidDevice.IsValid() ? &main.m_hHidDevice2 : &main.m_hHidDevice;
+    *slot = std::move(h);
+    return slot;
 }
 
 }  // namespace
@@ -40,11 +42,10 @@ BOOL OpenModuleInterfaces(CUpdaterDlg& main) {
         if (HidPathNumber(path, L"vid_") != VendorIdMaker) continue;
         int pid = HidPathNumber(path, L"pid_");
         if (!IsHidModuleProductId(pid)) continue;
-        HANDLE h = OpenHidInterface(path.c_str());
-        if (!h) continue;
-        bool first = !main.m_hHidDevice;
-        Store(main, h);
-        HANDLE* slot = first ? &main.m_hHidDevice : &main.m_hHidDevice2;
+        hw::CDeviceHandle h = OpenHidInterface(path.c_str());
+        if (!h.IsValid()) continue;
+        bool first = !main.m_hHidDevice.IsValid();
+        hw::CDeviceHandle* slot = Store(main, std::move(h));
         CDeviceRecord& record = main.m_deviceRecord;
         CDeviceVersion chip;
         if (pid == 0xD340) {
@@ -60,7 +61,7 @@ BOOL OpenModuleInterfaces(CUpdaterDlg& main) {
         } else {
             record.m_versionChip2 = chip;
         }
-        if (main.m_hHidDevice && main.m_hHidDevice2) return TRUE;
+        if (main.m_hHidDevice.IsValid() && main.m_hHidDevice2.IsValid()) return TRUE;
     }
     return FALSE;
 }
@@ -72,18 +73,18 @@ BOOL OpenHeadsetInterfaces(CUpdaterDlg& main, int model, int productId) {
     for (const std::wstring& path : ListHidInterfacePaths()) {
         if (HidPathNumber(path, L"vid_") != VendorIdMaker) continue;
         if (HidPathNumber(path, L"pid_") != productId) continue;
-        HANDLE h = OpenHidInterface(path.c_str());
-        if (!h) continue;
-        Store(main, h);
-        if (!two || main.m_hHidDevice2) break;
+        hw::CDeviceHandle h = OpenHidInterface(path.c_str());
+        if (!h.IsValid()) continue;
+        Store(main, std::move(h));
+        if (!two || main.m_hHidDevice2.IsValid()) break;
     }
-    return main.m_hHidDevice && (!two || main.m_hHidDevice2);
+    return main.m_hHidDevice.IsValid() && (!two || main.m_hHidDevice2.IsValid());
 }
 
 BOOL EnsureHidHandles(CUpdaterDlg& main) {
     int model = main.m_nTargetModel;
     bool two = HidModelNeedsTwoInterfaces(model);
-    if (main.m_hHidDevice && (!two || main.m_hHidDevice2)) return TRUE;
+    if (main.m_hHidDevice.IsValid() && (!two || main.m_hHidDevice2.IsValid())) return TRUE;
     int productId = 0;
     if (!FindMakerHidInterface(&productId)) {
         main.CloseDeviceHandles();

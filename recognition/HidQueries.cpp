@@ -2,7 +2,7 @@
 #include "core/HidChannel.h"
 #include <cstring>
 
-BOOL HidRequest(HANDLE* device, BYTE command, BYTE block, BYTE* reply) {
+BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply) {
     BYTE request[HID_OUT_REPORT_SIZE];
     std::memset(request, 0, sizeof(request));
     std::memset(reply, 0, HID_IN_REPORT_SIZE);
@@ -12,7 +12,7 @@ BOOL HidRequest(HANDLE* device, BYTE command, BYTE block, BYTE* reply) {
     return HidTransact(device, request, reply);
 }
 
-BOOL HidReadBlockWords(HANDLE* device, BYTE block, std::vector<WORD>* words, int limit) {
+BOOL HidReadBlockWords(const hw::CDeviceHandle* device, BYTE block, std::vector<WORD>* words, int limit) {
     BYTE reply[HID_IN_REPORT_SIZE];
     words->clear();
     if (!HidRequest(device, HID_CMD_READ_BLOCK, block, reply)) return FALSE;
@@ -24,7 +24,7 @@ BOOL HidReadBlockWords(HANDLE* device, BYTE block, std::vector<WORD>* words, int
     return TRUE;
 }
 
-BOOL HidWriteBlockWords(HANDLE* device, BYTE block, const WORD* words, int count, bool store) {
+BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD* words, int count, bool store) {
     const int maxWords = (HID_OUT_REPORT_SIZE - HID_REQ_WORDS) / 2;
     if (count < 0) count = 0;
     if (count > maxWords) count = maxWords;
@@ -46,7 +46,7 @@ BOOL HidWriteBlockWords(HANDLE* device, BYTE block, const WORD* words, int count
     return HidTransact(device, request, reply);
 }
 
-void ReadHidChipVersion(HANDLE* device, CDeviceVersion* version) {
+void ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
     BYTE reply[HID_IN_REPORT_SIZE];
     if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply))
         version->Set(reply[3], reply[4], reply[5], reply[6], reply[7]);
@@ -54,7 +54,7 @@ void ReadHidChipVersion(HANDLE* device, CDeviceVersion* version) {
         version->Set(1, 0, 0, 0, 0);
 }
 
-void ReadModuleChipVersion(HANDLE* device, CDeviceVersion* version) {
+void ReadModuleChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
     BYTE reply[HID_IN_REPORT_SIZE];
     if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply))
         version->Set(reply[3], reply[4], 2, reply[5], reply[6]);

@@ -7,7 +7,7 @@
 #include "recognition/HidInterfaces.h"
 #include "recognition/HidQueries.h"
 #include "recognition/HidSettingsBlocks.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include "framework/Clock.h"
 #include <cstring>
 #include <string>
@@ -18,29 +18,15 @@ const int kModuleSecondModel = 0x5346;
 const int kBatchTypeModel = 0x4210;
 const WORD kBatchDeviceType = 0x000B;
 
-// A HID handle that this branch opens and closes itself.
-class ScopedHidHandle {
-public:
-    explicit ScopedHidHandle(HANDLE h) : m_h(h) {}
-    ~ScopedHidHandle() {
-        if (m_h) hw::Api().CloseHandle(m_h);
-    }
-    ScopedHidHandle(const ScopedHidHandle&) = delete;
-    ScopedHidHandle& operator=(const ScopedHidHandle&) = delete;
-    HANDLE* get() { return &m_h; }
-    explicit operator bool() const { return m_h != nullptr; }
-
-private:
-    HANDLE m_h;
-};
-
-// Opens the update-mode chip: `tries` attempts, `pauseMs` apart.
-HANDLE OpenUpdateModeChip(int tries) {
+// Opens the update-mode chip: `tries` attempts, 1000 ms apart; empty when
+// it does not appear.
+hw::CDeviceHandle OpenUpdateModeChip(int tries) {
     for (int i = 0; i < tries; ++i) {
         if (i > 0) fw::Clock::Sleep(HID_UPDATE_MODE_RETRY_MS);
-        if (HANDLE h = OpenHidDevice((WORD)HID_UPDATE_MODE_PRODUCT_ID)) return h;
+        hw::CDeviceHandle h = OpenHidDevice((WORD)HID_UPDATE_MODE_PRODUCT_ID);
+        if (h.IsValid()) return h;
     }
-    return nullptr;
+    return hw::CDeviceHandle();
 }
 
 CString BracketedAddress(const BYTE* b) {
@@ -50,14 +36,14 @@ CString BracketedAddress(const BYTE* b) {
 }
 
 // The address of an interface in the bracketed form, empty when it does not answer.
-CString ReadAddressText(HANDLE* device, BYTE* replyOut = nullptr) {
+CString ReadAddressText(const hw::CDeviceHandle* device, BYTE* replyOut = nullptr) {
     BYTE reply[HID_IN_REPORT_SIZE];
     if (!HidRequest(device, HID_CMD_GET_BD_ADDRESS, 0, reply)) return CString();
     if (replyOut) memcpy(replyOut, reply, HID_IN_REPORT_SIZE);
     return BracketedAddress(&reply[3]);
 }
 
-CString ReadDeviceName(HANDLE* device, int target) {
+CString ReadDeviceName(const hw::CDeviceHandle* device, int target) {
     std::vector<WORD> words;
     if (!HidReadBlockWords(device, HID_BLOCK_DEVICE_NAME, &words) || words.empty()) {
         CString name;
@@ -76,8 +62,8 @@ CString ReadDeviceName(HANDLE* device, int target) {
 
 void ReadVersions(CUpdaterDlg& main, int target) {
     CDeviceRecord& rec = main.m_deviceRecord;
-    HANDLE* first = &main.m_hHidDevice;
-    HANDLE* second = &main.m_hHidDevice2;
+    const hw::CDeviceHandle* first = &main.m_hHidDevice;
+    const hw::CDeviceHandle* second = &main.m_hHidDevice2;
     BYTE reply[HID_IN_REPORT_SIZE];
     if (target == HID_MODULE_MODEL || target == kModuleSecondModel) {
         HidRequest(first, HID_CMD_MODULE_30, 0, reply);
@@ -91,8 +77,8 @@ void ReadVersions(CUpdaterDlg& main, int target) {
         rec.m_version = rec.m_versionChip1;
         HidRequest(first, HID_CMD_ENTER_UPDATE, 0, reply);
         fw::Clock::Sleep(HID_UPDATE_MODE_WAIT_MS);
-        ScopedHidHandle chip(OpenUpdateModeChip(HID_UPDATE_MODE_TRIES));
-        ReadHidChipVersion(chip.get(), &rec.m_versionChip2);
+        hw::CDeviceHandle chip = OpenUpdateModeChip(HID_UPDATE_MODE_TRIES);
+        ReadHidChipVersion(&chip, &rec.m_versionChip2);
         ::SetCursor(previous);
     } else {
         ReadHidChipVersion(first, &rec.m_versionChip1);
@@ -109,8 +95,8 @@ void ReadVersions(CUpdaterDlg& main, int target) {
 
 void ReadAddresses(CUpdaterDlg& main, int target) {
     CDeviceRecord& rec = main.m_deviceRecord;
-    HANDLE* first = &main.m_hHidDevice;
-    HANDLE* second = &main.m_hHidDevice2;
+    const hw::CDeviceHandle* first = &main.m_hHidDevice;
+    const hw::CDeviceHandle* second = &main.m_hHidDevice2;
     BYTE reply[HID_IN_REPORT_SIZE];
     CString address = ReadAddressText(first, reply);
     if (!address.IsEmpty()) {
@@ -149,9 +135,9 @@ void ReadAddresses(CUpdaterDlg& main, int target) {
             rec.m_nHardwareVersionMinor = 0;
         }
     } else if (model_groups::IsHidUpdateModeChipModel(target)) {
-        ScopedHidHandle chip(OpenUpdateModeChip(HID_UPDATE_MODE_TRIES));
+        hw::CDeviceHandle chip = OpenUpdateModeChip(HID_UPDATE_MODE_TRIES);
         rec.m_strBdAddress += L" _ ";
-        rec.m_strBdAddress += ReadAddressText(chip.get());
+        rec.m_strBdAddress += ReadAddressText(&chip);
     }
 }
 
@@ -162,7 +148,7 @@ bool In(int id, const int (&list)[N]) {
     return false;
 }
 
-void SendLoadCommands(HANDLE* first, int target) {
+void SendLoadCommands(const hw::CDeviceHandle* first, int target) {
     static const int kSettingsAndVox[] = {0x6010, 0x6012, 0x6014, 0x6016, 0x6026, 0x6018, 0x5560,
                                           0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
     static const int kSmartVolume[] = {0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
@@ -195,8 +181,8 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
     // that follow; a query on an interface that did not open fails and takes
     // its default.
     OpenHeadsetInterfaces(main, target, productId);
-    HANDLE* first = &main.m_hHidDevice;
-    HANDLE* second = &main.m_hHidDevice2;
+    const hw::CDeviceHandle* first = &main.m_hHidDevice;
+    const hw::CDeviceHandle* second = &main.m_hHidDevice2;
 
     CDeviceRecord& rec = main.m_deviceRecord;
     rec.m_nManagerVersionMajor = 1;

@@ -15,24 +15,24 @@ bool In(int id, const int (&list)[N]) {
     return false;
 }
 
-void WriteRaw(HANDLE* device, const CDeviceRecord& saved, int count) {
+void WriteRaw(const hw::CDeviceHandle* device, const CDeviceRecord& saved, int count) {
     WORD words[DEVICE_SETTING_WORDS];
     for (int i = 0; i < count; ++i) words[i] = (WORD)saved.m_anSettingWord[i];
     HidWriteBlockWords(device, 0x04, words, count);
 }
 
-void WriteFeature(HANDLE* device, const CDeviceRecord& saved, bool store) {
+void WriteFeature(const hw::CDeviceHandle* device, const CDeviceRecord& saved, bool store) {
     WORD words[2] = {saved.PackFeatureWord(), 0};
     HidWriteBlockWords(device, 0x04, words, 2, store);
 }
 
-void WriteOne(HANDLE* device, BYTE block, int value, bool store = false) {
+void WriteOne(const hw::CDeviceHandle* device, BYTE block, int value, bool store = false) {
     WORD w = (WORD)value;
     HidWriteBlockWords(device, block, &w, 1, store);
 }
 
 // The FM block with the given magic, ten presets (15 words) or six (11 words).
-void WriteFm(HANDLE* device, const CDeviceRecord& saved, WORD magic, bool sixPresets, bool store) {
+void WriteFm(const hw::CDeviceHandle* device, const CDeviceRecord& saved, WORD magic, bool sixPresets, bool store) {
     WORD w[PSKEY_FM_SETTINGS_WORDS];
     int n = 0;
     w[n++] = magic;
@@ -47,7 +47,7 @@ void WriteFm(HANDLE* device, const CDeviceRecord& saved, WORD magic, bool sixPre
 
 // The three numbers, always on the first interface; an empty number goes
 // with word count 0 on the two-chip headsets and 1 on the others.
-void WriteSpeedDials(HANDLE* first, const CDeviceRecord& saved, int model) {
+void WriteSpeedDials(const hw::CDeviceHandle* first, const CDeviceRecord& saved, int model) {
     for (int i = 0; i < DEVICE_SPEED_DIALS; ++i) {
         WORD words[PS_TEXT_WORDS];
         int count = StringToPsWords(saved.m_astrSpeedDial[i], words) / 2;
@@ -65,7 +65,7 @@ const int kVoxBGroup[] = {0x6020, 0x6022, 0x6024};
 
 }  // namespace
 
-void WriteHidRestoreBlocks(HANDLE* first, HANDLE* second, int model, const CDeviceRecord& saved) {
+void WriteHidRestoreBlocks(const hw::CDeviceHandle* first, const hw::CDeviceHandle* second, int model, const CDeviceRecord& saved) {
     auto below = [&](int major, int minor) { return saved.CompareVersion(major, minor) < 0; };
     if (model_groups::IsHidTwoChipModel(model)) {
         int count = DEVICE_SETTING_WORDS;

@@ -42,7 +42,7 @@ unsigned AllBut(std::initializer_list<int> bits) { return kAll13 & ~Bits(bits); 
 
 // Reads block 0x04's feature word into the working values; the bits of
 // `mask` only. Returns the reply words (empty on failure) through *words.
-bool ReadFeatureWord(HANDLE* first, int model, unsigned mask, CDeviceRecord* work, std::vector<WORD>* words) {
+bool ReadFeatureWord(const hw::CDeviceHandle* first, int model, unsigned mask, CDeviceRecord* work, std::vector<WORD>* words) {
     bool ok = HidReadBlockWords(first, 0x04, words) != FALSE;
     unsigned word = ok && !words->empty() ? (*words)[0] : 0;
     static const int kAudioBoostOff[] = {0x5524, 0x5536, 0x5522, 0x3030, 0x3040};
@@ -58,14 +58,14 @@ bool ReadFeatureWord(HANDLE* first, int model, unsigned mask, CDeviceRecord* wor
 }
 
 // Reads a block into `count` ints from `dest`; false when it fails.
-bool ReadWordsInto(HANDLE* device, BYTE block, int* dest, int count) {
+bool ReadWordsInto(const hw::CDeviceHandle* device, BYTE block, int* dest, int count) {
     std::vector<WORD> words;
     if (!HidReadBlockWords(device, block, &words, count)) return false;
     for (size_t i = 0; i < words.size(); ++i) dest[i] = words[i];
     return true;
 }
 
-void ReadRawSettings(HANDLE* device, CDeviceRecord* rec, std::initializer_list<std::pair<int, int>> failures,
+void ReadRawSettings(const hw::CDeviceHandle* device, CDeviceRecord* rec, std::initializer_list<std::pair<int, int>> failures,
                      bool clearRest = false) {
     if (ReadWordsInto(device, 0x04, rec->m_anSettingWord, DEVICE_SETTING_WORDS)) return;
     for (auto& f : failures) rec->m_anSettingWord[f.first] = f.second;
@@ -73,12 +73,12 @@ void ReadRawSettings(HANDLE* device, CDeviceRecord* rec, std::initializer_list<s
         for (int i = 4; i < DEVICE_SETTING_WORDS; ++i) rec->m_anSettingWord[i] = 0;
 }
 
-void ReadVox(HANDLE* first, BYTE block, CDeviceRecord* rec, int failure) {
+void ReadVox(const hw::CDeviceHandle* first, BYTE block, CDeviceRecord* rec, int failure) {
     if (!ReadWordsInto(first, block, rec->m_anVoxSensitivity, DEVICE_VOX_SENSITIVITY_WORDS))
         rec->m_anVoxSensitivity[0] = failure;
 }
 
-void ReadSmartVolume(HANDLE* first, CDeviceRecord* rec) {
+void ReadSmartVolume(const hw::CDeviceHandle* first, CDeviceRecord* rec) {
     if (!ReadWordsInto(first, 0x03, rec->m_anSmartVolume, DEVICE_SMART_VOLUME_WORDS))
         rec->m_anSmartVolume[0] = rec->m_anSmartVolume[1] = 0;
 }
@@ -87,7 +87,7 @@ const int kSmartNaviGroup[] = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6026};
 const int kVoxBGroup[] = {0x6020, 0x6022, 0x6024};
 
 // The main table of settings reads; on/off values go to *work.
-void ReadMainBlocks(HANDLE* first, HANDLE* second, int model, CDeviceRecord* rec, CDeviceRecord* work) {
+void ReadMainBlocks(const hw::CDeviceHandle* first, const hw::CDeviceHandle* second, int model, CDeviceRecord* rec, CDeviceRecord* work) {
     std::vector<WORD> words;
     auto below = [&](int major, int minor) { return rec->CompareVersion(major, minor) < 0; };
     if (model == 0x4210) {
@@ -172,7 +172,7 @@ void ReadMainBlocks(HANDLE* first, HANDLE* second, int model, CDeviceRecord* rec
     ReadFeatureWord(first, model, kAll13, work, &words);
 }
 
-void ReadFurtherBlocks(HANDLE* first, int model, CDeviceRecord* rec) {
+void ReadFurtherBlocks(const hw::CDeviceHandle* first, int model, CDeviceRecord* rec) {
     auto atLeast = [&](int major, int minor) { return rec->CompareVersion(major, minor) >= 0; };
     switch (model) {
     case 0x5520: case 0x5526: case 0x5720: ReadVox(first, 0x14, rec, 3); break;
@@ -207,7 +207,7 @@ void ClearFm(CDeviceRecord* rec, int magic) {
 }
 
 // The FM block in the 15-word layout, or the 11-word layout of six presets.
-bool ReadFm(HANDLE* device, CDeviceRecord* rec, bool sixPresets) {
+bool ReadFm(const hw::CDeviceHandle* device, CDeviceRecord* rec, bool sixPresets) {
     std::vector<WORD> w;
     int layout = sixPresets ? 11 : PSKEY_FM_SETTINGS_WORDS;
     if (!HidReadBlockWords(device, 0x15, &w, layout)) return false;
@@ -232,7 +232,7 @@ const int kNoFm[] = {0x5345, 0x5320, 0x5330, 0x3500, 0x5560, 0x5410, 0x6020, 0x6
 const int kLoadSpeedDials[] = {0x6010, 0x6012, 0x6014, 0x6016, 0x6026, 0x6018, 0x6020, 0x6022,
                                0x6024, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
 
-void ReadFmBlock(HANDLE* first, HANDLE* second, int model, CDeviceRecord* rec) {
+void ReadFmBlock(const hw::CDeviceHandle* first, const hw::CDeviceHandle* second, int model, CDeviceRecord* rec) {
     BYTE reply[HID_IN_REPORT_SIZE];
     if (In(model, kLoadFm)) HidRequest(first, HID_CMD_LOAD_BLOCK, 0x15, reply);
     if (In(model, kNoFm)) {
@@ -259,7 +259,7 @@ void ReadFmBlock(HANDLE* first, HANDLE* second, int model, CDeviceRecord* rec) {
     if (!ReadFm(first, rec, false)) ClearFm(rec, FM_SETTINGS_MAGIC_OLD);
 }
 
-void ReadSpeedDials(HANDLE* first, int model, CDeviceRecord* rec) {
+void ReadSpeedDials(const hw::CDeviceHandle* first, int model, CDeviceRecord* rec) {
     BYTE reply[HID_IN_REPORT_SIZE];
     if (In(model, kLoadSpeedDials))
         for (int i = 0; i < DEVICE_SPEED_DIALS; ++i) HidRequest(first, HID_CMD_LOAD_BLOCK, (BYTE)(0x5A + i), reply);
@@ -275,7 +275,7 @@ void ReadSpeedDials(HANDLE* first, int model, CDeviceRecord* rec) {
 
 }  // namespace
 
-void ReadHidSettingsBlocks(HANDLE* first, HANDLE* second, int model, CDeviceRecord* rec) {
+void ReadHidSettingsBlocks(const hw::CDeviceHandle* first, const hw::CDeviceHandle* second, int model, CDeviceRecord* rec) {
     CDeviceRecord work;  // the on/off values, 0 unless the model reads them
     ReadMainBlocks(first, second, model, rec, &work);
     rec->CopyClassicSettingsFrom(work);

@@ -3,21 +3,19 @@
 #include "app/resource.h"
 #include "core/ModelCatalog.h"
 
-BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CDialog)
-    ON_WM_CTLCOLOR()
-    ON_WM_SETCURSOR()
+BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CWizardPage)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDialogFirmwareRestore::CDialogFirmwareRestore(CWnd* parent) : CDialog(IDD_FIRMWARE_RESTORE, parent) {}
+CDialogFirmwareRestore::CDialogFirmwareRestore(CWnd* parent) : CWizardPage(IDD_FIRMWARE_RESTORE, parent) {}
 
 void CDialogFirmwareRestore::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_RESTORE_VOICE_COMBO, m_comboVoicePrompt);
 }
 
 void CDialogFirmwareRestore::EnterPage(int mode) {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     m_nEntryMode = mode;
     main->m_nProgress = -1;
     ResetSettingPages(&m_nSettingPageCount, m_anSettingPageKind, &m_nSettingPageIndex);
@@ -42,7 +40,7 @@ void CDialogFirmwareRestore::OnTimer(UINT_PTR nIDEvent) {
         // Reading the archive and the server's backup list comes with the
         // restore subsystem; until then no backup is offered.
         KillTimer(kTimerLoadBackupInfo);
-        CUpdaterDlg* main = GetMainDialog(this);
+        CUpdaterDlg* main = MainDialog();
         m_firmwareInfo.m_bBackupAvailable = FALSE;
         main->m_bBusy = FALSE;
         main->UpdateControls();
@@ -50,18 +48,4 @@ void CDialogFirmwareRestore::OnTimer(UINT_PTR nIDEvent) {
         return;
     }
     Default();
-}
-
-HBRUSH CDialogFirmwareRestore::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    pDC->SetBkMode(TRANSPARENT);
-    return GetMainDialog(this)->m_brushBackground;
-}
-
-BOOL CDialogFirmwareRestore::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
-    if (GetMainDialog(this)->m_bBusy) {
-        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-        return TRUE;
-    }
-    return CDialog::OnSetCursor(pWnd, nHitTest, message);
 }

@@ -4,10 +4,11 @@
 // operations the main wizard calls.
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 #include "update/FirmwareInfo.h"
 
-class CDialogFirmwareRestore : public CDialog {
+class CDialogFirmwareRestore : public CWizardPage {
 public:
     explicit CDialogFirmwareRestore(CWnd* parent = nullptr);
 
@@ -30,10 +31,6 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 

@@ -2,14 +2,13 @@
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
 
-BEGIN_MESSAGE_MAP(CDialogDeviceSetting, CDialog)
-    ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(CDialogDeviceSetting, CWizardPage)
 END_MESSAGE_MAP()
 
-CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CDialog(IDD_DEVICE_SETTING, parent) {}
+CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CWizardPage(IDD_DEVICE_SETTING, parent) {}
 
 void CDialogDeviceSetting::OnPageActivate() {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, TRUE);
     m_defaultRecord.CopyFrom(main->m_deviceRecord, TRUE);
     main->m_nProgress = -1;
@@ -17,7 +16,7 @@ void CDialogDeviceSetting::OnPageActivate() {
 }
 
 int CDialogDeviceSetting::IsSettingsChanged() {
-    return GetMainDialog(this)->m_deviceRecord.DiffersFrom(m_workingRecord, 0);
+    return MainDialog()->m_deviceRecord.DiffersFrom(m_workingRecord, 0);
 }
 
 int CDialogDeviceSetting::HasUnsavedChanges() { return IsSettingsChanged(); }
@@ -25,7 +24,7 @@ int CDialogDeviceSetting::HasUnsavedChanges() { return IsSettingsChanged(); }
 void CDialogDeviceSetting::ApplySettingsToDevice() {}
 
 void CDialogDeviceSetting::DiscardChangesAndGoToPage() {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, FALSE);
     main->m_nPage = m_nPendingPage;
     main->GoToPage(m_nPendingPage);
@@ -40,9 +39,3 @@ void CDialogDeviceSetting::ApplyBoldFonts() {}
 void CDialogDeviceSetting::UpdateTextsAndVisibility() {}
 
 void CDialogDeviceSetting::ArrangeRowsForModel() {}
-
-HBRUSH CDialogDeviceSetting::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    pDC->SetBkMode(TRANSPARENT);
-    return GetMainDialog(this)->m_brushBackground;
-}

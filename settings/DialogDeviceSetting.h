@@ -3,9 +3,10 @@
 // calls.
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 
-class CDialogDeviceSetting : public CDialog {
+class CDialogDeviceSetting : public CWizardPage {
 public:
     explicit CDialogDeviceSetting(CWnd* parent = nullptr);
 
@@ -34,8 +35,5 @@ public:
     void ArrangeRowsForModel();
 
 protected:
-    void OnOK() override {}
-    void OnCancel() override {}
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     DECLARE_MESSAGE_MAP()
 };

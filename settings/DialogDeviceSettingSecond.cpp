@@ -2,14 +2,13 @@
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
 
-BEGIN_MESSAGE_MAP(CDialogDeviceSettingSecond, CDialog)
-    ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(CDialogDeviceSettingSecond, CWizardPage)
 END_MESSAGE_MAP()
 
-CDialogDeviceSettingSecond::CDialogDeviceSettingSecond(CWnd* parent) : CDialog(IDD_DEVICE_SETTING_SECOND, parent) {}
+CDialogDeviceSettingSecond::CDialogDeviceSettingSecond(CWnd* parent) : CWizardPage(IDD_DEVICE_SETTING_SECOND, parent) {}
 
 void CDialogDeviceSettingSecond::OnPageActivate() {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, TRUE);
     m_defaultRecord.CopyFrom(main->m_deviceRecord, TRUE);
     main->m_nProgress = -1;
@@ -17,7 +16,7 @@ void CDialogDeviceSettingSecond::OnPageActivate() {
 }
 
 int CDialogDeviceSettingSecond::IsSettingsChanged() {
-    return GetMainDialog(this)->m_deviceRecord.DiffersFrom(m_workingRecord, 1);
+    return MainDialog()->m_deviceRecord.DiffersFrom(m_workingRecord, 1);
 }
 
 int CDialogDeviceSettingSecond::HasUnsavedChanges() { return IsSettingsChanged(); }
@@ -25,16 +24,10 @@ int CDialogDeviceSettingSecond::HasUnsavedChanges() { return IsSettingsChanged()
 void CDialogDeviceSettingSecond::ApplySettingsToDevice() {}
 
 void CDialogDeviceSettingSecond::DiscardChangesAndGoToPage() {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, FALSE);
     main->m_nPage = m_nPendingPage;
     main->GoToPage(m_nPendingPage);
 }
 
 void CDialogDeviceSettingSecond::UpdateLanguageTexts() {}
-
-HBRUSH CDialogDeviceSettingSecond::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    pDC->SetBkMode(TRANSPARENT);
-    return GetMainDialog(this)->m_brushBackground;
-}

@@ -2,14 +2,13 @@
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
 
-BEGIN_MESSAGE_MAP(CDialogDeviceSettingSpeedDial, CDialog)
-    ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(CDialogDeviceSettingSpeedDial, CWizardPage)
 END_MESSAGE_MAP()
 
-CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent) : CDialog(IDD_DEVICE_SETTING_SPEEDDIAL, parent) {}
+CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent) : CWizardPage(IDD_DEVICE_SETTING_SPEEDDIAL, parent) {}
 
 void CDialogDeviceSettingSpeedDial::OnPageActivate() {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, TRUE);
     m_defaultRecord.CopyFrom(main->m_deviceRecord, TRUE);
     main->m_nProgress = -1;
@@ -17,7 +16,7 @@ void CDialogDeviceSettingSpeedDial::OnPageActivate() {
 }
 
 int CDialogDeviceSettingSpeedDial::IsSettingsChanged() {
-    const CDeviceRecord& device = GetMainDialog(this)->m_deviceRecord;
+    const CDeviceRecord& device = MainDialog()->m_deviceRecord;
     for (int k = 0; k < DEVICE_SPEED_DIALS; ++k)
         if (m_workingRecord.m_astrSpeedDial[k] != device.m_astrSpeedDial[k]) return 1;
     return 0;
@@ -28,16 +27,10 @@ int CDialogDeviceSettingSpeedDial::HasUnsavedChanges() { return IsSettingsChange
 void CDialogDeviceSettingSpeedDial::ApplySettingsToDevice() {}
 
 void CDialogDeviceSettingSpeedDial::DiscardChangesAndGoToPage() {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, FALSE);
     main->m_nPage = m_nPendingPage;
     main->GoToPage(m_nPendingPage);
 }
 
 void CDialogDeviceSettingSpeedDial::UpdateLanguageTexts() {}
-
-HBRUSH CDialogDeviceSettingSpeedDial::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    pDC->SetBkMode(TRANSPARENT);
-    return GetMainDialog(this)->m_brushBackground;
-}

@@ -3,9 +3,10 @@
 // calls.
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 
-class CDialogDeviceSettingSpeedDial : public CDialog {
+class CDialogDeviceSettingSpeedDial : public CWizardPage {
 public:
     explicit CDialogDeviceSettingSpeedDial(CWnd* parent = nullptr);
 
@@ -27,8 +28,5 @@ public:
     void UpdateLanguageTexts();
 
 protected:
-    void OnOK() override {}
-    void OnCancel() override {}
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     DECLARE_MESSAGE_MAP()
 };

@@ -2,21 +2,19 @@
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
 
-BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CDialog)
-    ON_WM_CTLCOLOR()
-    ON_WM_SETCURSOR()
+BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CDialog(IDD_FIRMWARE_UPDATE, parent) {}
+CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWizardPage(IDD_FIRMWARE_UPDATE, parent) {}
 
 void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    CWizardPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_UPDATE_VOICE_COMBO, m_comboVoicePrompt);
 }
 
 void CDialogFirmwareUpdate::ResetPage() {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CUpdaterDlg* main = MainDialog();
     main->m_nProgress = -1;
     m_firmwareInfo.Reset(3);
     if (m_comboVoicePrompt.m_hWnd) m_comboVoicePrompt.ResetContent();
@@ -39,25 +37,11 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR nIDEvent) {
         // The server-list check comes with the update subsystem; until then
         // the page only gives the wizard back.
         KillTimer(kTimerServerList);
-        CUpdaterDlg* main = GetMainDialog(this);
+        CUpdaterDlg* main = MainDialog();
         main->m_bBusy = FALSE;
         main->UpdateControls();
         UpdateControls();
         return;
     }
     Default();
-}
-
-HBRUSH CDialogFirmwareUpdate::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    pDC->SetBkMode(TRANSPARENT);
-    return GetMainDialog(this)->m_brushBackground;
-}
-
-BOOL CDialogFirmwareUpdate::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
-    if (GetMainDialog(this)->m_bBusy) {
-        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-        return TRUE;
-    }
-    return CDialog::OnSetCursor(pWnd, nHitTest, message);
 }

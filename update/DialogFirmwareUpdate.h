@@ -3,9 +3,10 @@
 // on a language change, and offers the operations the wizard calls.
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardPage.h"
 #include "update/FirmwareInfo.h"
 
-class CDialogFirmwareUpdate : public CDialog {
+class CDialogFirmwareUpdate : public CWizardPage {
 public:
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
 
@@ -27,10 +28,6 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 };

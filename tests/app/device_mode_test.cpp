@@ -30,15 +30,14 @@ TEST(DeviceModeBits, ReplaceTheLowFiveBitsOfTheFourthWord) {
         sim::Reset();
         sim::DeviceId headset = sim::AddHidInterface(L"headset", sim::kMakerVendorId, 0x5520);
         sim::SetHidBlock(headset, 0x04, c.before);
-        HANDLE h = OpenHidDevice(0x5520);
-        ASSERT_NE(h, nullptr);
-        dlg.m_hHidDevice = h;
+        dlg.m_hHidDevice = OpenHidDevice(0x5520);
+        ASSERT_TRUE(dlg.m_hHidDevice.IsValid());
         EXPECT_EQ(dlg.WriteDeviceModeBits(&dlg.m_hHidDevice, c.code), c.result);
         std::vector<WORD> words;
         ASSERT_TRUE(sim::GetHidBlock(headset, 0x04, &words));
         EXPECT_EQ(words, c.after);
         dlg.CloseDeviceHandles();
-        EXPECT_EQ(dlg.m_hHidDevice, nullptr);
+        EXPECT_FALSE(dlg.m_hHidDevice.IsValid());
     }
     // A headset without the settings block is left alone.
     sim::Reset();
@@ -46,7 +45,7 @@ TEST(DeviceModeBits, ReplaceTheLowFiveBitsOfTheFourthWord) {
     dlg.m_hHidDevice = OpenHidDevice(0x5520);
     EXPECT_EQ(dlg.WriteDeviceModeBits(&dlg.m_hHidDevice, 1), 0);
     dlg.ResetDeviceHandles();
-    EXPECT_EQ(dlg.m_hHidDevice, nullptr);
-    EXPECT_EQ(dlg.m_hHidDevice2, nullptr);
+    EXPECT_FALSE(dlg.m_hHidDevice.IsValid());
+    EXPECT_FALSE(dlg.m_hHidDevice2.IsValid());
     sim::Reset();
 }

@@ -149,7 +149,7 @@ TEST_F(WizardTest, RecognitionPageResetsTheDeviceStateAndRunsWhenAsked) {
         EXPECT_FALSE(dlg.m_bRecognized);
         EXPECT_EQ(dlg.m_nUsbStatus, 0);
         EXPECT_EQ(dlg.m_nSettingPageCount, 0);
-        EXPECT_EQ(dlg.m_hHidDevice, nullptr);
+        EXPECT_FALSE(dlg.m_hHidDevice.IsValid());
         // FALSE leaves the status line to the recognition run, which finds no device.
         CString status;
         dlg.GetStatusText(&status);
@@ -295,6 +295,7 @@ TEST_F(WizardTest, DeviceFamiliesAndTheDeviceModeBitsAreByModel) {
         EXPECT_EQ(dlg.IsSameDeviceFamily(c.model), c.same) << std::hex << c.target << " " << c.model;
     }
     // Without an open device the mode bits cannot be written.
-    HANDLE none = nullptr;
+    hw::CDeviceHandle none;
     EXPECT_EQ(dlg.WriteDeviceModeBits(&none, 3), 0);
+    EXPECT_EQ(dlg.WriteDeviceModeBits(nullptr, 3), 0);
 }

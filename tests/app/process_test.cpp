@@ -1,6 +1,7 @@
 // Starts the real program, finds its wizard window and closes it.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include "framework/Handle.h"
 #include <string>
 
 namespace {
@@ -60,6 +61,7 @@ TEST(ProgramProcess, OpensTheWizardAndEndsOnClose) {
     std::wstring cmd = L"\"" + exe + L"\"";
     ASSERT_TRUE(::CreateProcessW(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
                                  OutFolder().c_str(), &si, &pi));
+    CHandle process(pi.hProcess), thread(pi.hThread);
 
     HWND wnd = WaitForWindow(pi.dwProcessId, 30000);
     ASSERT_NE(wnd, nullptr) << "the wizard window did not appear";
@@ -83,6 +85,4 @@ TEST(ProgramProcess, OpensTheWizardAndEndsOnClose) {
     if (waited != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 1);
     DWORD code = 1;
     ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
 }

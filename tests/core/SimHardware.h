@@ -2,7 +2,7 @@
 // hardware seam whose calls a test can replace one by one.
 #pragma once
 #include <gtest/gtest.h>
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include "standins/simdevices/SimDevices.h"
 
 class SimHardwareTest : public ::testing::Test {

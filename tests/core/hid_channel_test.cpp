@@ -20,10 +20,10 @@ protected:
         const BYTE version[5] = {2, 1, 0, 3, 0};
         sim::SetHidVersion(m_device, version);
         m_handle = OpenHidDevice(kPid);
-        ASSERT_NE(nullptr, m_handle);
+        ASSERT_TRUE(m_handle.IsValid());
     }
     void TearDown() override {
-        if (m_handle) hw::Api().CloseHandle(m_handle);
+        m_handle.Close();
         SimHardwareTest::TearDown();
     }
     // A cleared request with report id, command and block.
@@ -36,7 +36,7 @@ protected:
     }
 
     sim::DeviceId m_device = 0;
-    HANDLE m_handle = nullptr;
+    hw::CDeviceHandle m_handle;
     BYTE m_reply[HID_IN_REPORT_SIZE] = {};
 };
 

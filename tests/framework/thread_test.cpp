@@ -78,3 +78,35 @@ TEST(ThreadTest, CriticalSectionGuardsConcurrentWorkers) {
     EXPECT_TRUE(fw::test::PumpUntil([&] { return shared.finished == 4; }, 10000));
     EXPECT_EQ(shared.counter, 80000);
 }
+
+TEST(ThreadTest, ASuspendedStartWaitsForResumeAndTheKeptObjectStaysValid) {
+    struct Shared {
+        std::atomic<bool> ran{false};
+        DWORD threadId = 0;
+    } shared;
+    auto work = [](LPVOID p) -> UINT {
+        auto* s = static_cast<Shared*>(p);
+        s->threadId = ::GetCurrentThreadId();
+        s->ran = true;
+        return 42;
+    };
+    CWinThread* thread = AfxBeginThread(work, &shared, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(thread, nullptr);
+    ::Sleep(50);  // a running start would have run by now
+    EXPECT_FALSE(shared.ran);
+    thread->m_bAutoDelete = FALSE;  // kept: this test waits for it and deletes it
+    EXPECT_EQ(thread->ResumeThread(), 1u);
+    ASSERT_EQ(::WaitForSingleObject(thread->m_hThread, 10000), WAIT_OBJECT_0);
+    EXPECT_TRUE(shared.ran);
+    EXPECT_EQ(shared.threadId, thread->m_nThreadID);
+    DWORD code = 0;
+    EXPECT_TRUE(::GetExitCodeThread(thread->m_hThread, &code));
+    EXPECT_EQ(code, 42u);
+    delete thread;
+}
+
+TEST(ThreadTest, UnknownCreationFlagsAreRefused) {
+    auto work = [](LPVOID) -> UINT { return 0; };
+    EXPECT_EQ(AfxBeginThread(work, nullptr, THREAD_PRIORITY_NORMAL, 0, 0x80000000u), nullptr);
+    EXPECT_EQ(AfxBeginThread(nullptr, nullptr), nullptr);
+}

@@ -6,7 +6,7 @@
 #include <vector>
 #include "framework/Clock.h"
 #include "recognition/PsKeys.h"
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include "standins/simdevices/SimDevices.h"
 
 namespace rectest {

@@ -2,7 +2,7 @@
 // HID exchange as the program makes it, through the simulated seam.
 #pragma once
 #include <gtest/gtest.h>
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include "standins/simdevices/SimDevices.h"
 #include <string>
 #include <vector>

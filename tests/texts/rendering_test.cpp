@@ -3,6 +3,7 @@
 // any text shows as a missing-glyph box or a question mark.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include "framework/Handle.h"
 #include <map>
 #include <set>
 #include <string>
@@ -147,14 +148,13 @@ bool SaveBitmap(HDC dc, HBITMAP bitmap, int width, int height, const wchar_t* pa
     fh.bfType = 0x4D42;
     fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
     fh.bfSize = fh.bfOffBits + size;
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    CHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
     bool ok = WriteFile(file, &fh, sizeof(fh), &written, nullptr) &&
               WriteFile(file, &bi.bmiHeader, sizeof(bi.bmiHeader), &written, nullptr) &&
               WriteFile(file, bits.data(), size, &written, nullptr);
-    CloseHandle(file);
-    return ok;
+    return file.Close() && ok;
 }
 
 // Shows the samples in a window and saves what the window shows. Returns the
@@ -222,11 +222,10 @@ DWORD RunInChild() {
     BOOL started = CreateProcessW(exe, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
     SetEnvironmentVariableW(kChildFlag, nullptr);
     if (!started) return (DWORD)-1;
+    CHandle process(pi.hProcess), thread(pi.hThread);
     DWORD code = (DWORD)-2;
     if (WaitForSingleObject(pi.hProcess, 240000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
     else TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
     return code;
 }
 

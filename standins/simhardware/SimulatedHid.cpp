@@ -1,7 +1,7 @@
 // HID calls and device handles over the simulated HID interfaces. A handle
 // is a real event object (so it is unique and closable) mapped to a handle
 // of the simulated device. Reads work plain or overlapped.
-#include "standins/hardware/SimulatedParts.h"
+#include "standins/simhardware/SimulatedParts.h"
 #include "standins/simdevices/SimDevices.h"
 #include <atomic>
 #include <map>

@@ -1,6 +1,6 @@
 // The pieces of the simulated table, one file per group of Win32 calls.
 #pragma once
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 
 namespace hw {
 namespace simulated {

@@ -1,5 +1,5 @@
 // The real table: the operating system's SetupAPI, HID and kernel calls.
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 
 namespace hw {
 

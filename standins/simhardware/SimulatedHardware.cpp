@@ -1,5 +1,5 @@
 // The simulated table: every call answered by the simulated devices.
-#include "standins/hardware/SimulatedParts.h"
+#include "standins/simhardware/SimulatedParts.h"
 #include "framework/Clock.h"
 #include "standins/simdevices/SimDevices.h"
 

@@ -1,6 +1,6 @@
 // Chooses the table the program uses: the build setting MORVEX_HARDWARE
 // ("sim" or "win32"), unless a test has switched it.
-#include "standins/hardware/HardwareApi.h"
+#include "hardware/HardwareApi.h"
 #include <atomic>
 
 namespace hw {

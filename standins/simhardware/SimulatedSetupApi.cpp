@@ -1,6 +1,6 @@
 // SetupAPI over the simulated devices: the "USB" device list with hardware
 // ids, and the HID device-interface list with device paths.
-#include "standins/hardware/SimulatedParts.h"
+#include "standins/simhardware/SimulatedParts.h"
 #include "standins/simdevices/SimDevices.h"
 #include <cstddef>
 #include <cstring>

@@ -1,6 +1,6 @@
 // File and drive calls: HID paths go to the simulated devices, paths on a
 // simulated drive go to its folder, everything else to the real system.
-#include "standins/hardware/SimulatedParts.h"
+#include "standins/simhardware/SimulatedParts.h"
 #include "standins/simdevices/SimDevices.h"
 
 namespace hw {

@@ -64,3 +64,16 @@ const HardwareApi& SimulatedApi();
 void SetApi(const HardwareApi* api);
 
 }  // namespace hw
+
+#include "framework/Handle.h"
+
+namespace hw {
+
+// An owned handle from the seam's CreateFileW (a HID interface, a file on a
+// drive): closed through the seam's CloseHandle.
+struct DeviceHandleTraits {
+    static BOOL Close(HANDLE h) { return Api().CloseHandle(h); }
+};
+typedef fw::CHandleT<DeviceHandleTraits> CDeviceHandle;
+
+}  // namespace hw

@@ -1,0 +1,147 @@
+// The package reader: loading, the tables and every part kept inside the
+// file, N covering what a path reads, digests.
+#include <gtest/gtest.h>
+#include "tests/update/PackageBuilder.h"
+#include "update/UpdatePackage.h"
+
+using namespace pkgtest;
+
+namespace {
+
+CUpdatePackage Assigned(std::vector<BYTE> bytes) {
+    CUpdatePackage p;
+    p.Assign(std::move(bytes));
+    return p;
+}
+
+std::vector<BYTE> ThreeParts() {
+    return PackageBuilder().Model(0x6010)
+        .Part(0, 0x11, Pattern(1500, 1))
+        .Part(2, 0x22, Pattern(0, 0))
+        .Part(1, 0x33, Pattern(77, 3), 2, 5)
+        .Build();
+}
+
+TEST(UpdatePackage, ReadsHeaderTablesAndPartsOfAValidPackage) {
+    std::vector<BYTE> bytes = ThreeParts();
+    CUpdatePackage p = Assigned(bytes);
+    EXPECT_EQ(0x6010u, p.ModelId());
+    EXPECT_EQ(3u, p.PartCount());
+    EXPECT_EQ(PACKAGE_OK, p.Check(PACKAGE_PART_RECORDS, 3));
+    EXPECT_EQ(PACKAGE_OK, p.Check(PACKAGE_PART_ENTRIES, 3));
+
+    UpdatePackagePartRecord r;
+    ASSERT_TRUE(p.GetRecord(2, &r));
+    EXPECT_EQ(1u, r.target);
+    EXPECT_EQ(0x33u, r.partType);
+    EXPECT_EQ(77u, r.dataSize);
+    EXPECT_EQ(2u, r.versionMajor);
+    EXPECT_EQ(5u, r.versionMinor);
+    // The last part ends exactly at the end of the file.
+    EXPECT_EQ(bytes.size(), (size_t)r.dataOffset + r.dataSize);
+    EXPECT_EQ(Pattern(77, 3), std::vector<BYTE>(p.PartData(r), p.PartData(r) + r.dataSize));
+
+    UpdatePackagePartEntry e;
+    ASSERT_TRUE(p.GetEntry(0, &e));
+    EXPECT_EQ(1500u, e.dataSize);
+    EXPECT_FALSE(p.GetEntry(3, &e));  // past N
+    EXPECT_FALSE(p.GetRecord(3, &r));
+}
+
+TEST(UpdatePackage, EmptyPackagePassesButNotWhereAPathNeedsParts) {
+    CUpdatePackage p = Assigned(PackageBuilder().Model(0x5345).Build());
+    EXPECT_EQ(36u, p.Size());
+    EXPECT_EQ(PACKAGE_OK, p.Check(PACKAGE_PART_RECORDS, 0));
+    // The vehicle module reads records 0 and 1, the voice-prompt path record 2.
+    EXPECT_EQ(PACKAGE_TOO_FEW_PARTS, p.Check(PACKAGE_PART_RECORDS, 2));
+    CUpdatePackage two = Assigned(PackageBuilder().Part(0, 1, Pattern(10, 1)).Part(0, 2, Pattern(10, 2)).Build());
+    EXPECT_EQ(PACKAGE_TOO_FEW_PARTS, two.Check(PACKAGE_PART_RECORDS, 3));
+    EXPECT_EQ(PACKAGE_OK, two.Check(PACKAGE_PART_RECORDS, 2));
+}
+
+TEST(UpdatePackage, TablesPastTheEndOfTheFileAreRefusedWithoutReadingThem) {
+    std::vector<BYTE> bytes = ThreeParts();
+    // N so large that 36 + 344 N wraps in 32 bits: still outside.
+    std::vector<BYTE> huge = bytes;
+    PutWord(huge, 32, 0x0BE82FA1u);  // 344 * N = 2^32 + a little
+    CUpdatePackage p = Assigned(huge);
+    EXPECT_EQ(PACKAGE_TABLES_OUTSIDE, p.Check(PACKAGE_PART_RECORDS, 0));
+    EXPECT_EQ(PACKAGE_TABLES_OUTSIDE, p.Check(PACKAGE_PART_ENTRIES, 0));
+    UpdatePackagePartRecord r;
+    EXPECT_FALSE(p.GetRecord(0, &r));
+
+    // A header alone that claims one part: the entry table is missing.
+    std::vector<BYTE> header(bytes.begin(), bytes.begin() + 36);
+    PutWord(header, 32, 1);
+    EXPECT_EQ(PACKAGE_TABLES_OUTSIDE, Assigned(header).Check(PACKAGE_PART_ENTRIES, 0));
+
+    // The entry table fits but the records do not: only the record paths refuse.
+    std::vector<BYTE> entriesOnly = PackageBuilder().Part(0, 1, {}).Build();
+    entriesOnly.resize(36 + 32);
+    PutWord(entriesOnly, EntryOffset(0) + 8, 36 + 32);  // its empty part at the end
+    CUpdatePackage e = Assigned(entriesOnly);
+    EXPECT_EQ(PACKAGE_OK, e.Check(PACKAGE_PART_ENTRIES, 1));
+    EXPECT_EQ(PACKAGE_TABLES_OUTSIDE, e.Check(PACKAGE_PART_RECORDS, 1));
+
+    // Shorter than the header: nothing is read.
+    CUpdatePackage tiny = Assigned(std::vector<BYTE>(35, 0xFF));
+    EXPECT_EQ(0u, tiny.PartCount());
+    EXPECT_EQ(PACKAGE_TABLES_OUTSIDE, tiny.Check(PACKAGE_PART_RECORDS, 0));
+}
+
+TEST(UpdatePackage, PartEndingAtTheEndIsAcceptedOneByteMoreIsNot) {
+    std::vector<BYTE> bytes = ThreeParts();
+    size_t size = RecordOffset(3, 2) + 12;
+    PutWord(bytes, size, GetWord(bytes, size) + 1);
+    DWORD failed = 99;
+    EXPECT_EQ(PACKAGE_PART_OUTSIDE, Assigned(bytes).Check(PACKAGE_PART_RECORDS, 0, &failed));
+    EXPECT_EQ(2u, failed);
+    // The entry table was not touched: a path that reads it is not affected.
+    EXPECT_EQ(PACKAGE_OK, Assigned(bytes).Check(PACKAGE_PART_ENTRIES, 0));
+}
+
+TEST(UpdatePackage, OffsetPlusSizeIsSummedWithoutWrapping) {
+    std::vector<BYTE> bytes = ThreeParts();
+    size_t r = RecordOffset(3, 0);
+    PutWord(bytes, r + 8, 0xFFFFFF00u);  // offset + size wraps to a small number in 32 bits
+    PutWord(bytes, r + 12, 0x200u);
+    EXPECT_FALSE(PackageRangeInside(0xFFFFFF00u, 0x200u, 0xFFFFFFFFu));
+    EXPECT_EQ(PACKAGE_PART_OUTSIDE, Assigned(bytes).Check(PACKAGE_PART_RECORDS, 0));
+    CUpdatePackage p = Assigned(bytes);
+    UpdatePackagePartRecord rec;
+    EXPECT_FALSE(p.GetRecord(0, &rec));
+    EXPECT_EQ(nullptr, p.PartData(rec));
+}
+
+TEST(UpdatePackage, OneFlippedByteOrDigestFailsTheDigestOfThatPart) {
+    std::vector<BYTE> bytes = ThreeParts();
+    UpdatePackagePartRecord r;
+    ASSERT_TRUE(Assigned(bytes).GetRecord(2, &r));
+    std::vector<BYTE> flipped = bytes;
+    flipped[r.dataOffset + 40] ^= 0x01;
+    DWORD failed = 0;
+    EXPECT_EQ(PACKAGE_DIGEST_DIFFERS, Assigned(flipped).Check(PACKAGE_PART_RECORDS, 0, &failed));
+    EXPECT_EQ(2u, failed);
+
+    std::vector<BYTE> digest = bytes;
+    digest[RecordOffset(3, 1) + 300] ^= 0x80;  // the empty part's digest
+    EXPECT_EQ(PACKAGE_DIGEST_DIFFERS, Assigned(digest).Check(PACKAGE_PART_RECORDS, 0, &failed));
+    EXPECT_EQ(1u, failed);
+    EXPECT_EQ(PACKAGE_OK, Assigned(digest).Check(PACKAGE_PART_ENTRIES, 0));
+}
+
+TEST(UpdatePackage, LoadReadsTheWholeFileAndNamesEachFailure) {
+    ScratchFolder dir;
+    CUpdatePackage p;
+    EXPECT_EQ(PACKAGE_CANNOT_OPEN, p.Load(dir.File(L"missing.img").c_str()));
+    EXPECT_EQ(PACKAGE_CANNOT_OPEN, p.Load(nullptr));
+    ASSERT_TRUE(WriteBytes(dir.File(L"short.img"), std::vector<BYTE>(35, 0)));
+    EXPECT_EQ(PACKAGE_TOO_SHORT, p.Load(dir.File(L"short.img").c_str()));
+    std::vector<BYTE> bytes = ThreeParts();
+    ASSERT_TRUE(WriteBytes(dir.File(L"good.img"), bytes));
+    ASSERT_EQ(PACKAGE_LOADED, p.Load(dir.File(L"good.img").c_str()));
+    EXPECT_EQ(bytes.size(), p.Size());
+    EXPECT_EQ(PACKAGE_OK, p.Check(PACKAGE_PART_RECORDS, 3));
+}
+
+}  // namespace
