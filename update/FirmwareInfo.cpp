@@ -24,3 +24,16 @@ void CFirmwareInfo::CloseWaitBox() {
     delete m_pWaitBox;
     m_pWaitBox = nullptr;
 }
+
+void CFirmwareInfo::SetStatusTexts(const std::function<CString(int)>& make) {
+    CString texts[13];
+    for (int i = 0; i < 13; ++i) texts[i] = make(i);
+    CSingleLock hold(&m_csStatus, TRUE);
+    for (int i = 0; i < 13; ++i) m_astrStatusText[i] = texts[i];
+}
+
+CString CFirmwareInfo::PeekStatusText(int language) const {
+    if (language < 0 || language >= 13) return CString();
+    CSingleLock hold(&m_csStatus, TRUE);
+    return m_astrStatusText[language];
+}

@@ -3,6 +3,8 @@
 // for now: the fields the main wizard reads.
 #pragma once
 #include "framework/String.h"
+#include "framework/Thread.h"
+#include <functional>
 
 class CDialogMessageBox;
 
@@ -22,11 +24,23 @@ public:
     CString m_strFirmwarePath;
     CString m_astrStatusText[13];
     CDialogMessageBox* m_pWaitBox = nullptr;  // owned
+    int m_bStatusReceived = 0;
+    int m_bAwaitingUserAction = 0;
+    int m_nWaitTicks = 0;
+    int m_nTicks = 0;
+    int m_nTicks2 = 0;
 
     // Starts over for a page: 3 the update page, 4 the restore page (backup available).
     void Reset(int kind);
     // Destroys an open wait box.
     void CloseWaitBox();
+
+    // Status texts from any thread: sets every language's text to make(language).
+    void SetStatusTexts(const std::function<CString(int language)>& make);
+    CString PeekStatusText(int language) const;
+
+private:
+    mutable CCriticalSection m_csStatus;
 };
 
 // The active record for the worker threads (set just before each starts).
