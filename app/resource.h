@@ -91,5 +91,24 @@
 #define IDC_RECOGNITION_INSTRUCTIONS    1024
 #define IDC_UPDATE_VOICE_COMBO          1032
 #define IDC_RESTORE_VOICE_COMBO         1034
+// Backup information block of the restore page (row n: label 1015 + 2n, value 1016 + 2n)
+#define IDC_BACKUP_TITLE                1012
+#define IDC_BACKUP_VERSION_LABEL        1013
+#define IDC_BACKUP_VERSION              1014
+#define IDC_BACKUP_DATE_LABEL           1015
+#define IDC_BACKUP_DATE                 1016
+#define IDC_BACKUP_ROW1_LABEL           1017
+#define IDC_BACKUP_ROW1                 1018
+#define IDC_BACKUP_ROW2_LABEL           1019
+#define IDC_BACKUP_ROW2                 1020
+#define IDC_BACKUP_ROW3_LABEL           1021
+#define IDC_BACKUP_ROW3                 1022
+#define IDC_BACKUP_ROW4_LABEL           1023
+#define IDC_BACKUP_ROW4                 1024
+#define IDC_BACKUP_ROW5_LABEL           1025
+#define IDC_BACKUP_ROW5                 1026
+#define IDC_BACKUP_ROW6_LABEL           1027
+#define IDC_BACKUP_ROW6                 1028
+#define IDC_BACKUP_VOICE_LABEL          1167
 #define IDC_SETTING_LIST                1201
 #define IDC_RESTORE_LIST                1202

@@ -27,7 +27,7 @@ bool Pause(HidUpdateJob& job, DWORD ms) {
         DWORD spent = fw::Clock::GetTickCount() - start;
         if (spent >= ms) return true;
         DWORD left = ms - spent;
-        fw::Clock::Sleep(left < kPauseSliceMs ? left : kPauseSliceMs);
+        ::Sleep(fw::Clock::TimerInterval(left < kPauseSliceMs ? left : kPauseSliceMs));
     }
 }
 
@@ -188,6 +188,9 @@ struct WorkerStart {
 DWORD WINAPI WorkerMain(LPVOID param) {
     WorkerStart* start = (WorkerStart*)param;
     start->proc(*start->job);
+    // A worker that the page cancelled has stopped without reporting: the
+    // update ends now, with the texts the page left.
+    if (start->job->Cancelled()) Finish(*start->job);
     ::InterlockedExchange(&start->job->running, 0);
     delete start;
     return 0;

@@ -109,6 +109,12 @@ int wmain(int argc, wchar_t** argv) {
     Say("DOWNLOADING %u bytes at 0x%lX\n", (unsigned)bytes.size(), o.address);
     for (int percent = 25; percent <= 100; percent += 25) {
         pause(250);
+        if (target.fault == "hang" && percent > 50) {
+            // The controller stops answering in the middle of the write and
+            // the loader waits for it: whoever started the loader ends it.
+            ::Sleep(600000);
+            return Fail("no answer from the target");
+        }
         if (target.fault == "write-fails" && percent > 50) {
             Say("DOWNLOADING %3d%% ... FAILED\n", percent);
             return Fail("write to flash memory failed");

@@ -217,7 +217,8 @@ SIM_API void FtdiClose(DeviceId id);
 // How many opens reached the bridge (also refused ones).
 SIM_API int FtdiOpenCount(DeviceId id);
 // Faults of the flash loader: "none", "no-answer" (the controller does not
-// answer), "write-fails".
+// answer), "write-fails", "hang" (the loader stops in the middle of the
+// write and never ends by itself).
 SIM_API void SetFlashFault(DeviceId ftdi, const wchar_t* fault);
 
 }  // namespace sim

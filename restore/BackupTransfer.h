@@ -1,0 +1,43 @@
+// The restore page's two transfers from the firmware server, each run on a
+// worker thread: the backup list into memory and a backup image into a
+// file. Everything a transfer needs is made on the UI thread and handed over
+// by value; the worker only downloads and posts its result to the page's
+// window, never touching the page or the main dialog.
+#pragma once
+#include <string>
+#include "framework/Framework.h"
+
+// Posted when the backup list has been fetched: lParam is a
+// BackupListDownload* that the receiver takes over (deletes).
+const UINT WM_BACKUP_LIST_DONE = WM_USER + 1001;
+// Posted when a backup image download has ended: wParam is one of the
+// BACKUP_DOWNLOAD_* codes.
+const UINT WM_BACKUP_DOWNLOAD_DONE = WM_USER + 1000;
+
+const WPARAM BACKUP_DOWNLOAD_OK = 0;
+const WPARAM BACKUP_DOWNLOAD_CANNOT_OPEN_FILE = 1;
+const WPARAM BACKUP_DOWNLOAD_FAILED = 2;
+
+struct BackupListDownload {
+    int bytes = 0;      // the download's result: bytes read, or a negative failure code
+    std::string text;   // the list as 8-bit text
+};
+
+// The image download's result code for the page: complete, the local file
+// could not be made, or anything else (no server, an error status, a
+// transfer that broke off, an empty answer).
+WPARAM BackupDownloadCode(int downloadResult);
+
+class CBackupTransfer {
+public:
+    virtual ~CBackupTransfer() = default;
+    // Fetches url into memory; posts WM_BACKUP_LIST_DONE to notify.
+    virtual void FetchList(const CString& url, HWND notify) = 0;
+    // Downloads url into localPath; posts WM_BACKUP_DOWNLOAD_DONE to notify.
+    virtual void FetchImage(const CString& url, const CString& localPath, HWND notify) = 0;
+};
+
+// The transfer the page uses: worker threads over DownloadUrl unless a test
+// put another in place (null restores it).
+CBackupTransfer& BackupTransfer();
+void SetBackupTransferForTest(CBackupTransfer* transfer);

@@ -1,0 +1,349 @@
+// The FIRMWARE RESTORE page in the real main wizard: its states from entry
+// to the hand-over to the update flow, against the local firmware server.
+#include "../app/WizardHarness.h"
+#include "app/AppPaths.h"
+#include "framework/TestSeams.h"
+#include "restore/BackupInfo.h"
+#include "restore/BackupTransfer.h"
+#include "texts/LanguageNames.h"
+#include "texts/MessageTexts.h"
+#include "texts/WizardTexts.h"
+
+namespace {
+
+const int kAllGroups = (1 << 1) | (1 << 2) | (1 << 3);
+
+std::string Archive(int model, const char* version, const char* extra = "") {
+    return "keyManagerVersion=1.1\r\nkeyDeviceRecognized=" + std::to_string(model) +
+           "\r\nkeyDeviceName=Rider\r\nkeyDeviceVersion=" + version +
+           "\r\nkeyDateArchived=02/03/2021 09:05:07\r\nkeyIntercomVOX=1\r\nkeyEDR=0\r\n"
+           "keySpeedDial01=0123 456\r\nkeyFMRadioRegion=4\r\nkeyFMRadioPreset03=8750\r\n" +
+           extra;
+}
+
+const char kTkv40List[] =
+    "TKV40 : v3.2 : TKV40_v3.2.img\n"
+    "TKV40 : v5.0 : English : TKV40_v5.0-en.img\n"
+    "TKV40 : v5.0 : French : TKV40_v5.0-fr.img\n"
+    "TKV40 : v5.0 : German : TKV40_v5.0-de.img\n"
+    "40N : v1.3 : 40N_v1.3.img\n";
+
+class RestorePageTest : public WizardTest {
+protected:
+    CDialogFirmwareRestore& Page(CUpdaterDlg& dlg) { return dlg.m_restorePage; }
+    bool Shown(CUpdaterDlg& dlg, int id) { return ::IsWindowVisible(::GetDlgItem(Page(dlg).m_hWnd, id)) != FALSE; }
+    CString ItemText(CUpdaterDlg& dlg, int id) {
+        CString s;
+        Page(dlg).GetDlgItemText(id, s);
+        return s;
+    }
+    CString Status(CUpdaterDlg& dlg) {
+        CString s;
+        dlg.GetStatusText(&s);
+        return s;
+    }
+    static CString Joined(void (*a)(CString&, int), void (*b)(CString&, int)) {
+        CString x, y, r;
+        a(x, 0);
+        b(y, 0);
+        r.Format(L"%s. %s", x.GetString(), y.GetString());
+        return r;
+    }
+    static CString RestoreFailed(void (*reason)(CString&, int)) {
+        return Joined([](CString& o, int l) { GetTextPageFailure(o, 4, l); }, reason);
+    }
+    // Enters the page for a recognised TKV40 and waits for the load to end.
+    void EnterTkv40(CUpdaterDlg& dlg, const char* version = "5.0") {
+        WriteImageFile(L"TKV40.talvoarch", Archive(0x4D10, version));
+        Recognise(dlg, 0x4D10, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        ASSERT_TRUE(WaitIdle(dlg));
+    }
+    int RowsShown(CUpdaterDlg& dlg) {
+        int mask = 0;
+        for (int row = 1; row <= 6; ++row) {
+            bool label = Shown(dlg, BackupRowLabelId(row)), value = Shown(dlg, BackupRowValueId(row));
+            EXPECT_EQ(label, value) << "row " << row;
+            if (label) mask |= 1 << (row - 1);
+        }
+        return mask;
+    }
+    bool WaitDownloadEnd(CUpdaterDlg& dlg) {
+        return fw::test::PumpUntil([&] { return Page(dlg).m_nLastDownloadResult >= 0; }, 10000);
+    }
+};
+
+}  // namespace
+
+TEST_F(RestorePageTest, WithoutAnArchiveOnlyTheTitleShowsAndActionStaysOff) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x4D10, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        // Entered: busy, nothing read yet, the backup provisionally available.
+        EXPECT_TRUE(dlg.m_bBusy);
+        EXPECT_FALSE(Page(dlg).m_bArchiveRead);
+        EXPECT_TRUE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+        EXPECT_FALSE(Shown(dlg, IDC_BACKUP_VERSION_LABEL));
+        EXPECT_FALSE(::IsWindowEnabled(Item(dlg, IDC_ACTION)));
+        ASSERT_TRUE(WaitIdle(dlg));
+        // No backup.
+        EXPECT_TRUE(Page(dlg).m_bArchiveRead);
+        EXPECT_FALSE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+        EXPECT_EQ(Status(dlg), RestoreFailed(GetTextMsgNoBackupFirmware));
+        EXPECT_FALSE(dlg.m_bStatusOk);
+        EXPECT_TRUE(Shown(dlg, IDC_BACKUP_TITLE));
+        for (int id : {IDC_BACKUP_VERSION_LABEL, IDC_BACKUP_VERSION, IDC_BACKUP_DATE_LABEL, IDC_BACKUP_DATE,
+                       IDC_RESTORE_VOICE_COMBO, IDC_BACKUP_VOICE_LABEL, IDC_RESTORE_LIST})
+            EXPECT_FALSE(Shown(dlg, id)) << id;
+        EXPECT_EQ(RowsShown(dlg), 0);
+        EXPECT_FALSE(::IsWindowEnabled(Item(dlg, IDC_ACTION)));
+        EXPECT_EQ(Page(dlg).m_nSettingPageCount, 0);
+        // The server was not asked for a list it could not use.
+        for (const std::string& r : m_server.Requests()) EXPECT_EQ(r.find("Revisions"), std::string::npos);
+    });
+}
+
+TEST_F(RestorePageTest, AnArchiveTheServerServesOffersItsVoicePromptsAndEnablesRestore) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.m_strFirmwareLanguage = L"French";
+        dlg.ApplyLanguage(0, FALSE);
+        EnterTkv40(dlg);
+        CDialogFirmwareRestore& page = Page(dlg);
+        EXPECT_TRUE(page.m_firmwareInfo.m_bBackupAvailable);
+        EXPECT_EQ(page.m_comboVoicePrompt.GetCount(), 3);
+        EXPECT_EQ(page.m_comboVoicePrompt.GetCurSel(), 1);  // the voice prompt chosen before
+        EXPECT_TRUE(Shown(dlg, IDC_RESTORE_VOICE_COMBO));
+        EXPECT_TRUE(Shown(dlg, IDC_BACKUP_VOICE_LABEL));
+        CString expected;
+        GetTextMsgPressRestoreAfterVoicePromptLanguage(expected, 0);
+        EXPECT_EQ(Status(dlg), expected);
+        EXPECT_TRUE(dlg.m_bStatusOk);
+        EXPECT_TRUE(::IsWindowEnabled(Item(dlg, IDC_ACTION)));
+        EXPECT_EQ(ItemText(dlg, IDC_BACKUP_VERSION_LABEL), L"Version: v5.0");
+        EXPECT_EQ(ItemText(dlg, IDC_BACKUP_VERSION), L"v5.0");
+        EXPECT_EQ(ItemText(dlg, IDC_BACKUP_DATE), L"02/03/2021 09:05:07");
+        // The backup's own setting pages (Basic and Speed Dial); Basic first:
+        // firmware 5.0 shows all six rows.
+        EXPECT_EQ(page.m_nSettingPageCount, 2);
+        EXPECT_EQ(RowsShown(dlg), 0x3F);
+        EXPECT_EQ(ItemText(dlg, BackupRowLabelId(2)), L"VOX Intercom:");
+        EXPECT_EQ(ItemText(dlg, BackupRowValueId(2)), L"Enabled");
+        EXPECT_EQ(ItemText(dlg, BackupRowLabelId(6)), L"Microphone Boosting:");
+        // Speed dial: rows 1-3.
+        dlg.m_restorePage.m_nSettingPageIndex = 0;
+        for (int i = 0; i < page.m_nSettingPageCount; ++i)
+            if (page.m_anSettingPageKind[i] == 2) page.m_nSettingPageIndex = i;
+        page.ShowBackupInfoLabels();
+        page.RefreshPage();
+        EXPECT_EQ(RowsShown(dlg), 0x7);
+        EXPECT_EQ(ItemText(dlg, BackupRowValueId(1)), L"0123 456");
+        EXPECT_EQ(ItemText(dlg, BackupRowValueId(2)), L"Empty");
+    });
+}
+
+TEST_F(RestorePageTest, TheLoadEndsInTheFailureThatStoppedIt) {
+    struct Case {
+        const char* name;
+        const char* archive;     // TKV40's archive text, or null for none
+        const char* list;        // the served list, or null for a 404
+        void (*reason)(CString&, int);
+    };
+    const std::string ok = Archive(0x4D10, "5.0");
+    const std::string foreign = Archive(0x5520, "5.0");
+    const std::string other = Archive(0x4D10, "4.3");
+    const std::string old = Archive(0x4D30, "4.1");
+    const std::string noVersion = "keyDeviceRecognized=19728\r\nkeySidetone=1\r\n";
+    const Case cases[] = {
+        {"server has no list", ok.c_str(), nullptr, GetTextMsgCannotConnectToServer},
+        {"empty list", ok.c_str(), "", GetTextMsgCannotConnectToServer},
+        {"no entry for the version", other.c_str(), kTkv40List, GetTextMsgNoBackupFirmwareOnServer},
+        {"archive of another device", foreign.c_str(), kTkv40List, GetTextMsgNoBackupFirmware},
+        {"firmware no restore serves", old.c_str(), kTkv40List, GetTextMsgNoBackupFirmware},
+        {"archive without a version", noVersion.c_str(), kTkv40List, GetTextMsgNoBackupFirmware},
+    };
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            if (c.list) m_server.PutFile("/zarnbluetoothmanager/Revisions", c.list);
+            else m_server.RemoveFile("/zarnbluetoothmanager/Revisions");
+            std::string archive = c.archive;  // the case's strings may be temporaries
+            WriteImageFile(L"TKV40.talvoarch", archive);
+            Recognise(dlg, 0x4D10, kAllGroups);
+            dlg.ShowFirmwareRestorePage(TRUE);
+            ASSERT_TRUE(WaitIdle(dlg));
+            EXPECT_FALSE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+            EXPECT_EQ(Status(dlg), RestoreFailed(c.reason));
+            EXPECT_FALSE(dlg.m_bStatusOk);
+            EXPECT_FALSE(::IsWindowEnabled(Item(dlg, IDC_ACTION)));
+            EXPECT_EQ(RowsShown(dlg), 0);
+            EXPECT_FALSE(Shown(dlg, IDC_BACKUP_VERSION));
+            dlg.ShowWelcomePage();
+            ASSERT_TRUE(WaitIdle(dlg));
+        }
+    });
+}
+
+TEST_F(RestorePageTest, RestoreDownloadsTheChosenImageAndHandsItToTheUpdateFlow) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    m_server.PutFile("/zarnbluetoothmanager/TKV40_v5.0-de.img", "german image");
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        EnterTkv40(dlg);
+        CDialogFirmwareRestore& page = Page(dlg);
+        page.m_comboVoicePrompt.SetCurSel(2);
+        dlg.OnBnClickedAction();
+        EXPECT_TRUE(dlg.m_bBusy);
+        EXPECT_EQ(dlg.m_strFirmwareLanguage, L"German");
+        CString activity, about;
+        GetTextPageActivity(activity, 4, dlg.m_nUsbStatus, 0);
+        GetTextMsgAboutToDownloadBackupFirmware(about, 0);
+        EXPECT_EQ(Status(dlg), activity + L" " + about);
+        EXPECT_EQ(page.m_firmwareInfo.m_astrStatusText[0], activity + L" " + about);
+        ASSERT_TRUE(WaitDownloadEnd(dlg));
+        EXPECT_EQ(page.m_nLastDownloadResult, (int)BACKUP_DOWNLOAD_OK);
+        EXPECT_EQ(page.m_firmwareInfo.m_strFirmwarePath, CString((m_folder + L"TKV40.img").c_str()));
+        EXPECT_EQ(ReadImageFile(L"TKV40.img"), L"german image");
+        // Handed over: the update flow now owns the busy wizard.
+        EXPECT_TRUE(dlg.m_bBusy);
+        dlg.m_bBusy = FALSE;
+    });
+}
+
+TEST_F(RestorePageTest, AFailedDownloadIsReportedAndNothingIsHandedOver) {
+    struct Case {
+        const char* name;
+        fwserver::Fault fault;    // on the image
+        bool removeFolder;
+        void (*reason)(CString&, int);
+    };
+    const Case cases[] = {
+        {"image missing on the server", fwserver::Fault::NotFound, false, GetTextMsgCannotConnectToServer},
+        {"server error page", fwserver::Fault::HttpError, false, GetTextMsgCannotConnectToServer},
+        {"image cut short", fwserver::Fault::Truncated, false, GetTextMsgCannotConnectToServer},
+        {"no image folder", fwserver::Fault::None, true, GetTextMsgCannotOpenFile},
+    };
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    m_server.PutFile("/zarnbluetoothmanager/TKV40_v5.0-en.img", std::string(40000, 'x'));
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            m_server.ClearFaults();
+            EnterTkv40(dlg);
+            fwserver::FaultRule rule;
+            rule.fault = c.fault;
+            rule.pathPart = ".img";
+            if (c.fault != fwserver::Fault::None) m_server.AddFault(rule);
+            if (c.removeFolder) apppaths::SetImageFolderForTest((m_folder + L"gone\\").c_str());
+            Page(dlg).m_comboVoicePrompt.SetCurSel(0);
+            dlg.OnBnClickedAction();
+            ASSERT_TRUE(WaitDownloadEnd(dlg));
+            apppaths::SetImageFolderForTest(m_folder.c_str());
+            EXPECT_NE(Page(dlg).m_nLastDownloadResult, (int)BACKUP_DOWNLOAD_OK);
+            EXPECT_EQ(Status(dlg), Joined(GetTextMsgFailedToDownloadLatestFirmware, c.reason));
+            EXPECT_FALSE(dlg.m_bStatusOk);
+            EXPECT_FALSE(dlg.m_bBusy);
+            EXPECT_EQ(ReadImageFile(L"TKV40.img"), L"<missing>");  // nothing partial to flash
+            EXPECT_TRUE(::IsWindowEnabled(Page(dlg).m_comboVoicePrompt.m_hWnd));
+        }
+    });
+}
+
+TEST_F(RestorePageTest, NoChoiceNeverStartsARestore) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        EnterTkv40(dlg);
+        size_t requests = m_server.Requests().size();
+        Page(dlg).m_comboVoicePrompt.SetCurSel(-1);
+        Page(dlg).StartRestore();
+        EXPECT_FALSE(dlg.m_bBusy);
+        // The language-change re-arm empties the list before fetching it again.
+        Page(dlg).m_comboVoicePrompt.ResetContent();
+        Page(dlg).m_backupList.chosenFile.Empty();
+        Page(dlg).StartRestore();
+        EXPECT_FALSE(dlg.m_bBusy);
+        fw::test::PumpUntil([] { return false; }, 50);
+        EXPECT_EQ(m_server.Requests().size(), requests);
+        EXPECT_EQ(Page(dlg).m_nLastDownloadResult, -1);
+    });
+}
+
+TEST_F(RestorePageTest, TheVoicePromptListFollowsTheUiLanguage) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.ApplyLanguage(0, FALSE);
+        EnterTkv40(dlg);
+        CDialogFirmwareRestore& page = Page(dlg);
+        page.m_comboVoicePrompt.SetCurSel(2);
+        const wchar_t* english[] = {L"English", L"French", L"German"};
+        for (int language = 0; language < 13; ++language) {
+            SCOPED_TRACE(language);
+            dlg.ApplyLanguage(language, FALSE);
+            ASSERT_EQ(page.m_comboVoicePrompt.GetCount(), 3);
+            for (int i = 0; i < 3; ++i) {
+                CString want, have;
+                TranslateLanguageName(want, english[i], language);
+                page.m_comboVoicePrompt.GetLBText(i, have);
+                EXPECT_EQ(have, want);
+            }
+            EXPECT_EQ(page.m_comboVoicePrompt.GetCurSel(), 2);  // the choice stays
+            EXPECT_EQ(ItemText(dlg, IDC_BACKUP_TITLE), CDialogFirmwareRestore::GetTitleText(language));
+        }
+        // With the voice prompt following the UI language the list is fetched
+        // again and that language is preselected.
+        dlg.ApplyLanguage(0, FALSE);
+        dlg.ApplyLanguage(1, TRUE);
+        ASSERT_TRUE(fw::test::PumpUntil([&] { return page.m_comboVoicePrompt.GetCount() == 3 && !dlg.m_bBusy; }, 10000));
+        EXPECT_EQ(page.m_comboVoicePrompt.GetCurSel(), 1);
+        EXPECT_TRUE(page.m_firmwareInfo.m_bBackupAvailable);
+    });
+}
+
+TEST_F(RestorePageTest, RowsAModelDoesNotWriteAreHidden) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", "Halvenor : v2.0 : Halvenor_v2.0.img\n40N : v1.3 : 40N_v1.3.img\n");
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        // First a TKV40 fills all rows with its texts.
+        m_server.PutFile("/zarnbluetoothmanager/Revisions",
+                         "TKV40 : v5.0 : TKV40_v5.0.img\nHalvenor : v2.0 : Halvenor_v2.0.img\n40N : v1.3 : 40N_v1.3.img\n");
+        EnterTkv40(dlg);
+        EXPECT_EQ(RowsShown(dlg), 0x3F);
+        // A model whose Speed Dial kind writes no text shows no row.
+        WriteImageFile(L"Halvenor.talvoarch", Archive(0x4040, "2.0"));
+        Recognise(dlg, 0x4040, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        ASSERT_TRUE(WaitIdle(dlg));
+        CDialogFirmwareRestore& page = Page(dlg);
+        ASSERT_TRUE(page.m_firmwareInfo.m_bBackupAvailable);
+        for (int i = 0; i < page.m_nSettingPageCount; ++i) {
+            page.m_nSettingPageIndex = i;
+            page.ShowBackupInfoLabels();
+            page.RefreshPage();
+            int kind = page.m_anSettingPageKind[i];
+            EXPECT_EQ(RowsShown(dlg), kind == 1 ? 0x1 : 0) << "kind " << kind;
+        }
+        // A grid model shows no row for Basic, and its grid only once it has rows.
+        WriteImageFile(L"40N.talvoarch", Archive(0x5520, "1.3"));
+        Recognise(dlg, 0x5520, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        ASSERT_TRUE(WaitIdle(dlg));
+        ASSERT_TRUE(page.m_firmwareInfo.m_bBackupAvailable);
+        EXPECT_EQ(page.m_comboVoicePrompt.GetCount(), 0);
+        EXPECT_FALSE(Shown(dlg, IDC_RESTORE_VOICE_COMBO));
+        EXPECT_EQ(ItemText(dlg, IDC_BACKUP_VERSION_LABEL), L"Version:");
+        CString press;
+        GetTextMsgPressRestoreButton(press, 0);
+        EXPECT_EQ(Status(dlg), press);
+        if (page.m_nSettingPageCount > 0 && page.m_anSettingPageKind[0] == 1) {
+            EXPECT_EQ(RowsShown(dlg), 0);
+            EXPECT_FALSE(Shown(dlg, IDC_RESTORE_LIST));
+        }
+    });
+}
