@@ -350,7 +350,7 @@ void CDialogFirmwareRestore::StartRestore() {
     if (file.IsEmpty()) return;
 
     m_firmwareInfo.m_nStep = 3;
-    for (CString& s : m_firmwareInfo.m_astrStatusText) s.Empty();
+    m_firmwareInfo.ClearStatusTexts();
     main->m_bBusy = TRUE;
     main->UpdateControls();
     RefreshPage();
@@ -362,7 +362,7 @@ void CDialogFirmwareRestore::StartRestore() {
         GetTextMsgAboutToDownloadBackupFirmware(about, i);
         text.Format(L"%s %s", activity.GetString(), about.GetString());
         main->SetStatusTextForLanguage(text, i);
-        m_firmwareInfo.m_astrStatusText[i] = text;
+        m_firmwareInfo.SetStatusText(i, text);
     }
     CString current;
     main->GetStatusText(&current);

@@ -5,4 +5,5 @@
 #include "texts/Language.h"
 #include "texts/LanguageNames.h"
 #include "texts/MessageTexts.h"
+#include "texts/UpdatePageTexts.h"
 #include "texts/WizardTexts.h"

@@ -41,6 +41,9 @@ struct DFUEngine::Impl {
             std::lock_guard<std::mutex> hold(lock);
             cb = callback;
         }
+        // The operation is over once it completes: the next one may start
+        // from the completion callback on.
+        if (kind == kComplete) busy = false;
         if (!cb || stop) return;
         Status status{op, Result(code), state, progress};
         if (kind == kNotify) cb->OnDfuNotify(progress, status);
@@ -58,21 +61,14 @@ struct DFUEngine::Impl {
         return !stop;
     }
 
-    // The engine's device; an engine given no device takes the first one
-    // present (the retry engine of a single headset).
+    // The engine's device; an engine given no device (no CreateUSB) has none.
     sim::DeviceId Device() {
         std::wstring name;
         {
             std::lock_guard<std::mutex> hold(lock);
             name = deviceName;
         }
-        sim::DeviceId id = 0;
-        if (!name.empty()) {
-            id = sim::FindDfuByName(name.c_str());
-        } else {
-            auto list = sim::ListDfuDevices();
-            if (!list.empty()) id = list.front().id;
-        }
+        sim::DeviceId id = name.empty() ? 0 : sim::FindDfuByName(name.c_str());
         return id && sim::IsPresent(id) ? id : 0;
     }
 
@@ -86,10 +82,7 @@ struct DFUEngine::Impl {
         if (busy.exchange(true)) return false;
         Join();
         stop = false;
-        worker = std::thread([this, operation] {
-            operation();
-            busy = false;
-        });
+        worker = std::thread([this, operation] { operation(); });
         return true;
     }
 
@@ -104,6 +97,7 @@ struct DFUEngine::Impl {
         for (int i = 0; i < b.waitEvents; ++i) {
             Report(kStatus, kOpReconfigure, dfu_result::kOk, kStateWaiting);
             if (!Pause(b.phaseMs)) return;
+            if (b.vanishDuringReconfigure) sim::SetPresent(id, false);
         }
         if (!sim::IsPresent(id)) {
             Report(kComplete, kOpReconfigure, dfu_result::kNoDevice, kStateWaiting);
@@ -122,6 +116,12 @@ struct DFUEngine::Impl {
         for (int i = 1; i <= steps; ++i) {
             if (!Pause(b.phaseMs)) return;
             if ((fails || b.vanishDuringDownload) && i > steps / 2) break;
+            if (b.stallDuringDownload && i > steps / 2) {
+                // The device stops answering; only Destroy ends the wait.
+                while (Pause(b.phaseMs)) {
+                }
+                return;
+            }
             Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
         }
         if (b.vanishDuringDownload) {
@@ -143,6 +143,11 @@ struct DFUEngine::Impl {
     void Manifest(sim::DeviceId id) {
         sim::DfuBehaviour b = sim::GetDfuBehaviour(id);
         if (!Pause(b.phaseMs)) return;
+        if (b.vanishDuringManifest) {
+            sim::SetPresent(id, false);
+            Report(kComplete, kOpDownloaded, dfu_result::kNoDevice, kStateTransferComplete, 100);
+            return;
+        }
         sim::SetDfuMode(id, false);  // back on its normal firmware
         if (!Pause(b.phaseMs)) return;
         Report(kNotify, kOpDownloaded, dfu_result::kOk, kStateRestarted, 100);

@@ -95,6 +95,9 @@ struct DfuBehaviour {
     int downloadFailCode = 0;    // result code of a failing download (e.g. 28 or 7); 0 = none
     int downloadFailTimes = 0;   // how many downloads fail with that code
     bool vanishDuringDownload = false;
+    bool vanishDuringReconfigure = false;  // leaves the bus while it switches mode
+    bool vanishDuringManifest = false;     // leaves the bus while it restarts on the new image
+    bool stallDuringDownload = false;      // stops answering halfway through a download, for good
 };
 SIM_API void SetDfuBehaviour(DeviceId id, const DfuBehaviour& behaviour);
 SIM_API DfuBehaviour GetDfuBehaviour(DeviceId id);

@@ -203,7 +203,7 @@ TEST_F(RestorePageTest, RestoreDownloadsTheChosenImageAndHandsItToTheUpdateFlow)
         GetTextPageActivity(activity, 4, dlg.m_nUsbStatus, 0);
         GetTextMsgAboutToDownloadBackupFirmware(about, 0);
         EXPECT_EQ(Status(dlg), activity + L" " + about);
-        EXPECT_EQ(page.m_firmwareInfo.m_astrStatusText[0], activity + L" " + about);
+        EXPECT_EQ(page.m_firmwareInfo.PeekStatusText(0), activity + L" " + about);
         ASSERT_TRUE(WaitDownloadEnd(dlg));
         EXPECT_EQ(page.m_nLastDownloadResult, (int)BACKUP_DOWNLOAD_OK);
         EXPECT_EQ(page.m_firmwareInfo.m_strFirmwarePath, CString((m_folder + L"TKV40.img").c_str()));

@@ -245,7 +245,7 @@ TEST_F(DfuEngineTest, AHeadsetAlreadyInFirmwareManagementModeSkipsTheWait) {
     EXPECT_EQ("N17 C3:0", Recorder::Summary(recorder.Take()));
 }
 
-TEST_F(DfuEngineTest, AFailedDownloadReportsItsCodeAndARetryEngineWithoutDeviceTakesTheHeadset) {
+TEST_F(DfuEngineTest, AFailedDownloadReportsItsCodeAndARetryEngineNeedsTheHeadsetGivenToo) {
     sim::DfuBehaviour b = sim::GetDfuBehaviour(headset);
     b.downloadFailCode = dfu_result::kDeviceLost;
     b.downloadFailTimes = 1;
@@ -255,9 +255,13 @@ TEST_F(DfuEngineTest, AFailedDownloadReportsItsCodeAndARetryEngineWithoutDeviceT
     POSITION pos = names.GetHeadPosition();
     DFUEngine first, retry;
     Recorder recorder;
-    first.CreateUSB(names.GetNext(pos));
+    CStringX name = names.GetNext(pos);
+    first.CreateUSB(name);
     first.SetCallback(&recorder);
     retry.SetCallback(&recorder);
+    // An engine that was given no device has nothing to reconfigure.
+    EXPECT_FALSE(retry.StartReconfigure(false, true, ImagePath().c_str()));
+    retry.CreateUSB(name);
     std::wstring image = ImagePath();
     ASSERT_TRUE(first.StartReconfigure(false, true, image.c_str()));
     ASSERT_TRUE(recorder.WaitComplete());

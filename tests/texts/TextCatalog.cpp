@@ -155,6 +155,22 @@ const std::vector<Named>& AllMessages() {
         GETTER(GetTextMsgCameraFirmwareUpdateFailed, L"Camera firmware update failed"),
         GETTER(GetTextMsgNoBackupFirmware, L"NO backup firmware"),
         GETTER(GetTextMsgNoBackupFirmwareOnServer, L"No backup firmware on the server"),
+        GETTER(GetTextFirmwareToUpdate, L"Firmware To Update"),
+        GETTER(GetTextBrowseButton, L"Browse..."),
+        GETTER(GetTextDownloadButton, L"Download..."),
+        GETTER(GetTextLatestVersion, L"Latest Version"),
+        GETTER(GetTextVoicePromptInstruction,
+               L"1. To change the language of the voice prompt, click on the drop down\n    menu to select your "
+               L"desired voice prompt language.\n2. Press [DOWNLOAD] to download the firmware for your desired "
+               L"voice\n    prompt language to your computer.\n3. Press [UPDATE] to proceed with the firmware update."),
+        GETTER(GetTextMsgPairAgainAdvice,
+               L"It is strongly recommended to clear the existing pairing information from the phone and to "
+               L"perform a Bluetooth pairing again. You need to reconfigure the device setting again according "
+               L"to your original setting."),
+        GETTER(GetTextMsgCameraReconnectSteps,
+               L"1. Disconnect the USB cable from the KELTO.\n2. Wait until the KELTO completes update and powers "
+               L"off.\n3. Connect USB cable to the KELTO and then power on it.\n4. Press [OK] button.\n"),
+        GETTER(GetTextMsgRestartHeadsetAdvice, L"%s.\nPower off and power on PN40 to apply new firmware."),
     };
     return messages;
 }

@@ -1,0 +1,230 @@
+#include "update/DfuUpdateFlow.h"
+#include "framework/Clock.h"
+#include "texts/MessageTexts.h"
+#include "update/DfuDevices.h"
+#include "update/FirmwareInfo.h"
+#include "update/UpdateModels.h"
+#include "update/UpdateStatusTexts.h"
+#include "standins/dfuengine/include/DFUResultCodes.h"
+
+namespace {
+
+const int kStateWaiting = 16;
+const int kStateDeviceReady = 17;
+const int kStateTransferComplete = 18;
+const int kStateRestarted = 19;
+
+const int kOpReconfigured = 2;
+const int kOpReady = 3;
+const int kOpDownloaded = 4;
+
+// Notifications in a row that a device in firmware-management mode may
+// send before the user is asked to hold the key.
+const int kWaitEventsBeforeBox = 20;
+// Polls (one a second) for a headset switched into update mode in line.
+const int kSwitchedDevicePolls = 600;
+
+bool IsSwitchedInLine(int model) { return GetUpdateProfile(model).path == UPDATE_PATH_INLINE_SWITCH; }
+
+}  // namespace
+
+CDfuUpdateFlow::CDfuUpdateFlow(IDfuFlowHost* host) : m_pHost(host) {}
+
+CDfuUpdateFlow::~CDfuUpdateFlow() {
+    // The engines' threads call back into this object: stop them first.
+    m_dfuEngineA.Destroy();
+    m_dfuEngineB.Destroy();
+}
+
+void CDfuUpdateFlow::BeginTransferPhase() {
+    m_nWaitEventCount = 0;
+    m_bDownloadStarted = 1;
+}
+
+void CDfuUpdateFlow::StartReconfigure() {
+    CFirmwareInfo* info = m_pHost->ActiveRecord();
+    const int page = m_pHost->CurrentPage();
+    const int model = m_pHost->TargetModel();
+    const bool switched = IsSwitchedInLine(model);
+    fw::Clock::Sleep(3000);
+
+    CStringListX names;
+    int count = 0;
+    if (switched) {
+        for (int poll = 0; poll < kSwitchedDevicePolls; ++poll) {
+            count = DFUEngine::GetUSBDeviceNames(names);
+            if (count == 1) break;
+            if (poll + 1 < kSwitchedDevicePolls) fw::Clock::Sleep(1000);
+        }
+        if (count == 0) return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), L"[8][0]");
+    } else {
+        count = DFUEngine::GetUSBDeviceNames(names);
+        if (count == 0) return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), L"[8][2]");
+    }
+
+    DestroyEngines();
+    m_strFirstDevice.Empty();
+    int accepted = 0;
+    POSITION pos = names.GetHeadPosition();
+    while (pos) {
+        const CStringX& name = names.GetNext(pos);
+        if (!IsAcceptedDfuDevice(name)) continue;
+        ++accepted;
+        DFUEngine& engine = accepted == 1 ? m_dfuEngineA : m_dfuEngineB;
+        engine.CreateUSB(name);
+        engine.SetCallback(this);
+        if (accepted == 1) {
+            m_bEngineACreated = 1;
+            m_strFirstDevice = (const wchar_t*)name;
+        } else {
+            m_bEngineBCreated = 1;
+        }
+    }
+    if (accepted != GetUpdateProfile(model).dfuDevices) {
+        CString number;
+        number.Format(L"(%d)", accepted);
+        return FailUpdate(info, page, TextOf(GetTextMsgUsbNotMatch), number);
+    }
+    if (!m_dfuEngineA.StartReconfigure(false, true, info->m_strFirmwarePath))
+        return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), switched ? L"[8][1]" : L"[8][3]");
+    m_nActiveEngine = 1;
+}
+
+BOOL CDfuUpdateFlow::StartSecondReconfigure() {
+    CFirmwareInfo* info = m_pHost->ActiveRecord();
+    if (!m_bEngineBCreated || !m_dfuEngineB.StartReconfigure(false, true, info->m_strFirmwarePath)) return FALSE;
+    m_nActiveEngine = 2;
+    return TRUE;
+}
+
+void CDfuUpdateFlow::DestroyEngines() {
+    if (m_bEngineACreated) m_dfuEngineA.Destroy();
+    if (m_bEngineBCreated) m_dfuEngineB.Destroy();
+    m_bEngineACreated = 0;
+    m_bEngineBCreated = 0;
+    m_events.Clear();
+}
+
+// ----------------------------------------------------------- engine thread
+
+void CDfuUpdateFlow::Queue(int kind, int arg, const DFUEngine::Status& status) {
+    if (m_events.Push(kind, arg, status)) m_pHost->PostDfuEvent();
+}
+
+void CDfuUpdateFlow::OnDfuNotify(int arg, const DFUEngine::Status& status) { Queue(CCallbackData::kNotify, arg, status); }
+void CDfuUpdateFlow::OnDfuStatus(int arg, const DFUEngine::Status& status) { Queue(CCallbackData::kStatus, arg, status); }
+void CDfuUpdateFlow::OnDfuComplete(int arg, const DFUEngine::Status& status) {
+    Queue(CCallbackData::kComplete, arg, status);
+}
+
+// ----------------------------------------------------------------- UI thread
+
+void CDfuUpdateFlow::HandleOneEvent() {
+    std::shared_ptr<CCallbackData> event = m_events.Pop();
+    if (!event) return;
+    CFirmwareInfo* info = m_pHost->ActiveRecord();
+    if (!info || info->m_bFinished) return;  // the update has ended; late notifications change nothing
+    if (event->m_nKind == CCallbackData::kComplete) HandleResult(event->m_status);
+    else HandleState(event->m_status);
+}
+
+void CDfuUpdateFlow::HandleState(const DFUEngine::Status& status) {
+    CFirmwareInfo* info = m_pHost->ActiveRecord();
+    const int model = m_pHost->TargetModel();
+    const UpdateModelProfile& profile = GetUpdateProfile(model);
+    switch (status.state) {
+    case kStateWaiting: {
+        info->m_nStep = FW_STEP_TRANSFER;
+        const int usb = m_pHost->UsbStatus();
+        if (usb > 0 && usb < 0x8000 && !info->m_pWaitBox) {
+            if (profile.pressAndHoldBox) m_pHost->ShowPressAndHoldBox(FALSE);
+            info->m_nTicks = 0;
+            info->m_nWaitTicks = 0;
+        } else {
+            m_bDownloadStarted = 0;
+            ++m_nWaitEventCount;
+            if (profile.pressAndHoldBox && m_nWaitEventCount > kWaitEventsBeforeBox) {
+                m_nWaitEventCount = 0;
+                if (!info->m_pWaitBox) m_pHost->ShowPressAndHoldBox(FALSE);
+                info->m_nTicks = 0;
+                info->m_nWaitTicks = 0;
+            }
+        }
+        break;
+    }
+    case kStateDeviceReady:
+        if (model != 0x5310 && info->m_pWaitBox) m_pHost->CloseWaitBox();
+        break;
+    case kStateTransferComplete:
+        m_bTransferComplete = 1;
+        info->m_nStep = FW_STEP_RESTARTING;
+        m_pHost->OnTransferComplete();
+        if (profile.pressAndHoldBox && !info->m_pWaitBox) m_pHost->ShowPressAndHoldBox(TRUE);
+        info->m_nTicks = 0;
+        info->m_nTicks2 = 0;
+        info->m_nWaitTicks = 0;
+        break;
+    case kStateRestarted:
+        if (!m_pHost->PostUpdateCheckRunning()) m_pHost->StartPostUpdateCheck();
+        break;
+    default:
+        break;
+    }
+}
+
+void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
+    CFirmwareInfo* info = m_pHost->ActiveRecord();
+    const int page = m_pHost->CurrentPage();
+    const int model = m_pHost->TargetModel();
+    const int code = status.result.GetCode();
+    if (status.operation == kOpReady && (code == dfu_result::kDeviceLost || code == dfu_result::kTransferFailed)) {
+        SetFailureTexts(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
+        info->m_nError = 1;
+        if (GetUpdateProfile(model).dfuDevices > 1 || m_nActiveEngine == 2) {
+            info->m_bFinished = 1;
+            return;
+        }
+        // Once more from the reconfigure, on the second engine, with the
+        // same device as the first.
+        if (!m_bEngineBCreated) {
+            m_dfuEngineB.CreateUSB(m_strFirstDevice);
+            m_dfuEngineB.SetCallback(this);
+            m_bEngineBCreated = 1;
+        }
+        if (!m_dfuEngineB.StartReconfigure(false, true, info->m_strFirmwarePath))
+            return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice));
+        m_nActiveEngine = 2;
+        info->m_nError = 0;
+        BeginTransferPhase();
+        info->m_nWaitTicks = 0;
+        info->m_nTicks2 = 0;
+        info->m_nTicks = 0;
+        info->m_nProgress = 50;
+        info->m_nStep = FW_STEP_RECONFIGURE;
+        return;
+    }
+    if (status.result) RunDfuStep(status);
+    else FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
+}
+
+void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
+    CFirmwareInfo* info = m_pHost->ActiveRecord();
+    BeginTransferPhase();
+    bool started = true;
+    switch (status.operation) {
+    case kOpReconfigured:
+        m_pHost->CloseWaitBox();
+        started = ActiveEngine().StartDownload(info->m_strFirmwarePath);
+        break;
+    case kOpReady:
+        started = ActiveEngine().StartDownload(info->m_strFirmwarePath);
+        break;
+    case kOpDownloaded:
+        started = ActiveEngine().StartManifest();
+        break;
+    default:
+        if (!m_pHost->PostUpdateCheckRunning() && m_bTransferComplete) m_pHost->StartPostUpdateCheck();
+        break;
+    }
+    if (!started) FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
+}

@@ -1,0 +1,78 @@
+// One update through the chip vendor's DFU engine: the engines on the
+// accepted devices, reconfigure, download and manifest, and the engine's
+// notifications turned into the record's step, progress, boxes and result.
+// The engine reports on its own thread; the notifications wait in a queue
+// that the UI thread works off, one per posted message.
+#pragma once
+#include "framework/String.h"
+#include "standins/dfuengine/include/DFUEngine.h"
+#include "update/DfuEventQueue.h"
+
+class CFirmwareInfo;
+
+// What the flow needs of the page that runs it (UI thread unless noted).
+class IDfuFlowHost {
+public:
+    virtual ~IDfuFlowHost() {}
+    virtual CFirmwareInfo* ActiveRecord() = 0;
+    virtual int TargetModel() = 0;
+    virtual int UsbStatus() = 0;
+    virtual int CurrentPage() = 0;
+    // Any thread: one queued notification waits for HandleOneEvent.
+    virtual void PostDfuEvent() = 0;
+    // The modeless press-and-hold box, kept in the record's wait box.
+    virtual void ShowPressAndHoldBox(BOOL twoKeys) = 0;
+    virtual void CloseWaitBox() = 0;
+    // The post-update step (timer 205), unless it runs already.
+    virtual void StartPostUpdateCheck() = 0;
+    virtual BOOL PostUpdateCheckRunning() = 0;
+    // The transfer is complete: the restart phase starts counting anew.
+    virtual void OnTransferComplete() = 0;
+};
+
+class CDfuUpdateFlow : public DFUEngine::Callback {
+public:
+    explicit CDfuUpdateFlow(IDfuFlowHost* host);
+    ~CDfuUpdateFlow() override;
+    CDfuUpdateFlow(const CDfuUpdateFlow&) = delete;
+    CDfuUpdateFlow& operator=(const CDfuUpdateFlow&) = delete;
+
+    // Finds the accepted DFU devices, creates an engine on each and starts
+    // the reconfigure of the first; failures end the update in the record.
+    void StartReconfigure();
+    // Starts the transfer anew on the second engine (the second chip of a
+    // two-device headset); FALSE when the engine refuses.
+    BOOL StartSecondReconfigure();
+    // UI thread: handles the oldest queued notification, if any.
+    void HandleOneEvent();
+    // Stops and forgets both engines (the end of an update).
+    void DestroyEngines();
+    // A transfer phase starts: no waiting notifications counted yet.
+    void BeginTransferPhase();
+
+    DFUEngine& ActiveEngine() { return m_nActiveEngine == 2 ? m_dfuEngineB : m_dfuEngineA; }
+
+    int m_nActiveEngine = 0;
+    int m_bEngineACreated = 0;
+    int m_bEngineBCreated = 0;
+    int m_nWaitEventCount = 0;
+    int m_bDownloadStarted = 0;
+    int m_bTransferComplete = 0;
+    DFUEngine m_dfuEngineA;
+    DFUEngine m_dfuEngineB;
+    CDfuEventQueue m_events;
+
+    // DFUEngine::Callback, on the engine's thread.
+    void OnDfuNotify(int arg, const DFUEngine::Status& status) override;
+    void OnDfuStatus(int arg, const DFUEngine::Status& status) override;
+    void OnDfuComplete(int arg, const DFUEngine::Status& status) override;
+
+private:
+    void Queue(int kind, int arg, const DFUEngine::Status& status);
+    void HandleState(const DFUEngine::Status& status);
+    void HandleResult(const DFUEngine::Status& status);
+    void RunDfuStep(const DFUEngine::Status& status);
+
+    IDfuFlowHost* m_pHost;
+    CString m_strFirstDevice;  // the first accepted device, also given to the retry engine
+};

@@ -1,0 +1,44 @@
+// The progress estimate of a running update, advanced once a second by the
+// update page's progress timer. The update paths set only the step, the
+// flags and the end; the ticks and the per-model phase lengths make the
+// percentage. It never reaches 100 before the update has finished.
+#pragma once
+#include "update/UpdateModels.h"
+
+class CFirmwareInfo;
+
+// Highest percentage shown while an update runs.
+const int PROGRESS_RUNNING_MAX = 99;
+
+struct ProgressTickInput {
+    bool waitBoxOpen = false;
+    bool downloadStarted = false;  // the DFU flow has a transfer step running
+    bool transferComplete = false;
+};
+
+// What the page has to do after a tick (bits).
+enum ProgressAction {
+    PROGRESS_NOTHING = 0,
+    PROGRESS_SHOW_PRESS_AND_HOLD = 1,  // the device waits for the user
+    PROGRESS_CLOSE_WAIT_BOX = 2,
+    PROGRESS_SHOW_BACKUP_FAILED = 4,
+    PROGRESS_STOP_TIMER = 8,
+    PROGRESS_RESTART_OVERDUE = 16,     // restart phase over: finish once the device is back
+    PROGRESS_CANNOT_GET_STATUS = 32,   // the vehicle module's loader never reported
+    PROGRESS_STALLED = 64,             // the transfer has not moved for too long
+};
+
+// The tick counters that live outside the record.
+struct ProgressCounters {
+    int finishTicks = 0;  // ticks held at 98 % at the end of the restart phase
+    int delayTicks = 0;   // the late start of the slow-start models
+};
+
+// One progress tick for a running (not finished) update: moves the
+// record's tick counters and progress; returns ProgressAction bits.
+int AdvanceProgress(const UpdateModelProfile& profile, CFirmwareInfo* info, const ProgressTickInput& in,
+                    ProgressCounters* counters);
+
+// The main dialog's progress for the record's: two-chip DFU headsets show
+// the first chip in the first half and the second in the second half.
+int MainDialogProgress(const UpdateModelProfile& profile, int progress, int activeEngine);
