@@ -6,17 +6,18 @@
 #include "app/resource.h"
 #include "texts/WizardTexts.h"
 
-BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
-    ON_WM_CTLCOLOR()
-END_MESSAGE_MAP()
+namespace {
+const int kLogoSize = 64;
+const int kLogoGap = 16;  // logo to text
+const int kLineGap = 4;
+}  // namespace
 
-CAboutDlg::CAboutDlg(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {
-    m_brush.CreateSolidBrush(theme::kBackground);
+CAboutDlg::CAboutDlg(CWnd* parent) : CProgramBox(IDD_ABOUTBOX, parent) {
     if (CUpdaterDlg* main = dynamic_cast<CUpdaterDlg*>(parent)) m_nLanguage = main->m_nLanguage;
 }
 
 BOOL CAboutDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CProgramBox::OnInitDialog();
     CString title = apptext::Get(apptext::kMenuAbout, m_nLanguage);
     title.TrimRight(L'.');
     title.TrimRight(L'\u2026');
@@ -29,17 +30,45 @@ BOOL CAboutDlg::OnInitDialog() {
     m_fontName.CreateFontIndirect(&lf);
     GetDlgItem(IDC_ABOUT_NAME)->SetFont(&m_fontName);
     SetDlgItemText(IDC_ABOUT_NAME, MANAGER_DISPLAY_NAME);
-    CString version;
+    CString version, copyright;
     version.Format(apptext::Get(apptext::kVersionFormat, m_nLanguage), kManagerVersionMajor, kManagerVersionMinor);
     SetDlgItemText(IDC_ABOUT_VERSION, version);
+    copyright.Format(apptext::Get(apptext::kCopyright, m_nLanguage), kCopyrightYear);
+    SetDlgItemText(IDC_ABOUT_COPYRIGHT, copyright);
     CString ok;
     GetTextOk(ok, m_nLanguage);
     SetDlgItemText(IDOK, ok);
-    return TRUE;
-}
 
-HBRUSH CAboutDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    pDC->SetBkMode(TRANSPARENT);
-    return m_brush;
+    // Beside the logo, each line as high and as wide as its text needs.
+    const int margin = theme::kBoxMargin;
+    const int left = margin + kLogoSize + kLogoGap;
+    const int lines[] = {IDC_ABOUT_NAME, IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT};
+    SIZE size[3] = {};
+    HDC dc = ::GetDC(m_hWnd);
+    int widest = 0, total = 0;
+    for (int i = 0; i < 3; ++i) {
+        CWnd* line = GetDlgItem(lines[i]);
+        CString text;
+        line->GetWindowText(text);
+        HGDIOBJ old = ::SelectObject(dc, line->GetFont());
+        ::GetTextExtentPoint32W(dc, text, text.GetLength(), &size[i]);
+        ::SelectObject(dc, old);
+        if (size[i].cx > widest) widest = size[i].cx;
+        total += size[i].cy + (i ? kLineGap : 0);
+    }
+    ::ReleaseDC(m_hWnd, dc);
+    int blockHeight = total > kLogoSize ? total : kLogoSize;
+    int cx = left + widest + margin;
+    if (cx < 380) cx = 380;
+    int cy = margin + blockHeight + margin + theme::kBoxButtonHeight + margin;
+    SetClientSizeCentred(cx, cy);
+    int y = margin + (blockHeight - total) / 2;
+    for (int i = 0; i < 3; ++i) {
+        GetDlgItem(lines[i])->MoveWindow(left, y, cx - left - margin, size[i].cy);
+        y += size[i].cy + kLineGap;
+    }
+    GetDlgItem(IDC_ABOUT_LOGO)->MoveWindow(margin, margin + (blockHeight - kLogoSize) / 2, kLogoSize, kLogoSize);
+    LayoutButtonRow({IDOK});
+    GetDlgItem(IDOK)->SetFocus();
+    return FALSE;
 }

@@ -1,19 +1,17 @@
-// The About box: the logo, the program's name and version.
+// The About box: the logo, the program's name, its version and the
+// copyright line, in the UI language.
 #pragma once
-#include "framework/Framework.h"
+#include "app/ProgramBox.h"
 
-class CAboutDlg : public CDialog {
+class CAboutDlg : public CProgramBox {
 public:
     explicit CAboutDlg(CWnd* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    DECLARE_MESSAGE_MAP()
 
 private:
     CBitmap m_bmpLogo;
     CFont m_fontName;
-    CBrush m_brush;
     int m_nLanguage = 0;
 };

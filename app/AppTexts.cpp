@@ -247,13 +247,13 @@ constexpr Text13 kTexts[] = {
       "Haluatko ladata uuden laiteohjelmiston ja päivittää laitteen nyt?",
       "Chcete stáhnout nový firmware a nyní aktualizovat zařízení?",
       "Czy pobrać nowy firmware i zaktualizować urządzenie teraz?"}},
-    // kLogSaved
-    {{"The diagnostic log has been saved.", "Le journal de diagnostic a été enregistré.",
-      "Das Diagnoseprotokoll wurde gespeichert.", "Il registro diagnostico è stato salvato.",
-      "診断ログを保存しました。", "진단 로그를 저장했습니다.", "Se ha guardado el registro de diagnóstico.",
-      "Het diagnoselogboek is opgeslagen.", "Журнал диагностики сохранён.", "诊断日志已保存。",
-      "Diagnostiikkaloki on tallennettu.", "Diagnostický protokol byl uložen.",
-      "Dziennik diagnostyczny został zapisany."}},
+    // kLogSaved; %s: the file's full path, on a line of its own.
+    {{"The diagnostic log has been saved to:\n%s", "Le journal de diagnostic a été enregistré dans :\n%s",
+      "Das Diagnoseprotokoll wurde gespeichert unter:\n%s", "Il registro diagnostico è stato salvato in:\n%s",
+      "診断ログを次の場所に保存しました:\n%s", "진단 로그를 다음 위치에 저장했습니다:\n%s",
+      "Se ha guardado el registro de diagnóstico en:\n%s", "Het diagnoselogboek is opgeslagen in:\n%s",
+      "Журнал диагностики сохранён в файл:\n%s", "诊断日志已保存到：\n%s", "Diagnostiikkaloki on tallennettu:\n%s",
+      "Diagnostický protokol byl uložen do:\n%s", "Dziennik diagnostyczny został zapisany w:\n%s"}},
     // kLogNotSaved
     {{"The diagnostic log could not be saved.", "Impossible d'enregistrer le journal de diagnostic.",
       "Das Diagnoseprotokoll konnte nicht gespeichert werden.", "Impossibile salvare il registro diagnostico.",
@@ -261,6 +261,21 @@ constexpr Text13 kTexts[] = {
       "No se pudo guardar el registro de diagnóstico.", "Het diagnoselogboek kon niet worden opgeslagen.",
       "Не удалось сохранить журнал диагностики.", "无法保存诊断日志。", "Diagnostiikkalokia ei voitu tallentaa.",
       "Diagnostický protokol nelze uložit.", "Nie można zapisać dziennika diagnostycznego."}},
+    // kCopyright; %d: the year.
+    {{"Copyright © %d Morvex. All rights reserved.", "Copyright © %d Morvex. Tous droits réservés.",
+      "Copyright © %d Morvex. Alle Rechte vorbehalten.", "Copyright © %d Morvex. Tutti i diritti riservati.",
+      "Copyright © %d Morvex. 無断転載を禁じます。", "Copyright © %d Morvex. 모든 권리 보유.",
+      "Copyright © %d Morvex. Todos los derechos reservados.", "Copyright © %d Morvex. Alle rechten voorbehouden.",
+      "© %d Morvex. Все права защищены.", "版权所有 © %d Morvex。保留所有权利。",
+      "Copyright © %d Morvex. Kaikki oikeudet pidätetään.", "Copyright © %d Morvex. Všechna práva vyhrazena.",
+      "Copyright © %d Morvex. Wszelkie prawa zastrzeżone."}},
+    // kLogFileFilter: the file type in the save dialog.
+    {{"Diagnostic log files (*.talvolog)", "Fichiers journaux de diagnostic (*.talvolog)",
+      "Diagnoseprotokolldateien (*.talvolog)", "File del registro diagnostico (*.talvolog)",
+      "診断ログ ファイル (*.talvolog)", "진단 로그 파일 (*.talvolog)",
+      "Archivos de registro de diagnóstico (*.talvolog)", "Diagnoselogboekbestanden (*.talvolog)",
+      "Файлы журнала диагностики (*.talvolog)", "诊断日志文件 (*.talvolog)", "Diagnostiikkalokitiedostot (*.talvolog)",
+      "Soubory diagnostického protokolu (*.talvolog)", "Pliki dziennika diagnostycznego (*.talvolog)"}},
 };
 static_assert(texts::AllValid(kTexts), "a translated text does not match its English placeholders");
 static_assert(sizeof(kTexts) / sizeof(kTexts[0]) == apptext::kTextCount, "one source text per id");

@@ -36,8 +36,10 @@ enum Id {
     kCurrentVersion,       // "Current version: %s"
     kLatestVersion,        // "Latest version: %s"
     kNewFirmwareQuestion,  // "Would you like to download the new firmware and update ..."
-    kLogSaved,             // "The diagnostic log has been saved."
+    kLogSaved,             // "The diagnostic log has been saved to:\n%s"
     kLogNotSaved,          // "The diagnostic log could not be saved."
+    kCopyright,            // "Copyright © %d Morvex. All rights reserved."
+    kLogFileFilter,        // "Diagnostic log files (*.talvolog)"
     kTextCount
 };
 

@@ -7,3 +7,5 @@ const int kManagerVersionMinor = 0;
 // The program's name in the server's program-version list.
 #define MANAGER_PROGRAM_NAME L"MorvexBluetoothDeviceManager"
 #define MANAGER_DISPLAY_NAME L"Morvex Bluetooth Device Manager"
+// The year of the copyright line in the About box.
+const int kCopyrightYear = 2026;

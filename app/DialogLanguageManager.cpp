@@ -1,17 +1,18 @@
 #include "app/DialogLanguageManager.h"
 #include "app/AppTexts.h"
+#include "app/Theme.h"
 #include "app/resource.h"
 #include "texts/LanguageNames.h"
 #include "texts/WizardTexts.h"
 
-BEGIN_MESSAGE_MAP(CDialogLanguageManager, CDialog)
+BEGIN_MESSAGE_MAP(CDialogLanguageManager, CProgramBox)
     ON_LBN_DBLCLK(IDC_LANG_LIST, &CDialogLanguageManager::OnLbnDblclkList)
 END_MESSAGE_MAP()
 
-CDialogLanguageManager::CDialogLanguageManager(CWnd* parent) : CDialog(IDD_LANGUAGE_MANAGER, parent) {}
+CDialogLanguageManager::CDialogLanguageManager(CWnd* parent) : CProgramBox(IDD_LANGUAGE_MANAGER, parent) {}
 
 BOOL CDialogLanguageManager::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CProgramBox::OnInitDialog();
     m_list.SubclassDlgItem(IDC_LANG_LIST, this);
     m_checkApply.SubclassDlgItem(IDC_LANG_APPLY_FIRMWARE, this);
     m_nUiLanguage = (m_nLanguage >= 0 && m_nLanguage <= 12) ? m_nLanguage : 0;
@@ -32,8 +33,32 @@ BOOL CDialogLanguageManager::OnInitDialog() {
     }
     m_list.SetCurSel(m_nUiLanguage);
     m_checkApply.SetCheck(m_bApplyToFirmwareLanguage ? BST_CHECKED : BST_UNCHECKED);
+    Layout();
     m_list.SetFocus();
     return FALSE;
+}
+
+void CDialogLanguageManager::Layout() {
+    // The list with a line per language, the check box under it as high as
+    // its wrapped text, then the buttons; the box's margins all round.
+    const int margin = theme::kBoxMargin;
+    const int cx = 340;
+    int itemHeight = (int)m_list.SendMessage(LB_GETITEMHEIGHT, 0, 0);
+    int listHeight = itemHeight * 13 + 4;
+    CString check;
+    m_checkApply.GetWindowText(check);
+    HDC dc = ::GetDC(m_hWnd);
+    HGDIOBJ old = ::SelectObject(dc, GetFont());
+    RECT need = {0, 0, cx - 2 * margin - 24, 0};
+    ::DrawTextW(dc, check, check.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(m_hWnd, dc);
+    int checkHeight = need.bottom + 6 > 22 ? need.bottom + 6 : 22;
+    int cy = margin + listHeight + 8 + checkHeight + margin + theme::kBoxButtonHeight + margin;
+    SetClientSizeCentred(cx, cy);
+    m_list.MoveWindow(margin, margin, cx - 2 * margin, listHeight);
+    m_checkApply.MoveWindow(margin, margin + listHeight + 8, cx - 2 * margin, checkHeight);
+    LayoutButtonRow({IDOK, IDCANCEL});
 }
 
 void CDialogLanguageManager::OnOK() {

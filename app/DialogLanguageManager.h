@@ -1,9 +1,9 @@
 // The language dialog: the 13 UI languages, each named in itself, and
 // whether the voice prompt of downloaded firmware follows the UI language.
 #pragma once
-#include "framework/Framework.h"
+#include "app/ProgramBox.h"
 
-class CDialogLanguageManager : public CDialog {
+class CDialogLanguageManager : public CProgramBox {
 public:
     explicit CDialogLanguageManager(CWnd* parent = nullptr);
 
@@ -18,6 +18,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void Layout();
     CListBox m_list;
     CButton m_checkApply;
     int m_nUiLanguage = 0;  // the language the dialog itself is shown in

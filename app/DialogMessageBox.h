@@ -3,11 +3,11 @@
 // example "Release Notes"), laid out for a size in pixels. It runs modally,
 // or modeless as a wait box that its owner closes.
 #pragma once
-#include "framework/Framework.h"
+#include "app/ProgramBox.h"
 
 class CUpdaterDlg;
 
-class CDialogMessageBox : public CDialog {
+class CDialogMessageBox : public CProgramBox {
 public:
     explicit CDialogMessageBox(CWnd* owner = nullptr);
 
@@ -46,9 +46,7 @@ protected:
     void OnClose();
     void OnTimer(UINT_PTR nIDEvent);
     void OnLink();
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -60,5 +58,4 @@ private:
     BOOL m_bContinueUpdateOnOk = FALSE;
     BOOL m_bWaiting = FALSE;
     CBitmap m_bmpIcon;
-    CBrush m_brush;
 };

@@ -10,15 +10,19 @@
 #include "texts/LabelTables.h"
 #include "texts/WizardTexts.h"
 
-BEGIN_MESSAGE_MAP(CDialogNewUpdateFound, CDialog)
+namespace {
+const int kIconSize = 64;
+const int kIconGap = 16;  // icon to text
+const int kBoxWidth = 480;
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CDialogNewUpdateFound, CProgramBox)
     ON_BN_CLICKED(IDC_NEW_RELEASE_NOTES, &CDialogNewUpdateFound::OnReleaseNotes)
-    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CDialogNewUpdateFound::CDialogNewUpdateFound(CWnd* mainDialog)
-    : CDialog(IDD_NEW_UPDATE_FOUND, mainDialog), m_pMain(dynamic_cast<CUpdaterDlg*>(mainDialog)) {
+    : CProgramBox(IDD_NEW_UPDATE_FOUND, mainDialog), m_pMain(dynamic_cast<CUpdaterDlg*>(mainDialog)) {
     if (!m_pMain) m_pMain = g_pMainDialog;
-    m_brush.CreateSolidBrush(theme::kBackground);
     if (m_pMain) {
         const CDeviceVersion& v = m_pMain->m_deviceRecord.m_version;
         m_strCurrentVersion.Format(L"v%d.%d", v.m_nMajor, v.m_nMinor);
@@ -26,7 +30,7 @@ CDialogNewUpdateFound::CDialogNewUpdateFound(CWnd* mainDialog)
 }
 
 BOOL CDialogNewUpdateFound::OnInitDialog() {
-    CDialog::OnInitDialog();
+    CProgramBox::OnInitDialog();
     int language = m_pMain ? m_pMain->m_nLanguage : 0;
     SetWindowText(MANAGER_DISPLAY_NAME);
     if (m_bmpLogo.LoadBitmap(IDB_LOGO))
@@ -64,8 +68,56 @@ BOOL CDialogNewUpdateFound::OnInitDialog() {
     SetDlgItemText(IDOK, yes);
     SetDlgItemText(IDCANCEL, no);
     SetDlgItemText(IDC_NEW_RELEASE_NOTES, apptext::Get(apptext::kReleaseNotes, language));
-    CenterWindow(m_pMain);
-    return TRUE;
+    Layout(count > 1);
+    GetDlgItem(IDOK)->SetFocus();
+    return FALSE;
+}
+
+void CDialogNewUpdateFound::Layout(BOOL withVoicePrompt) {
+    // The text and the versions beside the logo, the voice-prompt choice
+    // under them, the buttons along the bottom; the box's margins all round.
+    const int margin = theme::kBoxMargin;
+    const int left = margin + kIconSize + kIconGap;
+    const int width = kBoxWidth - left - margin;
+    HDC dc = ::GetDC(m_hWnd);
+    HGDIOBJ old = ::SelectObject(dc, GetFont());
+    auto heightOf = [&](int id) {
+        CString text;
+        GetDlgItemText(id, text);
+        RECT need = {0, 0, width, 0};
+        ::DrawTextW(dc, text, text.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        return (int)need.bottom;
+    };
+    int textHeight = heightOf(IDC_NEW_TEXT);
+    int versionsHeight = heightOf(IDC_NEW_VERSIONS);
+    CString caption;
+    GetDlgItemText(IDC_NEW_VOICE_CAPTION, caption);
+    SIZE captionSize{};
+    ::GetTextExtentPoint32W(dc, caption, caption.GetLength(), &captionSize);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(m_hWnd, dc);
+
+    int y = margin;
+    GetDlgItem(IDC_NEW_TEXT)->MoveWindow(left, y, width, textHeight);
+    y += textHeight + 10;
+    GetDlgItem(IDC_NEW_VERSIONS)->MoveWindow(left, y, width, versionsHeight);
+    y += versionsHeight;
+    if (withVoicePrompt) {
+        y += 10;
+        RECT combo;
+        m_combo.GetWindowRect(&combo);
+        int comboHeight = combo.bottom - combo.top;
+        int captionWidth = captionSize.cx + 4;
+        GetDlgItem(IDC_NEW_VOICE_CAPTION)->MoveWindow(left, y + (comboHeight - captionSize.cy) / 2, captionWidth,
+                                                      captionSize.cy);
+        m_combo.SetWindowPos(nullptr, left + captionWidth + 8, y, width - captionWidth - 8 > 160 ? 160 : width - captionWidth - 8,
+                             200, SWP_NOZORDER | SWP_NOACTIVATE);
+        y += comboHeight;
+    }
+    if (y < margin + kIconSize) y = margin + kIconSize;
+    GetDlgItem(IDC_NEW_ICON)->MoveWindow(margin, margin, kIconSize, kIconSize);
+    SetClientSizeCentred(kBoxWidth, y + margin + theme::kBoxButtonHeight + margin);
+    LayoutButtonRow({IDOK, IDCANCEL}, IDC_NEW_RELEASE_NOTES);
 }
 
 void CDialogNewUpdateFound::OnOK() {
@@ -76,10 +128,3 @@ void CDialogNewUpdateFound::OnOK() {
 }
 
 void CDialogNewUpdateFound::OnReleaseNotes() { ShellOpen(GetServerBaseUrl() + L"ReleaseNotes"); }
-
-HBRUSH CDialogNewUpdateFound::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    if (nCtlColor == CTLCOLOR_EDIT || nCtlColor == CTLCOLOR_LISTBOX) return brush;
-    pDC->SetBkMode(TRANSPARENT);
-    return m_brush;
-}

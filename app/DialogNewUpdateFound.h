@@ -3,11 +3,11 @@
 // several, the voice-prompt languages; OK copies the chosen language into the
 // update page's voice-prompt combo (control 1032).
 #pragma once
-#include "framework/Framework.h"
+#include "app/ProgramBox.h"
 
 class CUpdaterDlg;
 
-class CDialogNewUpdateFound : public CDialog {
+class CDialogNewUpdateFound : public CProgramBox {
 public:
     explicit CDialogNewUpdateFound(CWnd* mainDialog);
 
@@ -21,12 +21,11 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnReleaseNotes();
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void Layout(BOOL withVoicePrompt);
     CUpdaterDlg* m_pMain;
     CComboBox m_combo;
     CBitmap m_bmpLogo;
-    CBrush m_brush;
 };

@@ -3,6 +3,8 @@
 #include "app/UpdaterDlg.h"
 #include "app/AppPaths.h"
 #include "app/AppVersion.h"
+#include "app/DialogKeys.h"
+#include "app/ProgramBox.h"
 #include "app/Theme.h"
 #include "app/resource.h"
 #include <clocale>
@@ -113,6 +115,9 @@ BOOL CUpdaterDlg::OnInitDialog() {
     m_progress.SetRange(0, 100);
 
     CreatePages();
+    FitPageColumnToPicture();
+    // NEXT is the button that Enter presses when the focus is on no button.
+    SendMessage(DM_SETDEFID, IDC_NEXT);
     LoadConfig();
     UpdateControls();
     // The first tick shows the WELCOME page.
@@ -128,7 +133,9 @@ void CUpdaterDlg::CreatePages() {
         ScreenToClient(&r);
     }
     m_pageFrame.Create(this, r, IDC_PAGE_FRAME + 1000);
-    m_pageFrame.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // In Tab order where the placeholder stands: after the step and group
+    // buttons, before the status line and BACK / ACTION / NEXT.
+    if (placeholder) m_pageFrame.SetWindowPos(placeholder->m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_selectionPage.Create(IDD_DEVICE_SELECTION, &m_pageFrame);
     m_recognitionPage.Create(IDD_DEVICE_RECOGNITION, &m_pageFrame);
     m_updatePage.Create(IDD_FIRMWARE_UPDATE, &m_pageFrame);
@@ -140,6 +147,61 @@ void CUpdaterDlg::CreatePages() {
         if (CDialog* d = PageWindow(page)) d->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
     // The group list opens above everything else.
     m_listGroups.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CUpdaterDlg::FitPageColumnToPicture() {
+    CWnd* picture = m_selectionPage.GetDlgItem(IDC_SELECTION_PICTURE);
+    if (!picture) return;
+    RECT pic, next, frame;
+    picture->GetWindowRect(&pic);
+    m_btnNext.GetWindowRect(&next);
+    m_pageFrame.GetWindowRect(&frame);
+    int dx = pic.right - next.right;
+    int dy = pic.bottom - frame.bottom;
+    if (dy < 0) dy = 0;
+    if (dx == 0 && dy == 0) return;
+    auto place = [&](CWnd* w, int moveX, int moveY, int growX, int growY) {
+        if (!w || !w->m_hWnd) return;
+        RECT r;
+        w->GetWindowRect(&r);
+        ScreenToClient(&r);
+        w->SetWindowPos(nullptr, r.left + moveX, r.top + moveY, r.right - r.left + growX, r.bottom - r.top + growY,
+                        SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(&m_staticTitle, 0, 0, dx, 0);
+    place(&m_pageFrame, 0, 0, dx, dy);
+    place(GetDlgItem(IDC_PAGE_FRAME), 0, 0, dx, dy);
+    place(&m_staticStatus, 0, dy, dx, 0);
+    place(&m_progress, 0, dy, dx, 0);
+    place(GetDlgItem(IDC_PROGRESS_TEXT), dx, dy, 0, 0);
+    place(&m_btnBack, dx, dy, 0, 0);
+    place(&m_btnAction, dx, dy, 0, 0);
+    place(&m_btnNext, dx, dy, 0, 0);
+    RECT window;
+    GetWindowRect(&window);
+    SetWindowPos(nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterWindow();
+}
+
+void CUpdaterDlg::KeepFocusBeforeBusy() {
+    if (!m_bBusy || m_hFocusBeforeBusy) return;
+    HWND focus = ::GetFocus();
+    if (focus && ::IsChild(m_hWnd, focus)) m_hFocusBeforeBusy = focus;
+}
+
+void CUpdaterDlg::RescueFocus() {
+    if (m_bBusy) return;
+    HWND before = m_hFocusBeforeBusy;
+    m_hFocusBeforeBusy = nullptr;
+    if (::GetActiveWindow() != m_hWnd || !IsWindowEnabled()) return;
+    if (m_bPopupOpen || m_settingPage.m_bCellPopupOpen) return;
+    if (before && ::IsWindow(before) && ::IsWindowVisible(before) && ::IsWindowEnabled(before) &&
+        ::GetFocus() != before) {
+        ::SetFocus(before);
+        return;
+    }
+    if (dialogkeys::IsFocusLost(m_hWnd)) dialogkeys::FocusDefault(m_hWnd, IDC_NEXT);
 }
 
 void CUpdaterDlg::LoadConfig() {
@@ -171,7 +233,9 @@ void CUpdaterDlg::OnTimer(UINT_PTR nIDEvent) {
 }
 
 BOOL CUpdaterDlg::CloseWizard() {
-    if (m_bBusy) return FALSE;
+    // Refused like the busy rule refuses it while a box of the program is
+    // open above the wizard: the box first.
+    if (m_bBusy || CProgramBox::OpenCount() > 0 || !IsWindowEnabled()) return FALSE;
     SaveConfig();
     EndDialog(IDCANCEL);
     return TRUE;
@@ -256,6 +320,16 @@ BOOL CUpdaterDlg::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_bPopupOpen) {
         CloseGroupList();
         return TRUE;
+    }
+    if (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)) {
+        switch (dialogkeys::ContextMenuKey(pMsg, &m_bMenuF10Pending)) {
+        case dialogkeys::kOpen: OpenPopupMenu(CPoint(-1, -1)); return TRUE;
+        case dialogkeys::kSwallow: return TRUE;
+        default: break;
+        }
+        // Enter presses the focused button, else NEXT; Escape does nothing.
+        if (!m_bPopupOpen && !m_settingPage.m_bCellPopupOpen && dialogkeys::HandleEnter(m_hWnd, pMsg, IDC_NEXT))
+            return TRUE;
     }
     return CDialog::PreTranslateMessage(pMsg);
 }

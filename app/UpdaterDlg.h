@@ -133,8 +133,12 @@ public:
     void OnMenuAbout();
     void OnMenuExit();
 
-    // Writes the configuration and ends the wizard, unless busy.
+    // Writes the configuration and ends the wizard, unless busy or one of
+    // the program's boxes is open above it.
     BOOL CloseWizard();
+    // Opens the popup menu; from the keyboard (point -1, -1) under the
+    // focused control.
+    void OpenPopupMenu(CPoint point);
 
     static const UINT_PTR kTimerStart = 100;
 
@@ -183,6 +187,14 @@ private:
     void LoadConfig();
     void SaveConfig();
     void CreatePages();
+    // The page column as wide and as high as the WELCOME picture, with
+    // NEXT's right edge under the picture's.
+    void FitPageColumnToPicture();
+    // Around the busy state: the focus it takes away (buttons are disabled)
+    // is given back when it ends; a focus lost otherwise goes to NEXT, or to
+    // the first control that can take it.
+    void KeepFocusBeforeBusy();
+    void RescueFocus();
 
     CCriticalSection m_csStatus;
     CAppConfig m_config;
@@ -200,6 +212,8 @@ private:
     CFont m_fontTitle;
     CFont m_fontBold;
     HICON m_hIcon = nullptr;
+    BOOL m_bMenuF10Pending = FALSE;
+    HWND m_hFocusBeforeBusy = nullptr;  // given back when the busy state ends  // Shift+F10 opened the menu; its release is swallowed
 };
 
 // The main wizard dialog that holds a page: the parent of the page's parent.

@@ -8,6 +8,7 @@
 
 void CUpdaterDlg::UpdateControls() {
     if (!m_hWnd) return;
+    KeepFocusBeforeBusy();
     UpdateStepButtons();
     UpdateGroupControls();
     UpdateNavigationButtons();
@@ -17,6 +18,7 @@ void CUpdaterDlg::UpdateControls() {
     UpdateDevicePicture();
     UpdateProgress();
     ShowStoredStatusText();
+    RescueFocus();
 }
 
 void CUpdaterDlg::UpdateStepButtons() {

@@ -1,5 +1,6 @@
-// The main dialog's popup menu (right mouse button): language, online help,
-// diagnostic log, About box and exit. Every command is ignored while busy.
+// The main dialog's popup menu (right mouse button, the context-menu key or
+// Shift+F10): language, online help, diagnostic log, About box and exit.
+// Every command is ignored while busy.
 #include "app/UpdaterDlg.h"
 #include "app/AboutDlg.h"
 #include "app/AppPaths.h"
@@ -13,8 +14,10 @@
 #include "framework/FileDialog.h"
 #include "texts/WizardTexts.h"
 
-void CUpdaterDlg::OnContextMenu(CWnd*, CPoint point) {
-    if (m_bBusy) return;
+void CUpdaterDlg::OnContextMenu(CWnd*, CPoint point) { OpenPopupMenu(point); }
+
+void CUpdaterDlg::OpenPopupMenu(CPoint point) {
+    if (m_bBusy || !IsWindowEnabled()) return;
     CMenu menu;
     if (!menu.LoadMenu(IDR_POPUP_MENU)) return;
     CMenu popup;
@@ -31,10 +34,17 @@ void CUpdaterDlg::OnContextMenu(CWnd*, CPoint point) {
     for (const Item& item : kItems)
         popup.ModifyMenu(item.id, MF_BYCOMMAND | MF_STRING, item.id, apptext::Get(item.text, m_nLanguage));
     if (point.x == -1 && point.y == -1) {
-        // From the keyboard: at the top left of the page.
+        // From the keyboard: under the focused control, else at the top left
+        // of the page.
         RECT r;
-        m_pageFrame.GetWindowRect(&r);
-        point = CPoint(r.left, r.top);
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(m_hWnd, focus)) {
+            ::GetWindowRect(focus, &r);
+            point = CPoint(r.left, r.bottom);
+        } else {
+            m_pageFrame.GetWindowRect(&r);
+            point = CPoint(r.left, r.top);
+        }
     }
     popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
 }
@@ -65,8 +75,8 @@ void CUpdaterDlg::OnMenuDiagnosticLog() {
     CDiagnosticLog log;
     log.Collect(*this);
     CString name = log.DefaultFileName();
-    CFileDialog dlg(FALSE, L"talvolog", name, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                    L"Diagnostic Log (*.talvolog)|*.talvolog||", this);
+    CString filter = apptext::Get(apptext::kLogFileFilter, m_nLanguage) + L"|*.talvolog||";
+    CFileDialog dlg(FALSE, L"talvolog", name, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
     dlg.m_initialDir = apppaths::FileDialogFolder(m_strCurrentPath);
     if (dlg.DoModal() != IDOK) return;
     CString path = dlg.GetPathName();
@@ -75,11 +85,12 @@ void CUpdaterDlg::OnMenuDiagnosticLog() {
         int slash = path.ReverseFind(L'\\');
         if (slash >= 0) m_strCurrentPath = path.Left(slash + 1);
     }
-    CString ok;
+    CString ok, text;
     GetTextOk(ok, m_nLanguage);
-    CSize size(400, 130);
+    if (saved) text.Format(apptext::Get(apptext::kLogSaved, m_nLanguage), (const wchar_t*)path);
+    else text = apptext::Get(apptext::kLogNotSaved, m_nLanguage);
+    CSize size(440, 130);
     CDialogMessageBox box(this);
-    box.Setup(apptext::Get(saved ? apptext::kLogSaved : apptext::kLogNotSaved, m_nLanguage), saved ? 0 : 1,
-              nullptr, ok, &size);
+    box.Setup(text, saved ? 0 : 1, nullptr, ok, &size);
     box.DoModal();
 }

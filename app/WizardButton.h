@@ -1,6 +1,9 @@
-// The wizard's own buttons, drawn flat: the step buttons of the left column
-// (the current page's is marked), the setting-group buttons and BACK /
-// ACTION / NEXT. Long captions wrap and shrink to fit.
+// The program's own buttons, drawn flat in every window: the step buttons of
+// the wizard's left column (the current page's is marked), the setting-group
+// buttons, BACK / ACTION / NEXT and the buttons of the boxes. They light up
+// under the mouse, darken while pressed, show a clear focus mark and take
+// part in the dialog's default-button handling, so that Enter presses the
+// focused button (or the dialog's default) like any push button.
 #pragma once
 #include "framework/Framework.h"
 
@@ -12,4 +15,19 @@ public:
 
     void SetSelected(BOOL selected);
     void DrawItem(LPDRAWITEMSTRUCT dis) override;
+
+    // The mouse is over the button.
+    BOOL IsHot() const { return m_bHot; }
+    // The dialog manager made this the default button (Enter presses it).
+    BOOL IsDefault() const { return m_bDefault; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PreSubclassWindow() override;
+
+private:
+    void SetHot(BOOL hot);
+    BOOL m_bHot = FALSE;
+    BOOL m_bDefault = FALSE;
+    BOOL m_bTracking = FALSE;
 };

@@ -57,6 +57,13 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     CRect r(dis->rcItem);
     dc->StretchBlt(r.left, r.top, r.Width(), r.Height(), &mem, 0, 0, size.cx, size.cy, SRCCOPY);
     mem.SelectObject(old);
+    // The keyboard focus shows on every picture, also one drawn from a
+    // single bitmap for all states.
+    if ((dis->itemState & ODS_FOCUS) && !(dis->itemState & ODS_NOFOCUSRECT)) {
+        RECT fr = dis->rcItem;
+        ::InflateRect(&fr, -4, -4);
+        ::DrawFocusRect(dis->hDC, &fr);
+    }
 }
 
 void CComboBox::GetLBText(int i, CString& s) const {

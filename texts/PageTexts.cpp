@@ -116,7 +116,7 @@ constexpr Text13 kInstructions[kInstructionCount] = {
     {{"Press %s to proceed.", "Appuyez sur %s pour continuer.", "Drücken Sie %s, um fortzufahren.",
       "Premere %s per continuare.", "%sを押して続行してください。", "%s 버튼을 눌러 계속하십시오.",
       "Pulse %s para continuar.", "Druk op %s om door te gaan.", "Нажмите %s, чтобы продолжить.",
-      "按 %s 继续。", "Jatka painamalla %s.", "Pokračujte stisknutím %s.",
+      "请按“%s”继续。", "Jatka painamalla %s.", "Pokračujte stisknutím %s.",
       "Naciśnij %s, aby kontynuować."}},
     // %s: the page title.
     {{"Ready for %s", "Prêt pour %s", "Bereit für %s", "Pronto per %s", "%sの準備ができました",

@@ -38,7 +38,7 @@ struct HidUpdateJob {
 
     // Where the worker reports.
     CFirmwareInfo* info = nullptr;      // the active record
-    CFirmwareInfo* pageInfo = nullptr;  // the update page's record (vehicle module progress); null: info
+    CFirmwareInfo* pageInfo = nullptr;  // the update page's record (status-received flag); null: info
     CFirmwareInfo* otherInfo = nullptr; // the restore page's record (status-received flag), or null
     int* threadWait = nullptr;          // the main dialog's wait flag, cleared by the wait box's OK
 

@@ -61,7 +61,7 @@ public:
         if (!WriteParts()) return;
         Store(m_job.info->m_nStep, 7);
         if (!FirstHidStage() || !FlashCan() || !SecondHidStage() || !SendBluetooth() || !Restart()) return;
-        Store(m_job.PageInfo()->m_nProgress, 88);
+        Store(m_job.info->m_nProgress, 88);
         if (m_job.startPostUpdateTimer) m_job.startPostUpdateTimer();
     }
 
@@ -184,7 +184,7 @@ private:
             DeletePartFiles();
             return false;
         }
-        Store(m_job.PageInfo()->m_nProgress, 28);
+        Store(m_job.info->m_nProgress, 28);
         bool reported = log.Find(L"DOWNLOADING") >= 0;
         if (reported) SetStatusReceived(1);
         // A loader that had to be ended or that failed has not flashed the controller.
@@ -223,8 +223,8 @@ private:
             case PART_STATUS_FAILED: return Fail(31, NoStatus());
             case PART_END_FAILED: return Fail(32, NoStatus());
             }
-            CFirmwareInfo* page = m_job.PageInfo();
-            if (Load(page->m_nProgress) >= 75) Store(page->m_nProgress, 75);
+            // The progress is the active record's, on the restore page too.
+            if (Load(m_job.info->m_nProgress) >= 75) Store(m_job.info->m_nProgress, 75);
         }
         return true;
     }

@@ -153,7 +153,7 @@ std::vector<BYTE> HidAnswer(World& w, Device& d, const BYTE* req) {
         bool isUpdateMode = false;
         for (auto& other : w.devices)
             if (other->updateModeDevice == d.id) isUpdateMode = true;
-        if (!isUpdateMode) {
+        if (!isUpdateMode && !d.staysAwayAfterRestart) {
             DeviceId id = d.id;
             Schedule(w, d.restartMs, [&w, id] {
                 if (Device* back = Find(w, id)) SetPresence(w, *back, true);
@@ -176,6 +176,7 @@ std::vector<BYTE> HidAnswer(World& w, Device& d, const BYTE* req) {
         break;
     case kStorageOn:
         if ((linked = FindKind(w, d.cardDrive, Kind::Drive)) == nullptr) { status = kError; break; }
+        if (d.cardNeverAppears) break;
         {
             DeviceId id = d.id, card = linked->id;
             Schedule(w, kCardHandOverMs, [&w, id, card] {

@@ -311,7 +311,8 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         }
         static const wchar_t* numeric[] = {L"usage_page", L"usage", L"poll_done_after", L"module_select",
                                            L"restart_ms", L"open_fails", L"write_fails", L"pending_replies",
-                                           L"pending_forever", L"vanish_after_reports"};
+                                           L"pending_forever", L"vanish_after_reports", L"card_never_appears",
+                                           L"stays_away_after_restart"};
         if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"usage_page") d.usagePage = (WORD)n;
@@ -324,6 +325,8 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         else if (k == L"pending_replies") d.pendingReplies = (int)n;
         else if (k == L"pending_forever") d.pendingForever = n != 0;
         else if (k == L"vanish_after_reports") d.vanishAfterReports = (int)n;
+        else if (k == L"card_never_appears") d.cardNeverAppears = n != 0;
+        else if (k == L"stays_away_after_restart") d.staysAwayAfterRestart = n != 0;
         else return Fail(e.line, L"unknown key " + k);
         return true;
     }

@@ -150,6 +150,10 @@ SIM_API void LinkHidCard(DeviceId id, DeviceId drive, const wchar_t* versionFile
                          const wchar_t* firmwareFile);
 
 // Faults.
+// The card is never handed over although 0x20 is accepted (state stays 0).
+SIM_API void SetHidCardNeverAppears(DeviceId id, bool never);
+// A restart takes the device off the bus and it never comes back.
+SIM_API void SetHidStaysAwayAfterRestart(DeviceId id, bool away);
 SIM_API void SetHidOpenFails(DeviceId id, bool fails);
 SIM_API void SetHidWriteFails(DeviceId id, bool fails);       // every report write fails
 SIM_API void SetHidCommandFails(DeviceId id, BYTE command, bool fails);  // status byte 2

@@ -50,6 +50,8 @@ struct Device {
     DeviceId updateModeDevice = 0, switchDevice = 0, cardDrive = 0;
     std::wstring cardVersionFile, cardFirmwareFile;
     bool cardWithPc = false;
+    bool cardNeverAppears = false;       // "on" is accepted, the card never reaches the PC
+    bool staysAwayAfterRestart = false;  // a restart takes the device off the bus for good
     std::vector<HidPart> parts;
     bool receiving = false;
     size_t chunkStart = 0;  // start of the chunk the next CRC check covers

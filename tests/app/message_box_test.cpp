@@ -9,6 +9,11 @@
 #include "framework/TestSeams.h"
 #include <regex>
 
+// Reads what the save dialog was given.
+struct FileDialogAccess {
+    static CString Filter(const CFileDialog& d) { return d.m_filter; }
+};
+
 namespace {
 
 // Shows boxes for real: the seam answers only the boxes the test queues.
@@ -225,16 +230,20 @@ TEST_F(WizardTest, DiagnosticLogHasItsFourSectionsAndIsSavedWhereChosen) {
 
         // From the menu: saved where the user chose, and the folder is remembered.
         std::wstring chosen = m_folder + L"support.talvolog";
+        CString filter;
         fw::test::SetFileDialogAnswer([&](CFileDialog& fd) -> std::optional<CString> {
             EXPECT_FALSE(fd.IsOpenDialog());
+            filter = FileDialogAccess::Filter(fd);
             return CString(chosen.c_str());
         });
         dlg.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
         std::wstring saved = ReadImageFile(L"support.talvolog");
         EXPECT_NE(saved.find(L"[USB Information]"), std::wstring::npos);
         EXPECT_EQ(std::wstring(dlg.m_strCurrentPath), m_folder);
+        EXPECT_EQ(filter, L"Diagnostic log files (*.talvolog)|*.talvolog||");
+        // The box says where the log went.
         ASSERT_EQ(m_asked.size(), 1u);
-        EXPECT_EQ(m_asked[0].text, L"The diagnostic log has been saved.");
+        EXPECT_EQ(std::wstring(m_asked[0].text), L"The diagnostic log has been saved to:\n" + chosen);
 
         // A place that cannot be written is reported; Cancel writes nothing.
         chosen = m_folder + L"no_such_folder\\x.talvolog";
@@ -245,6 +254,14 @@ TEST_F(WizardTest, DiagnosticLogHasItsFourSectionsAndIsSavedWhereChosen) {
         fw::test::SetFileDialogAnswer([](CFileDialog&) -> std::optional<CString> { return std::nullopt; });
         dlg.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
         EXPECT_EQ(m_asked.size(), 2u);
+        // The file type is named in the UI language.
+        dlg.ApplyLanguage(10, TRUE);
+        fw::test::SetFileDialogAnswer([&](CFileDialog& fd) -> std::optional<CString> {
+            filter = FileDialogAccess::Filter(fd);
+            return std::nullopt;
+        });
+        dlg.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        EXPECT_EQ(filter, L"Diagnostiikkalokitiedostot (*.talvolog)|*.talvolog||");
         fw::test::SetFileDialogAnswer(nullptr);
     });
 }

@@ -137,7 +137,7 @@ TEST_F(CameraPathTest, CardFailuresEndWithTheirCodeAndNothingOverHid) {
     } cases[] = {
         {"hand-over refused", [](CameraPathTest& t) { sim::SetHidCommandFails(t.m_dev, 0x20, true); },
          CameraFirmware("CAMFW 2.5\n", 100), L"Failed to update firmware. Cannot get status [1][0]. Try again."},
-        {"card never handed over", [](CameraPathTest& t) { sim::SetHidReply(t.m_dev, 0x22, {0}); },
+        {"card never handed over", [](CameraPathTest& t) { sim::SetHidCardNeverAppears(t.m_dev, true); },
          CameraFirmware("CAMFW 2.5\n", 100), L"Failed to update firmware. Cannot get status [4][1]. Try again."},
         {"card without version file", [](CameraPathTest& t) { ::DeleteFileW((t.m_card + L"\\40Z.VER").c_str()); },
          CameraFirmware("CAMFW 2.5\n", 100), L"Failed to update firmware. Check your SD Card."},

@@ -144,4 +144,31 @@ TEST(UpdatePackage, LoadReadsTheWholeFileAndNamesEachFailure) {
     EXPECT_EQ(PACKAGE_OK, p.Check(PACKAGE_PART_RECORDS, 3));
 }
 
+TEST(UpdatePackage, ServedFixturePackagesPassTheChecksOfTheirPaths) {
+    wchar_t exe[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring folder = exe;
+    folder = folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"fwserver\\zarnbluetoothmanager\\";
+    struct Fixture {
+        const wchar_t* name;
+        DWORD model;
+        PackagePartTable table;
+        DWORD parts;
+    } fixtures[] = {
+        {L"40N_v1.3.img", 0x5520, PACKAGE_PART_RECORDS, 0},
+        {L"40Z_v2.1.img", 0x5510, PACKAGE_PART_RECORDS, 3},
+        {L"Vehicle_Module_v1.1.img", 0x5345, PACKAGE_PART_RECORDS, 2},
+        {L"70J_v1.1-en.img", 0x3110, PACKAGE_PART_RECORDS, 3},
+        {L"P3_v1.1.img", 0x6010, PACKAGE_PART_RECORDS, 0},
+        {L"Corvane_v1.1.img", 0x4310, PACKAGE_PART_RECORDS, 0},
+        {L"60T_v1.8.0.img", 0x4210, PACKAGE_PART_ENTRIES, 0},
+    };
+    for (const Fixture& f : fixtures) {
+        CUpdatePackage p;
+        ASSERT_EQ(PACKAGE_LOADED, p.Load((folder + f.name).c_str())) << (folder + f.name).c_str();
+        EXPECT_EQ(f.model, p.ModelId());
+        EXPECT_EQ(PACKAGE_OK, p.Check(f.table, f.parts));
+    }
+}
+
 }  // namespace

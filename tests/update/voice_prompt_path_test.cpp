@@ -95,7 +95,7 @@ TEST_F(VoicePromptPathTest, FailuresOfEachStepEndWithTheirCode) {
          L"Failed to update firmware. Cannot get status[0]"},
         {"phase-one restart", [](VoicePromptPathTest& t) { sim::SetHidCommandFails(t.m_app, 0x08, true); },
          L"Failed to update firmware. Cannot get status[4]"},
-        {"device not back", [](VoicePromptPathTest& t) { sim::SetHidRestartMs(t.m_app, 0x7FFFFFFF); },
+        {"device not back", [](VoicePromptPathTest& t) { sim::SetHidStaysAwayAfterRestart(t.m_app, true); },
          L"Failed to update firmware. Cannot get status[5]"},
         {"update mode refused", [](VoicePromptPathTest& t) { sim::SetHidCommandFails(t.m_app, 0x50, true); },
          L"Failed to update firmware. Cannot get status[6]"},

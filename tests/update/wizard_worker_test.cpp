@@ -50,6 +50,9 @@ TEST_F(WizardWorkerTest, MainWindowAnswersWithin100msThroughoutAPackageUpdate) {
     ASSERT_TRUE(WriteBytes(path, package));
 
     RunWizard([&](CUpdaterDlg& dlg) {
+        // The wizard's own start (the program-version check) is over first.
+        ASSERT_TRUE(WaitIdle(dlg));
+        fw::test::PumpFor(300);
         Recognise(dlg, 0x6010);
         dlg.m_nPage = PAGE_FIRMWARE_UPDATE;
         dlg.m_hHidDevice = OpenHidDevice(0x6010);

@@ -57,6 +57,13 @@ def main():
         "Morvex_VME : v1.1 : English : Morvex_VME_v1.1-en.img",
         "Morvex_VME : v1.1 : French : Morvex_VME_v1.1-fr.img",
         "40N : v1.3 : 40N_v1.3.img",
+        "40Z : v2.1 : 40Z_v2.1.img",
+        "Vehicle_Module : v1.1 : Vehicle_Module_v1.1.img",
+        "70J : v1.1 : English : 70J_v1.1-en.img",
+        "70J : v1.1 : French : 70J_v1.1-fr.img",
+        "P3 : v1.1 : P3_v1.1.img",
+        "Corvane : v1.1 : Corvane_v1.1.img",
+        "60T : v1.8 : 60T_v1.8.0.img",
         "",
     ]))
     write("Revisions", "\n".join([
@@ -82,6 +89,37 @@ def main():
     write("40N_v1.3.img", hid_package(0x5520, [
         (0, 1, pattern(5, 3000), (1, 3)),
         (2, 2, pattern(11, 1020), (1, 3)),
+    ]))
+    # A camera package: part 2 is the camera's firmware, which the simulated
+    # camera installs from its card ("CAMFW major.minor" at its start).
+    write("40Z_v2.1.img", hid_package(0x5510, [
+        (0, 1, pattern(7, 4000), (2, 1)),
+        (2, 2, pattern(13, 1500), (2, 1)),
+        (2, 3, b"CAMFW 2.1\n" + pattern(17, 6000), (2, 1)),
+    ]))
+    # The vehicle module: the Bluetooth image, then the CAN controller's hex file.
+    write("Vehicle_Module_v1.1.img", hid_package(0x5345, [
+        (0, 0x31, pattern(19, 5000), (1, 1)),
+        (0, 0x32, b":020000040800F2\r\n:10000000" + b"00" * 16 + b"F0\r\n:00000001FF\r\n", (1, 1)),
+    ]))
+    # Two parts for the running headset, one for its update-mode chip.
+    for lang in ("en", "fr"):
+        write("70J_v1.1-%s.img" % lang, hid_package(0x3110, [
+            (2, 1, pattern(23, 3000), (1, 1)),
+            (0, 2, pattern(29, 1200), (1, 1)),
+            (0, 0, pattern(31, 2000), (1, 1)),
+        ]))
+    write("P3_v1.1.img", hid_package(0x6010, [
+        (0, 1, pattern(37, 5000), (1, 1)),
+    ]))
+    # Two-chip headsets: target 0 the first interface, 1 the second.
+    write("Corvane_v1.1.img", hid_package(0x4310, [
+        (0, 1, pattern(41, 3000), (1, 1)),
+        (1, 2, pattern(43, 2500), (1, 1)),
+    ]))
+    write("60T_v1.8.0.img", hid_package(0x4210, [
+        (0, 1, pattern(47, 3000), (1, 8)),
+        (1, 2, pattern(53, 2500), (1, 8)),
     ]))
 
 
