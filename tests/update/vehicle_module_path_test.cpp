@@ -6,6 +6,7 @@
 #include "update/UpdateHidDevices.h"
 #include "update/VehicleModuleUpdate.h"
 #include <cstdio>
+#include <cwchar>
 
 using namespace pkgtest;
 
@@ -191,6 +192,31 @@ TEST_F(VehicleModulePathTest, SilentModuleReportEndsTheLoaderAndTheWorkerWithout
     EXPECT_EQ(L"Failed to update firmware. Cannot get status[26]", Status());
     EXPECT_EQ(0, m_timerPosts.load());
     EXPECT_FALSE(Exists(m_dir.File(L"__kiv_can_fw__.hex")));
+}
+
+TEST_F(VehicleModulePathTest, ModuleInterfacesAreFoundByProductIdAndCommandCollection) {
+    sim::Reset();
+    sim::AddHidInterface(L"Headset", sim::kMakerVendorId, 0x5520);
+    sim::AddHidInterface(L"Keyboard part", sim::kMakerVendorId, 0x5345, 0x0001, 6);  // not the command collection
+    sim::AddHidInterface(L"Other maker", 0x1234, 0x5346);
+    sim::DeviceId b = sim::AddHidInterface(L"B", sim::kMakerVendorId, 0x5346);
+    wchar_t one[UPDATE_HID_PATH_CHARS] = {}, two[UPDATE_HID_PATH_CHARS] = {};
+    EXPECT_EQ(1, FindUpdateHidDevicePaths(one, two, 2));
+    EXPECT_NE(nullptr, std::wcsstr(one, L"pid_5346"));
+    EXPECT_EQ(0, two[0]);
+    hw::CDeviceHandle h1, h2;
+    EXPECT_FALSE(OpenUpdateHidDevices(&h1, &h2, 2));
+    EXPECT_TRUE(OpenUpdateHidDevices(&h1, &h2, 1));
+    EXPECT_TRUE(h1.IsValid());
+    EXPECT_FALSE(h2.IsValid());
+
+    sim::AddHidInterface(L"A", sim::kMakerVendorId, 0x5345);
+    EXPECT_EQ(2, FindUpdateHidDevicePaths(one, two, 2));
+    EXPECT_EQ(1, FindUpdateHidDevicePaths(nullptr, nullptr, 1));  // at most the count asked for
+    EXPECT_TRUE(OpenUpdateHidDevices(&h1, &h2, 2));
+    sim::SetHidOpenFails(b, true);
+    EXPECT_FALSE(OpenUpdateHidDevices(&h1, &h2, 2));  // an interface that does not open
+    EXPECT_FALSE(h1.IsValid() && h2.IsValid());
 }
 
 TEST(VehicleModuleRules, CannotGetStatusOnlyForTheModuleThatSetsTheFlag) {
