@@ -50,9 +50,8 @@ BOOL CAboutDlg::OnInitDialog() {
         CWnd* line = GetDlgItem(lines[i]);
         CString text;
         line->GetWindowText(text);
-        HGDIOBJ old = ::SelectObject(dc, line->GetFont());
+        CGdiSelection font(dc, line->GetFont());
         ::GetTextExtentPoint32W(dc, text, text.GetLength(), &size[i]);
-        ::SelectObject(dc, old);
         if (size[i].cx > widest) widest = size[i].cx;
         total += size[i].cy + (i ? kLineGap : 0);
     }

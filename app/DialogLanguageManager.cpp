@@ -47,12 +47,12 @@ void CDialogLanguageManager::Layout() {
     int listHeight = itemHeight * 13 + 4;
     CString check;
     m_checkApply.GetWindowText(check);
-    HDC dc = ::GetDC(m_hWnd);
-    HGDIOBJ old = ::SelectObject(dc, GetFont());
     RECT need = {0, 0, cx - 2 * margin - 24, 0};
-    ::DrawTextW(dc, check, check.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(m_hWnd, dc);
+    {
+        CClientDC dc(this);
+        CGdiSelection font(dc, GetFont());
+        ::DrawTextW(dc, check, check.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
     int checkHeight = need.bottom + 6 > 22 ? need.bottom + 6 : 22;
     int cy = margin + listHeight + 8 + checkHeight + margin + theme::kBoxButtonHeight + margin;
     SetClientSizeCentred(cx, cy);

@@ -80,12 +80,12 @@ void CDialogMessageBox::Layout() {
     int cy = m_size.cy > 110 ? m_size.cy : 110;
     int textLeft = margin + kIconSize + kIconGap;
     int textWidth = cx - textLeft - margin;
-    HDC dc = ::GetDC(m_hWnd);
-    HGDIOBJ oldFont = ::SelectObject(dc, GetFont());
     RECT need = {0, 0, textWidth, 0};
-    ::DrawTextW(dc, m_strText, m_strText.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    ::SelectObject(dc, oldFont);
-    ::ReleaseDC(m_hWnd, dc);
+    {
+        CClientDC dc(this);
+        CGdiSelection font(dc, GetFont());
+        ::DrawTextW(dc, m_strText, m_strText.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
     BOOL anyButton = m_bHasOk || m_bHasCancel || m_bHasLink;
     int buttonsTop = anyButton ? cy - margin - theme::kBoxButtonHeight : cy;
     int textRoom = buttonsTop - margin - margin;

@@ -79,8 +79,8 @@ void CDialogNewUpdateFound::Layout(BOOL withVoicePrompt) {
     const int margin = theme::kBoxMargin;
     const int left = margin + kIconSize + kIconGap;
     const int width = kBoxWidth - left - margin;
-    HDC dc = ::GetDC(m_hWnd);
-    HGDIOBJ old = ::SelectObject(dc, GetFont());
+    CClientDC dc(this);
+    CGdiSelection font(dc, GetFont());
     auto heightOf = [&](int id) {
         CString text;
         GetDlgItemText(id, text);
@@ -94,8 +94,6 @@ void CDialogNewUpdateFound::Layout(BOOL withVoicePrompt) {
     GetDlgItemText(IDC_NEW_VOICE_CAPTION, caption);
     SIZE captionSize{};
     ::GetTextExtentPoint32W(dc, caption, caption.GetLength(), &captionSize);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(m_hWnd, dc);
 
     int y = margin;
     GetDlgItem(IDC_NEW_TEXT)->MoveWindow(left, y, width, textHeight);

@@ -1,4 +1,5 @@
 #include "app/FittedText.h"
+#include "framework/Gdi.h"
 
 namespace {
 
@@ -29,20 +30,19 @@ int FitFontHeight(HDC dc, const CString& text, const RECT& rect, HFONT baseFont,
     int size = height < 0 ? -height : height;
     const int kMinSize = 9;
     for (; size > kMinSize; --size) {
-        HFONT f = MakeFont(baseFont, sign * size, weight);
-        HGDIOBJ old = ::SelectObject(dc, f);
-        bool ok = Fits(dc, text, rect);
-        ::SelectObject(dc, old);
-        ::DeleteObject(f);
-        if (ok) break;
+        CFont f;
+        f.Attach(MakeFont(baseFont, sign * size, weight));
+        CGdiSelection font(dc, f);
+        if (Fits(dc, text, rect)) break;
     }
     return sign * size;
 }
 
 int DrawFittedText(HDC dc, const CString& text, const RECT& rect, HFONT baseFont, UINT format, int weight) {
     int height = FitFontHeight(dc, text, rect, baseFont, weight);
-    HFONT f = MakeFont(baseFont, height, weight);
-    HGDIOBJ old = ::SelectObject(dc, f);
+    CFont f;
+    f.Attach(MakeFont(baseFont, height, weight));
+    CGdiSelection font(dc, f);
     RECT calc = {0, 0, rect.right - rect.left, 0};
     ::DrawTextW(dc, text, text.GetLength(), &calc, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     RECT r = rect;
@@ -52,7 +52,5 @@ int DrawFittedText(HDC dc, const CString& text, const RECT& rect, HFONT baseFont
         if (free > 0) r.top += free / 2;
     }
     ::DrawTextW(dc, text, text.GetLength(), &r, (format & ~(DT_VCENTER | DT_SINGLELINE)) | DT_WORDBREAK | DT_NOPREFIX);
-    ::SelectObject(dc, old);
-    ::DeleteObject(f);
     return calc.bottom - calc.top;
 }

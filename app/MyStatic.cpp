@@ -47,8 +47,9 @@ void CMyStatic::DrawItem(LPDRAWITEMSTRUCT dis) {
     if (m_hPicture) {
         BITMAP bm{};
         ::GetObjectW(m_hPicture, sizeof(bm), &bm);
-        HDC mem = ::CreateCompatibleDC(dc);
-        HGDIOBJ old = ::SelectObject(mem, m_hPicture);
+        CDC mem;
+        mem.CreateCompatibleDC(dc);
+        CGdiSelection picture(mem, m_hPicture);
         int w = r.right - r.left, h = r.bottom - r.top;
         // Shrink to the control keeping the proportions, never enlarge.
         int dw = bm.bmWidth, dh = bm.bmHeight;
@@ -59,8 +60,6 @@ void CMyStatic::DrawItem(LPDRAWITEMSTRUCT dis) {
         ::SetStretchBltMode(dc, HALFTONE);
         ::StretchBlt(dc, r.left + (w - dw) / 2, r.top + (h - dh) / 2, dw, dh, mem, 0, 0, bm.bmWidth,
                      bm.bmHeight, SRCCOPY);
-        ::SelectObject(mem, old);
-        ::DeleteDC(mem);
         return;
     }
 

@@ -131,8 +131,8 @@ int CProgramBox::LayoutButtonRow(std::initializer_list<int> fromRight, int leftI
     RECT client;
     GetClientRect(&client);
     const int top = client.bottom - theme::kBoxMargin - theme::kBoxButtonHeight;
-    HDC dc = ::GetDC(m_hWnd);
-    HGDIOBJ oldFont = ::SelectObject(dc, GetFont());
+    CClientDC dc(this);
+    CGdiSelection font(dc, GetFont());
     auto widthOf = [&](HWND button) {
         CString caption;
         CWnd::FromHandle(button)->GetWindowText(caption);
@@ -155,8 +155,6 @@ int CProgramBox::LayoutButtonRow(std::initializer_list<int> fromRight, int leftI
         if (::GetWindowLongPtrW(b, GWL_STYLE) & WS_VISIBLE)
             ::MoveWindow(b, theme::kBoxMargin, top, widthOf(b), theme::kBoxButtonHeight, TRUE);
     }
-    ::SelectObject(dc, oldFont);
-    ::ReleaseDC(m_hWnd, dc);
     return top;
 }
 

@@ -264,20 +264,20 @@ void CUpdaterDlg::OnPaint() {
     if (m_bmpBanner.m_hObject && m_bmpBanner.GetBitmap(&bm)) {
         CDC mem;
         mem.CreateCompatibleDC(&dc);
-        CGdiHandle old = mem.SelectObject(&m_bmpBanner);
+        CGdiSelection picture(mem, m_bmpBanner);
         dc.StretchBlt(banner.left, banner.top, banner.right - banner.left, banner.bottom - banner.top, &mem, 0, 0,
                       bm.bmWidth, bm.bmHeight, SRCCOPY);
-        mem.SelectObject(old);
     } else {
         dc.FillSolidRect(&banner, theme::kBannerTop);
     }
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(theme::kBannerText);
-    CGdiHandle oldFont = dc.SelectObject(&m_fontBold);
-    RECT text = banner;
-    text.left += (banner.bottom - banner.top) + 16;
-    dc.DrawText(MANAGER_DISPLAY_NAME, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-    dc.SelectObject(oldFont);
+    {
+        CGdiSelection font(dc, m_fontBold);
+        RECT text = banner;
+        text.left += (banner.bottom - banner.top) + 16;
+        dc.DrawText(MANAGER_DISPLAY_NAME, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    }
 
     // A line between the steps and the page.
     RECT step;

@@ -11,15 +11,10 @@ COLORREF Mix(COLORREF a, COLORREF b, int t) {
 }
 
 void RoundBox(HDC dc, const RECT& r, COLORREF fill, COLORREF border, int radius) {
-    HBRUSH b = ::CreateSolidBrush(fill);
-    HPEN p = ::CreatePen(PS_SOLID, 1, border);
-    HGDIOBJ oldBrush = ::SelectObject(dc, b);
-    HGDIOBJ oldPen = ::SelectObject(dc, p);
+    CBrush b(fill);
+    CPen p(PS_SOLID, 1, border);
+    CGdiSelection brush(dc, b), pen(dc, p);
     ::RoundRect(dc, r.left, r.top, r.right, r.bottom, radius, radius);
-    ::SelectObject(dc, oldBrush);
-    ::SelectObject(dc, oldPen);
-    ::DeleteObject(b);
-    ::DeleteObject(p);
 }
 
 }  // namespace
@@ -154,13 +149,9 @@ void CWizardButton::DrawItem(LPDRAWITEMSTRUCT dis) {
         RECT fr = r;
         ::InflateRect(&fr, -3, -3);
         COLORREF ring = accent && !disabled ? theme::kAccentText : Mix(theme::kAccent, fill, 40);
-        HPEN p = ::CreatePen(PS_SOLID, 1, ring);
-        HGDIOBJ oldPen = ::SelectObject(dc, p);
-        HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+        CPen p(PS_SOLID, 1, ring);
+        CGdiSelection pen(dc, p), brush(dc, ::GetStockObject(NULL_BRUSH));
         ::SetBkMode(dc, TRANSPARENT);
         ::RoundRect(dc, fr.left, fr.top, fr.right, fr.bottom, theme::kButtonRadius - 2, theme::kButtonRadius - 2);
-        ::SelectObject(dc, oldBrush);
-        ::SelectObject(dc, oldPen);
-        ::DeleteObject(p);
     }
 }

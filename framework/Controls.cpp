@@ -52,11 +52,10 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     CDC* dc = CDC::FromHandle(dis->hDC);
     CDC mem;
     mem.CreateCompatibleDC(dc);
-    CGdiHandle old = mem.SelectObject(bmp);
+    CGdiSelection picture(mem, *bmp);
     CSize size = bmp->GetSize();
     CRect r(dis->rcItem);
     dc->StretchBlt(r.left, r.top, r.Width(), r.Height(), &mem, 0, 0, size.cx, size.cy, SRCCOPY);
-    mem.SelectObject(old);
     // The keyboard focus shows on every picture, also one drawn from a
     // single bitmap for all states.
     if ((dis->itemState & ODS_FOCUS) && !(dis->itemState & ODS_NOFOCUSRECT)) {

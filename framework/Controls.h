@@ -262,7 +262,7 @@ public:
     int GetSelectionMark() const { return (int)SendMessage(LVM_GETSELECTIONMARK); }
     DWORD SetExtendedStyle(DWORD style) { return (DWORD)SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)style); }
     DWORD GetExtendedStyle() const { return (DWORD)SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE); }
-    CHeaderCtrl* GetHeaderCtrl() const { return reinterpret_cast<CHeaderCtrl*>(FromHandle((HWND)SendMessage(LVM_GETHEADER))); }
+    CHeaderCtrl* GetHeaderCtrl() const { return FromHandleAs<CHeaderCtrl>((HWND)SendMessage(LVM_GETHEADER)); }
     HIMAGELIST SetImageList(CImageList* list, int type) {
         return (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)type, (LPARAM)(list ? list->m_hImageList : nullptr));
     }

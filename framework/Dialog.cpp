@@ -27,6 +27,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY && m_bInModalLoop) {
+        // Wake the modal loop so that it sees the window is gone.
+        ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
+    }
     if (message == WM_INITDIALOG) {
         LRESULT result = 0;
         if (OnWndMsg(message, wParam, lParam, &result)) return result;
@@ -72,7 +76,9 @@ INT_PTR CDialog::DoModal() {
 
     m_bInModalLoop = TRUE;
     MSG msg;
-    while (!m_bEndModal) {
+    // The loop also ends when the window is gone without EndDialog (someone
+    // destroyed it): nothing could end it any more.
+    while (!m_bEndModal && m_hWnd) {
         BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             if (got == 0) ::PostQuitMessage((int)msg.wParam);

@@ -95,6 +95,30 @@ public:
     BOOL CreateRoundRectRgn(int l, int t, int r, int b, int w, int h) { return Attach(::CreateRoundRectRgn(l, t, r, b, w, h)); }
 };
 
+// Selects a pen, brush, font or bitmap into a DC for a scope, and selects
+// what was there before back when the scope ends. Declare it after the object
+// it selects, so that the object is out of the DC before it is deleted.
+// Regions are not selected this way (CDC::SelectClipRgn).
+class CGdiSelection {
+public:
+    CGdiSelection(HDC dc, HGDIOBJ object) : m_dc(dc) {
+        if (!dc || !object) return;
+        HGDIOBJ old = ::SelectObject(dc, object);
+        if (old && old != HGDI_ERROR) m_old = old;
+    }
+    ~CGdiSelection() {
+        if (m_old) ::SelectObject(m_dc, m_old);
+    }
+    CGdiSelection(const CGdiSelection&) = delete;
+    CGdiSelection& operator=(const CGdiSelection&) = delete;
+    // FALSE when nothing was selected (no DC, no object, or GDI refused it).
+    BOOL IsSelected() const { return m_old != nullptr; }
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_old = nullptr;
+};
+
 // A device context. A CDC made by CreateCompatibleDC owns its DC and deletes
 // it; one from FromHandle or Attach only borrows it. CPaintDC, CClientDC and
 // CWindowDC give theirs back to the window.

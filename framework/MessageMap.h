@@ -149,9 +149,9 @@ protected:                                                      \
 #define ON_WM_CAPTURECHANGED() FW_ENTRY(WM_CAPTURECHANGED, FW_SELF->OnCaptureChanged(CWnd::FromHandle((HWND)lParam)))
 #define ON_WM_GETDLGCODE() FW_ENTRY(WM_GETDLGCODE, *result = FW_SELF->OnGetDlgCode())
 #define ON_WM_HSCROLL() \
-    FW_ENTRY(WM_HSCROLL, FW_SELF->OnHScroll(LOWORD(wParam), (short)HIWORD(wParam), reinterpret_cast<CScrollBar*>(CWnd::FromHandle((HWND)lParam))))
+    FW_ENTRY(WM_HSCROLL, FW_SELF->OnHScroll(LOWORD(wParam), (short)HIWORD(wParam), CWnd::FromHandleAs<CScrollBar>((HWND)lParam)))
 #define ON_WM_VSCROLL() \
-    FW_ENTRY(WM_VSCROLL, FW_SELF->OnVScroll(LOWORD(wParam), (short)HIWORD(wParam), reinterpret_cast<CScrollBar*>(CWnd::FromHandle((HWND)lParam))))
+    FW_ENTRY(WM_VSCROLL, FW_SELF->OnVScroll(LOWORD(wParam), (short)HIWORD(wParam), CWnd::FromHandleAs<CScrollBar>((HWND)lParam)))
 #define ON_WM_DRAWITEM() FW_ENTRY(WM_DRAWITEM, FW_SELF->OnDrawItem((int)wParam, reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); *result = TRUE)
 #define ON_WM_MEASUREITEM() \
     FW_ENTRY(WM_MEASUREITEM, FW_SELF->OnMeasureItem((int)wParam, reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); *result = TRUE)

@@ -1,4 +1,5 @@
 #include "framework/TestSeams.h"
+#include "framework/Gdi.h"
 #include "framework/Handle.h"
 #include "framework/Dialog.h"
 #include <vector>
@@ -84,9 +85,10 @@ bool SaveWindowImage(HWND hWnd, const wchar_t* path) {
     HBITMAP bmp = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     bool ok = false;
     if (bmp) {
-        HGDIOBJ old = ::SelectObject(mem, bmp);
-        ::BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-        ::SelectObject(mem, old);
+        {
+            CGdiSelection picture(mem, bmp);
+            ::BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+        }
         ::GdiFlush();
         DWORD stride = ((DWORD)w * 3 + 3) & ~3u;
         DWORD imageSize = stride * (DWORD)h;

@@ -10,6 +10,9 @@
 namespace {
 
 const wchar_t kPropName[] = L"fw.CWnd";
+// The procedure to pass messages on to, for a window whose object let go of
+// it while another procedure was subclassed on top of the framework's.
+const wchar_t kSuperPropName[] = L"fw.super";
 
 // The message each thread is handling, innermost last.
 struct CurrentMsg {
@@ -18,8 +21,10 @@ struct CurrentMsg {
 };
 thread_local CurrentMsg* t_current = nullptr;
 
-// Borrowed wrappers for windows no object is attached to, per thread.
-thread_local std::map<HWND, std::unique_ptr<CWnd>>* t_temporary = nullptr;
+// Borrowed wrappers for windows no object is attached to, per thread: one
+// per window and wrapper class (the tag; null for a plain CWnd).
+typedef std::map<std::pair<HWND, const void*>, std::unique_ptr<CWnd>> TemporaryMap;
+thread_local TemporaryMap* t_temporary = nullptr;
 
 }  // namespace
 
@@ -73,15 +78,19 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd) return nullptr;
     if (CWnd* p = FromHandlePermanent(hWnd)) return p;
-    if (!t_temporary) t_temporary = new std::map<HWND, std::unique_ptr<CWnd>>();
+    return TemporaryWrapper(hWnd, nullptr, [] { return new CWnd(); });
+}
+
+CWnd* CWnd::TemporaryWrapper(HWND hWnd, const void* tag, CWnd* (*make)()) {
+    if (!t_temporary) t_temporary = new TemporaryMap();
     auto& map = *t_temporary;
     // Forget wrappers of windows that are gone, so the table stays small.
     if (map.size() > 256) {
-        for (auto it = map.begin(); it != map.end();) it = ::IsWindow(it->first) ? std::next(it) : map.erase(it);
+        for (auto it = map.begin(); it != map.end();) it = ::IsWindow(it->first.first) ? std::next(it) : map.erase(it);
     }
-    auto& slot = map[hWnd];
+    auto& slot = map[std::make_pair(hWnd, tag)];
     if (!slot) {
-        slot.reset(new CWnd());
+        slot.reset(make());
         slot->m_hWnd = hWnd;
         slot->m_temporary = true;
     }
@@ -106,7 +115,7 @@ HWND CWnd::Detach() {
 }
 
 BOOL CWnd::HookWindow(HWND hWnd) {
-    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd)) return FALSE;
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd) || ::GetPropW(hWnd, kSuperPropName)) return FALSE;
     m_hWnd = hWnd;
     ::SetPropW(hWnd, kPropName, this);
     m_pfnSuper = (WNDPROC)::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::FrameworkWndProc);
@@ -114,9 +123,22 @@ BOOL CWnd::HookWindow(HWND hWnd) {
     return TRUE;
 }
 
+namespace {
+// Gives the window its old procedure back. Only when the framework's is still
+// the top of the chain: a procedure subclassed on top of it would otherwise be
+// cut out. Then the framework's stays and passes everything on to super.
+void RestoreProcedure(HWND hWnd, WNDPROC super) {
+    if (!super || !::IsWindow(hWnd)) return;
+    if ((WNDPROC)::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == &CWnd::FrameworkWndProc)
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)super);
+    else
+        ::SetPropW(hWnd, kSuperPropName, (HANDLE)super);
+}
+}  // namespace
+
 void CWnd::UnhookWindow() {
-    if (m_pfnSuper && ::IsWindow(m_hWnd)) ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     if (m_hWnd) ::RemovePropW(m_hWnd, kPropName);
+    RestoreProcedure(m_hWnd, m_pfnSuper);
     m_pfnSuper = nullptr;
 }
 
@@ -206,7 +228,14 @@ BOOL CWnd::DestroyWindow() {
 
 LRESULT CALLBACK CWnd::FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandlePermanent(hWnd);
-    if (!wnd) return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    if (!wnd) {
+        // Let go of while still in a chain: pass the message down it.
+        if (auto super = (WNDPROC)::GetPropW(hWnd, kSuperPropName)) {
+            if (message == WM_NCDESTROY) ::RemovePropW(hWnd, kSuperPropName);
+            return ::CallWindowProcW(super, hWnd, message, wParam, lParam);
+        }
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
 
     // Timer requests posted from other threads.
     if (message == fw::WM_FW_SETTIMER) {
@@ -239,7 +268,8 @@ LRESULT CALLBACK CWnd::FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, 
         if (wnd->m_hWnd == hWnd) {
             WNDPROC super = wnd->m_pfnSuper;
             ::RemovePropW(hWnd, kPropName);
-            if (super) ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, (LONG_PTR)super);
+            RestoreProcedure(hWnd, super);
+            ::RemovePropW(hWnd, kSuperPropName);  // no message comes after this one
             wnd->m_pfnSuper = nullptr;
             wnd->m_hWnd = nullptr;
             wnd->PostNcDestroy();

@@ -32,6 +32,15 @@ public:
     // The attached object, or a borrowed wrapper owned by the framework
     // (valid while the window lives). Null for a null handle.
     static CWnd* FromHandle(HWND hWnd);
+    // The same as a control class T: the attached object when it is a T,
+    // otherwise a borrowed T wrapper (never a plain CWnd taken for a T).
+    template <class T>
+    static T* FromHandleAs(HWND hWnd) {
+        if (!hWnd) return nullptr;
+        if (T* p = dynamic_cast<T*>(FromHandlePermanent(hWnd))) return p;
+        static const char tag = 0;
+        return static_cast<T*>(TemporaryWrapper(hWnd, &tag, [] { return static_cast<CWnd*>(new T()); }));
+    }
 
     // Attach without taking over the window's messages; Detach undoes it.
     BOOL Attach(HWND hWnd);
@@ -229,6 +238,7 @@ protected:
 private:
     friend class CDialog;
     BOOL HookWindow(HWND hWnd);  // attach and take over the procedure
+    static CWnd* TemporaryWrapper(HWND hWnd, const void* tag, CWnd* (*make)());
     void UnhookWindow();
     bool m_temporary = false;
     struct Special {};

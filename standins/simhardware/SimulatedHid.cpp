@@ -60,9 +60,19 @@ int SimHandle(HANDLE h) {
     return it == g_handles.end() ? 0 : it->second.sim;
 }
 
+// The result of an overlapped read is written by the read's worker while the
+// caller polls it: both sides go through atomic accesses. The count is
+// written first and the status last (release), and the status is read first
+// (acquire), so that a caller that sees the status also sees the count and
+// the report in its buffer.
+void SetStatus(LPOVERLAPPED ov, NTSTATUS status) {
+    __atomic_store_n(&ov->Internal, (ULONG_PTR)status, __ATOMIC_RELEASE);
+}
+NTSTATUS GetStatus(const OVERLAPPED* ov) { return (NTSTATUS)__atomic_load_n(&ov->Internal, __ATOMIC_ACQUIRE); }
+
 void Complete(LPOVERLAPPED ov, NTSTATUS status, DWORD bytes) {
-    ov->InternalHigh = bytes;
-    ov->Internal = (ULONG_PTR)status;
+    __atomic_store_n(&ov->InternalHigh, (ULONG_PTR)bytes, __ATOMIC_RELAXED);
+    SetStatus(ov, status);
     if (ov->hEvent) ::SetEvent(ov->hEvent);
 }
 
@@ -179,7 +189,7 @@ BOOL ReadDevice(HANDLE handle, LPVOID buffer, DWORD size, LPDWORD read, LPOVERLA
         return FALSE;
     }
     // Nothing yet: a worker completes the read when the report comes.
-    ov->Internal = kStatusPending;
+    SetStatus(ov, kStatusPending);
     auto pending = std::make_unique<PendingRead>();
     PendingRead* p = pending.get();
     pending->worker = std::thread([p, sim, buffer, size, ov] {
@@ -237,7 +247,8 @@ BOOL DeviceOverlappedResult(HANDLE, LPOVERLAPPED ov, LPDWORD transferred, BOOL w
         ::SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    while ((NTSTATUS)ov->Internal == kStatusPending) {
+    NTSTATUS status;
+    while ((status = GetStatus(ov)) == kStatusPending) {
         if (!wait) {
             ::SetLastError(ERROR_IO_INCOMPLETE);
             return FALSE;
@@ -245,8 +256,7 @@ BOOL DeviceOverlappedResult(HANDLE, LPOVERLAPPED ov, LPDWORD transferred, BOOL w
         if (ov->hEvent) ::WaitForSingleObject(ov->hEvent, INFINITE);
         else ::Sleep(1);
     }
-    if (transferred) *transferred = (DWORD)ov->InternalHigh;
-    NTSTATUS status = (NTSTATUS)ov->Internal;
+    if (transferred) *transferred = (DWORD)__atomic_load_n(&ov->InternalHigh, __ATOMIC_RELAXED);
     if (status == 0) return TRUE;
     ::SetLastError(status == kStatusCancelled ? ERROR_OPERATION_ABORTED : ERROR_DEVICE_NOT_CONNECTED);
     return FALSE;

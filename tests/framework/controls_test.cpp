@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <typeinfo>
 #include "framework/Framework.h"
 #include "framework/TestSeams.h"
 #include "test_dialogs.h"
@@ -96,4 +97,61 @@ TEST(ControlsTest, FileDialogAndPopupMenuAreAnsweredByTests) {
     CString text;
     menu.GetMenuString(41, text, MF_BYCOMMAND);
     EXPECT_EQ(text, L"About");
+}
+
+namespace {
+
+class ScrollHost : public CWnd {
+public:
+    CScrollBar* received = nullptr;
+    int receivedPos = -1;
+    void OnHScroll(UINT, UINT, CScrollBar* bar) {
+        received = bar;
+        if (bar) receivedPos = bar->GetScrollPos();
+    }
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ScrollHost, CWnd)
+    ON_WM_HSCROLL()
+END_MESSAGE_MAP()
+
+class OwnHeader : public CHeaderCtrl {};
+
+}  // namespace
+
+// Handlers and getters that hand out a scroll bar or a header give objects of
+// that class, never a plain window wrapper taken for one.
+TEST(ControlsTest, ScrollBarsAndHeadersAreHandedOutAsTheirOwnClass) {
+    ScrollHost host;
+    ASSERT_TRUE(host.CreateEx(0, CWnd::RegisterWndClass(0), L"host", WS_POPUP, CRect(0, 0, 200, 200), nullptr, 0));
+    CWnd plain;  // a scroll bar no object of its class is attached to
+    ASSERT_TRUE(plain.CreateEx(0, L"SCROLLBAR", L"", WS_CHILD | SBS_HORZ, CRect(0, 0, 100, 16), &host, 7));
+    ::SetScrollRange(plain, SB_CTL, 0, 100, FALSE);
+    ::SetScrollPos(plain, SB_CTL, 42, FALSE);
+    host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 42), (LPARAM)plain.m_hWnd);
+    ASSERT_NE(host.received, nullptr);
+    EXPECT_EQ(typeid(*host.received), typeid(CScrollBar));
+    EXPECT_EQ(host.received->m_hWnd, plain.m_hWnd);
+    EXPECT_EQ(host.receivedPos, 42);
+    EXPECT_EQ(CWnd::FromHandle(plain), &plain);  // the attached plain object is still itself
+
+    CScrollBar own;  // an attached scroll bar object is handed out as itself
+    ASSERT_TRUE(own.Create(SBS_HORZ, CRect(0, 20, 100, 36), &host, 8));
+    host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), (LPARAM)own.m_hWnd);
+    EXPECT_EQ(host.received, &own);
+
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT, CRect(0, 40, 200, 200), &host, 9));
+    list.InsertColumn(0, L"Name");
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(typeid(*header), typeid(CHeaderCtrl));
+    EXPECT_EQ(header->GetItemCount(), 1);
+    OwnHeader subclassed;
+    ASSERT_TRUE(subclassed.SubclassWindow(header->m_hWnd));
+    EXPECT_EQ(list.GetHeaderCtrl(), &subclassed);
+    subclassed.UnsubclassWindow();
+    host.DestroyWindow();
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <atomic>
 #include "framework/Framework.h"
 #include "framework/TestSeams.h"
 #include "test_dialogs.h"
@@ -110,4 +111,61 @@ TEST(DialogTest, ModelessChildPageLivesInsideItsParent) {
     parent.DestroyWindow();
     EXPECT_EQ(page.m_hWnd, nullptr);
     EXPECT_EQ(parent.m_hWnd, nullptr);
+}
+
+namespace {
+
+// Ends a modal loop that does not end by itself: posts WM_QUIT to the
+// waiting thread after ms, and tells whether it had to.
+class LoopWatchdog {
+public:
+    LoopWatchdog(DWORD ms) : m_thread(::GetCurrentThreadId()), m_ms(ms) {
+        m_stop.Attach(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        m_worker.Attach(::CreateThread(nullptr, 0, &Run, this, 0, nullptr));
+    }
+    ~LoopWatchdog() {
+        ::SetEvent(m_stop);
+        ::WaitForSingleObject(m_worker, INFINITE);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
+    }
+    bool Fired() const { return m_fired; }
+
+private:
+    static DWORD WINAPI Run(LPVOID p) {
+        auto* self = static_cast<LoopWatchdog*>(p);
+        if (::WaitForSingleObject(self->m_stop, self->m_ms) == WAIT_TIMEOUT) {
+            self->m_fired = true;
+            ::PostThreadMessageW(self->m_thread, WM_QUIT, 0, 0);
+        }
+        return 0;
+    }
+    DWORD m_thread, m_ms;
+    std::atomic<bool> m_fired{false};
+    CHandle m_stop, m_worker;
+};
+
+}  // namespace
+
+TEST(DialogTest, ModalLoopEndsWhenItsWindowIsDestroyedWithoutEndDialog) {
+    SeamReset reset;
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, CWnd::RegisterWndClass(0), L"owner", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+    TestDialog dlg;
+    dlg.m_pParentWnd = &owner;
+    fw::test::SetModalShown([&](CDialog& d) { d.DestroyWindow(); });
+    INT_PTR result = 0;
+    {
+        LoopWatchdog watchdog(10000);
+        result = dlg.DoModal();
+        EXPECT_FALSE(watchdog.Fired()) << "the loop ran on after its window was gone";
+    }
+    EXPECT_NE(result, IDOK);
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    EXPECT_FALSE(dlg.IsInModalLoop());
+    EXPECT_TRUE(owner.IsWindowEnabled());  // the owner is given back
+    // The dialog object can be shown again.
+    fw::test::SetModalShown([&](CDialog& d) { d.EndDialog(IDOK); });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    owner.DestroyWindow();
 }

@@ -71,3 +71,37 @@ TEST(GdiTest, RectGeometry) {
     CPoint p(MAKELPARAM((WORD)-5, 7));
     EXPECT_EQ(p, CPoint(-5, 7));  // mouse coordinates are signed
 }
+
+TEST(GdiTest, SelectionGuardRestoresWhatTheDcHadInReverseOrder) {
+    CDC mem;
+    ASSERT_TRUE(mem.CreateCompatibleDC((HDC)nullptr));
+    HGDIOBJ brushBefore = ::GetCurrentObject(mem, OBJ_BRUSH), penBefore = ::GetCurrentObject(mem, OBJ_PEN);
+    HBRUSH first = nullptr, second = nullptr;
+    {
+        CBrush a(RGB(1, 1, 1));
+        CPen pen(PS_SOLID, 1, RGB(2, 2, 2));
+        first = a;
+        CGdiSelection selectA(mem, a), selectPen(mem, pen);
+        EXPECT_TRUE(selectA.IsSelected());
+        EXPECT_EQ(::GetCurrentObject(mem, OBJ_BRUSH), (HGDIOBJ)first);
+        EXPECT_EQ(::GetCurrentObject(mem, OBJ_PEN), (HGDIOBJ)(HPEN)pen);
+        {
+            CBrush b(RGB(3, 3, 3));
+            second = b;
+            CGdiSelection selectB(mem, b);
+            EXPECT_EQ(::GetCurrentObject(mem, OBJ_BRUSH), (HGDIOBJ)second);
+        }
+        // The inner object is out of the DC before it was deleted.
+        EXPECT_EQ(::GetCurrentObject(mem, OBJ_BRUSH), (HGDIOBJ)first);
+        EXPECT_FALSE(IsLiveObject(second));
+    }
+    EXPECT_EQ(::GetCurrentObject(mem, OBJ_BRUSH), brushBefore);
+    EXPECT_EQ(::GetCurrentObject(mem, OBJ_PEN), penBefore);
+    EXPECT_FALSE(IsLiveObject(first));
+
+    // Nothing to select: nothing is changed or restored.
+    CGdiSelection none(mem, nullptr), noDc(nullptr, ::GetStockObject(BLACK_BRUSH));
+    EXPECT_FALSE(none.IsSelected());
+    EXPECT_FALSE(noDc.IsSelected());
+    EXPECT_EQ(::GetCurrentObject(mem, OBJ_BRUSH), brushBefore);
+}

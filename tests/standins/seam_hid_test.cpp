@@ -234,6 +234,42 @@ TEST_F(SeamHidTest, OverlappedReadCompletesWhenTheReplyArrivesAndCanBeCancelled)
     api().CloseHandle(h);
 }
 
+// A caller that polls an overlapped read without waiting sees the count and
+// the report once it sees the read complete, never a half-written result.
+TEST_F(SeamHidTest, PolledOverlappedReadsSeeTheWholeResult) {
+    sim::DeviceId id = AddHeadset();
+    sim::SetHidPendingReplies(id, 0);
+    auto paths = HidPaths(api());
+    HANDLE h = OpenHid(api(), paths[0], true);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    std::vector<BYTE> request(1023, 0);
+    request[0] = 1;
+    request[1] = 0x02;  // address
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE(round);
+        OVERLAPPED ov = {};  // no event: the result is only polled
+        std::vector<BYTE> reply(67, 0xEE);
+        DWORD n = 0;
+        BOOL started = api().ReadFile(h, reply.data(), 67, &n, &ov);
+        ASSERT_TRUE(started || ::GetLastError() == ERROR_IO_PENDING);
+        OVERLAPPED wov = {};
+        ASSERT_TRUE(api().WriteFile(h, request.data(), 1023, &n, &wov));
+        n = 0;
+        bool done = false;
+        for (int polls = 0; polls < 2000000 && !done; ++polls) {
+            done = api().GetOverlappedResult(h, &ov, &n, FALSE) != FALSE;
+            if (!done) {
+                ASSERT_EQ((DWORD)ERROR_IO_INCOMPLETE, ::GetLastError());
+            }
+        }
+        ASSERT_TRUE(done);
+        EXPECT_EQ(67u, n);
+        EXPECT_EQ(0x02, reply[1]);
+        EXPECT_EQ(0x1A, reply[4]);
+    }
+    api().CloseHandle(h);
+}
+
 TEST_F(SeamHidTest, EnterUpdateShowsTheUpdateModeDeviceUntilItRestarts) {
     sim::DeviceId app = AddHeadset(0x3110);
     sim::DeviceId updater = sim::AddHidInterface(L"Updater", sim::kMakerVendorId, sim::kUpdateModeProductId);

@@ -1,4 +1,5 @@
 #include "FontLinks.h"
+#include "framework/Gdi.h"
 #include <vector>
 
 namespace texttest {
@@ -46,18 +47,18 @@ bool Lists(const std::vector<std::wstring>& links, const wchar_t* entry) {
 }  // namespace
 
 CString SelectedFace(HFONT font) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    CDC dc;
+    dc.CreateCompatibleDC((HDC)nullptr);
+    CGdiSelection selected(dc, font);
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, face);
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return CString(face);
 }
 
 CString LinkedFace(HFONT font) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    CDC dc;
+    dc.CreateCompatibleDC((HDC)nullptr);
+    CGdiSelection selected(dc, font);
     CString name;
     UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
     if (size >= sizeof(OUTLINETEXTMETRICW)) {
@@ -66,8 +67,6 @@ CString LinkedFace(HFONT font) {
         if (GetOutlineTextMetricsW(dc, size, otm) && (size_t)otm->otmpFaceName < size)
             name = reinterpret_cast<const wchar_t*>(data.data() + (size_t)otm->otmpFaceName);
     }
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return name;
 }
 

@@ -3,6 +3,7 @@
 // any text shows as a missing-glyph box or a question mark.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include "framework/Gdi.h"
 #include "framework/Handle.h"
 #include <map>
 #include <set>
@@ -118,14 +119,13 @@ LRESULT CALLBACK CanvasProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         GetClientRect(hwnd, &client);
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         if (canvas) {
-            HGDIOBJ old = SelectObject(dc, canvas->font);
+            CGdiSelection font(dc, canvas->font);
             SetBkMode(dc, TRANSPARENT);
             int y = 8;
             for (const CString& line : canvas->lines) {
                 TextOutW(dc, 8, y, line, line.GetLength());
                 y += kLineHeight;
             }
-            SelectObject(dc, old);
         }
         EndPaint(hwnd, &ps);
         return 0;
@@ -191,14 +191,15 @@ double ShowAndCapture(HFONT font, const wchar_t* path) {
     HDC windowDc = GetDC(hwnd);
     HDC memory = CreateCompatibleDC(windowDc);
     HBITMAP bitmap = CreateCompatibleBitmap(windowDc, kWindowWidth, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, kWindowWidth, height, windowDc, 0, 0, SRCCOPY);
     long inked = 0, sampled = 0;
-    for (int y = 0; y < height; y += 2)
-        for (int x = 0; x < kWindowWidth; x += 2, ++sampled)
-            if ((GetPixel(memory, x, y) & 0xFFFFFF) != 0xFFFFFF) ++inked;
+    {
+        CGdiSelection canvas(memory, bitmap);
+        BitBlt(memory, 0, 0, kWindowWidth, height, windowDc, 0, 0, SRCCOPY);
+        for (int y = 0; y < height; y += 2)
+            for (int x = 0; x < kWindowWidth; x += 2, ++sampled)
+                if ((GetPixel(memory, x, y) & 0xFFFFFF) != 0xFFFFFF) ++inked;
+    }
     double share = 100.0 * inked / sampled;
-    SelectObject(memory, old);
     CreateDirectoryW(kScreenshotDir, nullptr);
     if (!SaveBitmap(memory, bitmap, kWindowWidth, height, path)) share = -1;
     DeleteObject(bitmap);
