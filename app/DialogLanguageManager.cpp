@@ -43,7 +43,9 @@ void CDialogLanguageManager::Layout() {
     // its wrapped text, then the buttons; the box's margins all round.
     const int margin = theme::kBoxMargin;
     const int cx = 340;
-    int itemHeight = (int)m_list.SendMessage(LB_GETITEMHEIGHT, 0, 0);
+    // Room around each name: the CJK names are taller than the Latin ones.
+    int itemHeight = (int)m_list.SendMessage(LB_GETITEMHEIGHT, 0, 0) + 6;
+    m_list.SendMessage(LB_SETITEMHEIGHT, 0, itemHeight);
     int listHeight = itemHeight * 13 + 4;
     CString check;
     m_checkApply.GetWindowText(check);

@@ -189,20 +189,27 @@ GLYPH_Q = [".###.", "#...#", "....#", "..##.", "..#..", ".....", "..#.."]
 GLYPH_X = ["#", "#", "#", "#", "#", ".", "#"]
 
 
-def logo(size, bg=(243, 246, 250)):
-    c = Canvas(size, size, bg)
+def draw_logo(c, ox, oy, size):
+    """The brand mark drawn straight onto a canvas, so that its round edge
+    blends into whatever lies below it."""
     r = size / 2
-    c.ellipse(r, r, r - 1, r - 1, BLUE)
-    c.ellipse(r, r, r - size * 0.09, r - size * 0.09, DARK)
+    cx, cy = ox + r, oy + r
+    c.ellipse(cx, cy, r - 1, r - 1, BLUE)
+    c.ellipse(cx, cy, r - size * 0.09, r - size * 0.09, DARK)
     k = size / 64.0
     pen = 6.5 * k
-    x0, x1, y0, y1 = r - 13 * k, r + 13 * k, r - 13 * k, r + 14 * k
+    x0, x1, y0, y1 = cx - 13 * k, cx + 13 * k, cy - 13 * k, cy + 14 * k
     c.line(x0, y1, x0, y0, pen, WHITE)
-    c.line(x0, y0, r, r + 3 * k, pen, WHITE)
-    c.line(r, r + 3 * k, x1, y0, pen, WHITE)
+    c.line(x0, y0, cx, cy + 3 * k, pen, WHITE)
+    c.line(cx, cy + 3 * k, x1, y0, pen, WHITE)
     c.line(x1, y0, x1, y1, pen, WHITE)
     # Three short waves to the right of the letter.
-    c.ring(r, r, r - size * 0.13, r - size * 0.17, ORANGE, 330, 30)
+    c.ring(cx, cy, r - size * 0.13, r - size * 0.17, ORANGE, 330, 30)
+
+
+def logo(size, bg=(243, 246, 250)):
+    c = Canvas(size, size, bg)
+    draw_logo(c, 0, 0, size)
     return c
 
 
@@ -287,36 +294,62 @@ def waves(c, x, y, r, color, count=3, gap=None):
         c.ring(x, y, ro, ro - r * 0.16, color, 320, 40)
 
 
-def device_picture(kind, w=150, h=90):
+SKY_TOP = (236, 242, 250)
+SKY_BOTTOM = (205, 220, 240)
+HELMET = (0, 84, 160)
+VISOR = (40, 60, 90)
+
+
+def scene(c, w, h, horizon=0.55):
+    """WELCOME's backdrop: a light sky and a road running to the horizon."""
+    c.gradient(0, 0, w, h, SKY_TOP, SKY_BOTTOM)
+    c.polygon([(w * 0.0, h), (w * 0.42, h * horizon), (w * 0.58, h * horizon), (w, h)], (150, 160, 176))
+    for i in range(4):
+        t0, t1 = horizon + 0.03 + i * 0.11, horizon + 0.08 + i * 0.11
+        c.polygon([(w * (0.5 - 0.01 * (1 + i)), h * t0), (w * (0.5 + 0.01 * (1 + i)), h * t0),
+                   (w * (0.5 + 0.012 * (1 + i)), h * t1), (w * (0.5 - 0.012 * (1 + i)), h * t1)], WHITE)
+    c.rect(0, h * (horizon - 0.02), w, h * horizon, (120, 150, 190))
+
+
+def device_picture(kind, w=240, h=124):
+    """One picture per device family, in WELCOME's style: the same backdrop,
+    the same blue helmet and orange waves, the product in the middle."""
     c = Canvas(w, h, (243, 246, 250))
-    c.round_rect(2, 2, w - 2, h - 2, 10, (226, 233, 242))
+    scene(c, w, h)
     if kind == 'none':
-        c.ellipse(w / 2, h / 2, h * 0.3, h * 0.3, (190, 200, 214))
+        c.ellipse(w / 2, h / 2, h * 0.3, h * 0.3, (150, 168, 194))
         question_mark(c, w / 2, h / 2, h * 0.5, WHITE)
     elif kind == 'camera':
-        c.round_rect(w * 0.2, h * 0.3, w * 0.72, h * 0.75, 6, (40, 42, 48))
-        c.ellipse(w * 0.46, h * 0.52, h * 0.16, h * 0.16, (90, 96, 110))
-        c.ellipse(w * 0.46, h * 0.52, h * 0.1, h * 0.1, (20, 60, 120))
-        c.ellipse(w * 0.43, h * 0.49, h * 0.03, h * 0.03, (200, 220, 255))
-        c.rect(w * 0.6, h * 0.24, w * 0.68, h * 0.3, ORANGE)
-        waves(c, w * 0.76, h * 0.52, h * 0.1, BLUE)
+        # An action camera on a helmet-mount base.
+        c.round_rect(w * 0.33, h * 0.7, w * 0.6, h * 0.8, 3, (60, 64, 72))
+        c.round_rect(w * 0.28, h * 0.3, w * 0.64, h * 0.72, 6, (30, 32, 38))
+        c.ellipse(w * 0.43, h * 0.51, h * 0.16, h * 0.16, (90, 96, 110))
+        c.ellipse(w * 0.43, h * 0.51, h * 0.1, h * 0.1, HELMET)
+        c.ellipse(w * 0.41, h * 0.48, h * 0.03, h * 0.03, (200, 220, 255))
+        c.rect(w * 0.54, h * 0.24, w * 0.6, h * 0.3, ORANGE)
+        waves(c, w * 0.7, h * 0.46, h * 0.08, ORANGE, gap=h * 0.05)
     elif kind == 'module':
-        c.round_rect(w * 0.22, h * 0.3, w * 0.7, h * 0.72, 5, (50, 56, 66))
+        # The vehicle module: a box with its connector pins and a status light.
+        c.round_rect(w * 0.26, h * 0.3, w * 0.62, h * 0.7, 5, (40, 44, 52))
         for i in range(5):
-            c.rect(w * (0.27 + i * 0.085), h * 0.72, w * (0.3 + i * 0.085), h * 0.8, (170, 150, 60))
-        c.rect(w * 0.3, h * 0.4, w * 0.45, h * 0.5, (90, 170, 90))
-        c.ellipse(w * 0.6, h * 0.45, h * 0.05, h * 0.05, ORANGE)
-        waves(c, w * 0.76, h * 0.5, h * 0.1, BLUE)
+            c.rect(w * (0.3 + i * 0.065), h * 0.7, w * (0.325 + i * 0.065), h * 0.8, (190, 170, 80))
+        c.round_rect(w * 0.3, h * 0.38, w * 0.46, h * 0.5, 2, HELMET)
+        c.ellipse(w * 0.55, h * 0.44, h * 0.05, h * 0.05, ORANGE)
+        waves(c, w * 0.7, h * 0.46, h * 0.08, ORANGE, gap=h * 0.05)
     else:
-        helmet(c, w * 0.46, h * 0.44, h * 0.4, (200, 30, 30) if kind == 'boom' else (40, 44, 52),
-               (60, 80, 110), boom=kind == 'boom', slim=kind == 'slim')
-        waves(c, w * 0.88, h * 0.38, h * 0.07, BLUE)
+        helmet(c, w * 0.4, h * 0.47, h * 0.31, HELMET, VISOR, boom=kind == 'boom', slim=kind == 'slim')
+        waves(c, w * 0.74, h * 0.36, h * 0.07, ORANGE, gap=h * 0.045)
+    # A thin frame like the wizard's buttons.
+    c.rect(0, 0, w, 0.5, (168, 182, 201))
+    c.rect(0, h - 0.5, w, h, (168, 182, 201))
+    c.rect(0, 0, 0.5, h, (168, 182, 201))
+    c.rect(w - 0.5, 0, w, h, (168, 182, 201))
     return c
 
 
 def welcome(w=551, h=273):
     c = Canvas(w, h, WHITE)
-    c.gradient(0, 0, w, h, (236, 242, 250), (205, 220, 240))
+    c.gradient(0, 0, w, h, SKY_TOP, SKY_BOTTOM)
     # A road in perspective.
     c.polygon([(w * 0.0, h), (w * 0.42, h * 0.55), (w * 0.58, h * 0.55), (w, h)], (150, 160, 176))
     for i in range(5):
@@ -324,27 +357,19 @@ def welcome(w=551, h=273):
         c.polygon([(w * (0.5 - 0.012 * (1 + i)), h * t0), (w * (0.5 + 0.012 * (1 + i)), h * t0),
                    (w * (0.5 + 0.014 * (1 + i)), h * t1), (w * (0.5 - 0.014 * (1 + i)), h * t1)], WHITE)
     c.rect(0, h * 0.53, w, h * 0.55, (120, 150, 190))
-    helmet(c, w * 0.36, h * 0.42, h * 0.3, (0, 84, 160), (40, 60, 90), boom=True)
+    helmet(c, w * 0.36, h * 0.42, h * 0.3, HELMET, VISOR, boom=True)
     waves(c, w * 0.62, h * 0.36, h * 0.07, ORANGE, count=4, gap=h * 0.045)
-    # The brand mark in the corner.
-    lg = logo(48, WHITE)
-    px = lg.pixels()
-    for y in range(48):
-        for x in range(48):
-            col = px[y][x]
-            if col != WHITE:
-                c.rect(w - 62 + x, 12 + y, w - 61 + x, 13 + y, col)
+    # The brand mark in the corner, on the sky itself.
+    draw_logo(c, w - 62, 12, 48)
     return c
 
 
 def banner(w=760, h=56):
-    c = Canvas(w, h, WHITE, scale=1)
+    """The band across the top of the wizard; the logo sits on the band's own
+    gradient, its edge smoothed like every other shape."""
+    c = Canvas(w, h, WHITE)
     c.gradient(0, 0, w, h, (20, 48, 86), (34, 82, 140))
-    lg = logo(h - 12, bg=(27, 65, 113))
-    px = lg.pixels()
-    for y in range(len(px)):
-        for x in range(len(px[0])):
-            c.rect(8 + x, 6 + y, 9 + x, 7 + y, px[y][x])
+    draw_logo(c, 8, 6, h - 12)
     for i in range(6):
         c.ring(w - 60, h / 2, 20 + i * 9, 17 + i * 9, (60, 110, 170), 300, 60)
     return c

@@ -135,6 +135,15 @@ TEST_F(KeyboardTest, EnterElsewherePressesNextAndEscapeDoesNothing) {
 TEST_F(KeyboardTest, TabVisitsEveryControlOfTheMainWindowInReadingOrder) {
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
+        // WELCOME: the left column, the picture of the page, then NEXT.
+        dlg.m_nTargetModel = 0x4D10;
+        dlg.UpdateControls();
+        Focus(dlg, IDC_STEP_WELCOME);
+        const std::vector<HWND> welcome = {Item(dlg, IDC_STEP_WELCOME), Item(dlg, IDC_STEP_RECOGNITION),
+                                           dlg.m_selectionPage.GetDlgItem(IDC_SELECTION_PICTURE)->m_hWnd,
+                                           Item(dlg, IDC_NEXT)};
+        EXPECT_EQ(keys::TabCycle(), welcome);
+
         OnUpdatePage(dlg);
         dlg.ShowDeviceSettingPage(TRUE);
         ASSERT_EQ(dlg.m_nPage, PAGE_DEVICE_SETTING);

@@ -1,6 +1,11 @@
-// Pictures of the main window in several languages, for a person to look at.
+// Pictures of the main window and of every box of the program in English,
+// Finnish, Japanese and Russian, for a person to look at side by side.
 #include "WizardHarness.h"
+#include "app/AboutDlg.h"
+#include "app/AppTexts.h"
+#include "app/DialogLanguageManager.h"
 #include "app/DialogMessageBox.h"
+#include "app/DialogNewUpdateFound.h"
 #include "framework/TestSeams.h"
 #include "texts/WizardTexts.h"
 
@@ -16,7 +21,20 @@ void PrintTo(const Shot& shot, std::ostream* os) {
     *os << std::string(n.begin(), n.end());
 }
 
-class ScreenshotTest : public WizardTest, public ::testing::WithParamInterface<Shot> {};
+class ScreenshotTest : public WizardTest, public ::testing::WithParamInterface<Shot> {
+protected:
+    std::wstring Name(const wchar_t* what) const { return std::wstring(what) + L"_" + GetParam().name; }
+    // Shows the box modally and saves its picture.
+    void Take(CDialog& box, const wchar_t* what) {
+        std::wstring name = Name(what);
+        WhenShown(&box, [&](CDialog& d) {
+            fw::test::PumpFor(150);
+            Screenshot(d.m_hWnd, name.c_str());
+            d.EndDialog(IDCANCEL);
+        });
+        box.DoModal();
+    }
+};
 
 }  // namespace
 
@@ -26,7 +44,7 @@ TEST_P(ScreenshotTest, MainWindowOnEachPage) {
         ASSERT_TRUE(WaitIdle(dlg));
         dlg.ApplyLanguage(shot.language, TRUE);
         fw::test::PumpFor(200);
-        Screenshot(dlg.m_hWnd, (std::wstring(L"wizard_welcome_") + shot.name).c_str());
+        Screenshot(dlg.m_hWnd, Name(L"wizard_welcome").c_str());
 
         Recognise(dlg, 0x4D10, (1 << 1) | (1 << 3) | (1 << 2));
         dlg.ShowFirmwareUpdatePage(TRUE);
@@ -34,54 +52,79 @@ TEST_P(ScreenshotTest, MainWindowOnEachPage) {
         dlg.m_nProgress = 42;
         dlg.UpdateControls();
         fw::test::PumpFor(200);
-        Screenshot(dlg.m_hWnd, (std::wstring(L"wizard_update_") + shot.name).c_str());
+        Screenshot(dlg.m_hWnd, Name(L"wizard_update").c_str());
 
         dlg.m_nProgress = -1;
         dlg.ShowDeviceSettingSecondPage(TRUE);
         fw::test::PumpFor(200);
-        Screenshot(dlg.m_hWnd, (std::wstring(L"wizard_fmradio_") + shot.name).c_str());
+        Screenshot(dlg.m_hWnd, Name(L"wizard_fmradio").c_str());
+    });
+}
+
+TEST_P(ScreenshotTest, EveryBox) {
+    const int language = GetParam().language;
+    fw::test::SetModalAnswer([](CDialog&) -> std::optional<INT_PTR> { return std::nullopt; });
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.ApplyLanguage(language, TRUE);
+        Recognise(dlg, 0x5520, 1 << 1);
+        CString yes, no, ok;
+        GetTextYes(yes, language);
+        GetTextNo(no, language);
+        GetTextOk(ok, language);
+
+        // A question with Yes and No.
+        dlg.m_nPage = 5;
+        CString text;
+        dlg.GetSaveChangesPrompt(&text);
+        dlg.m_nPage = 1;
+        CSize size(400, 130);
+        CDialogMessageBox question(&dlg);
+        question.Setup(text, 0, no, yes, &size);
+        Take(question, L"box_question");
+
+        // The start-up prompt about a newer program, with its link button.
+        text.Format(apptext::Get(apptext::kNewProgramAvailable, language), 1, 1);
+        CSize wide(480, 150);
+        CDialogMessageBox startup(&dlg);
+        startup.SetupEx(text, 0, apptext::Get(apptext::kReleaseNotes, language), no, yes, &wide, FALSE);
+        Take(startup, L"box_startup");
+
+        // A report with the warning sign and OK.
+        CDialogMessageBox report(&dlg);
+        report.Setup(apptext::Get(apptext::kLogNotSaved, language), 1, nullptr, ok, &size);
+        Take(report, L"box_report");
+
+        // The wait box without buttons.
+        CDialogMessageBox* wait = new CDialogMessageBox(&dlg);
+        dlg.GetPressAndHoldText(&text);
+        CSize waitSize(400, 110);
+        wait->Setup(text, 1, nullptr, nullptr, &waitSize);
+        ASSERT_TRUE(wait->CreateWaitBox(&dlg));
+        fw::test::PumpFor(300);
+        Screenshot(wait->m_hWnd, Name(L"box_wait").c_str());
+        wait->DestroyWindow();
+        delete wait;
+
+        CDialogLanguageManager languages(&dlg);
+        languages.m_nLanguage = language;
+        Take(languages, L"box_language");
+
+        CAboutDlg about(&dlg);
+        Take(about, L"box_about");
+
+        CComboBox& combo = dlg.m_updatePage.m_comboVoicePrompt;
+        for (const wchar_t* l : {L"English", L"French", L"German"}) combo.AddString(l);
+        combo.SetCurSel(0);
+        CDialogNewUpdateFound prompt(&dlg);
+        prompt.m_strLatestVersion = L"v1.3";
+        Take(prompt, L"box_new_firmware");
     });
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotTest,
-                         ::testing::Values(Shot{0, L"en"}, Shot{2, L"de"}, Shot{4, L"ja"}, Shot{8, L"ru"}),
+                         ::testing::Values(Shot{0, L"en"}, Shot{10, L"fi"}, Shot{4, L"ja"}, Shot{8, L"ru"}),
                          [](const ::testing::TestParamInfo<Shot>& info) {
                              std::wstring n = info.param.name;
                              return std::string(n.begin(), n.end());
                          });
-
-TEST_F(WizardTest, BoxesInGermanAndJapanese) {
-    fw::test::SetModalAnswer([](CDialog&) -> std::optional<INT_PTR> { return std::nullopt; });
-    RunWizard([&](CUpdaterDlg& dlg) {
-        ASSERT_TRUE(WaitIdle(dlg));
-        Recognise(dlg, 0x5520, 1 << 1);
-        for (int language : {2, 4}) {
-            dlg.ApplyLanguage(language, TRUE);
-            dlg.m_nPage = 5;
-            CString text, yes, no;
-            dlg.GetSaveChangesPrompt(&text);
-            dlg.m_nPage = 1;
-            GetTextYes(yes, language);
-            GetTextNo(no, language);
-            CSize size(400, 130);
-            CDialogMessageBox box(&dlg);
-            box.Setup(text, 0, no, yes, &size);
-            WhenShown(&box, [&](CDialog& d) {
-                fw::test::PumpFor(200);
-                Screenshot(d.m_hWnd, language == 2 ? L"save_prompt_de" : L"save_prompt_ja");
-                d.EndDialog(IDCANCEL);
-            });
-            box.DoModal();
-
-            CDialogMessageBox* wait = new CDialogMessageBox(&dlg);
-            dlg.GetPressAndHoldText(&text);
-            CSize waitSize(400, 110);
-            wait->Setup(text, 1, nullptr, nullptr, &waitSize);
-            ASSERT_TRUE(wait->CreateWaitBox(&dlg));
-            fw::test::PumpFor(300);
-            Screenshot(wait->m_hWnd, language == 2 ? L"wait_box_de" : L"wait_box_ja");
-            wait->DestroyWindow();
-            delete wait;
-        }
-    });
-}
