@@ -12,6 +12,7 @@
 #include "texts/WizardTexts.h"
 #include "update/DfuDevices.h"
 #include "update/DfuPreparation.h"
+#include "recognition/HidInterfaces.h"
 #include "update/HidUpdateSetup.h"
 #include "update/ImageIdentity.h"
 #include "update/SettingsArchive.h"
@@ -175,9 +176,10 @@ void CDialogFirmwareUpdate::StartHidPath(int path) {
             path == UPDATE_PATH_CAMERA ? record.m_version : record.m_versionChip1;
         if (!HidVersionMatches(&main->m_hHidDevice, expected)) return fail(L"");
         if (path == UPDATE_PATH_VERSION_GATED || path == UPDATE_PATH_TWO_CHIP_PACKAGE) {
-            // The second chip answers on the second interface of the same product id.
-            main->m_hHidDevice2 = OpenHidDevice((WORD)model);
-            if (main->m_hHidDevice2 && !HidVersionMatches(&main->m_hHidDevice2, record.m_versionChip2))
+            // The second chip answers on the second interface of the same
+            // product id: both are opened again, in the order of the bus.
+            if (!OpenHeadsetInterfaces(*main, model, model) ||
+                !HidVersionMatches(&main->m_hHidDevice2, record.m_versionChip2))
                 return fail(L"");
         }
         break;

@@ -181,6 +181,8 @@ bool PollDone(HidUpdateJob& job, const hw::CDeviceHandle* device, DWORD limitMs)
 
 namespace {
 
+volatile LONG g_runningWorkers = 0;
+
 struct WorkerStart {
     UINT (*proc)(HidUpdateJob&);
     std::shared_ptr<HidUpdateJob> job;
@@ -190,19 +192,24 @@ DWORD WINAPI WorkerMain(LPVOID param) {
     WorkerStart* start = (WorkerStart*)param;
     start->proc(*start->job);
     ::InterlockedExchange(&start->job->running, 0);
+    ::InterlockedDecrement(&g_runningWorkers);
     delete start;
     return 0;
 }
 
 }  // namespace
 
+int RunningWorkers() { return (int)::InterlockedCompareExchange(&g_runningWorkers, 0, 0); }
+
 bool StartWorker(UINT (*proc)(HidUpdateJob&), const std::shared_ptr<HidUpdateJob>& job) {
     if (!proc || !job) return false;
     ::InterlockedExchange(&job->running, 1);
+    ::InterlockedIncrement(&g_runningWorkers);
     WorkerStart* start = new WorkerStart{proc, job};
     HANDLE thread = ::CreateThread(nullptr, 0, WorkerMain, start, 0, nullptr);
     if (!thread) {
         ::InterlockedExchange(&job->running, 0);
+        ::InterlockedDecrement(&g_runningWorkers);
         delete start;
         return false;
     }

@@ -136,5 +136,7 @@ const DWORD USER_WAIT_LIMIT_MS = 1800000;
 
 // Starts a worker on job: running := 1 now, 0 when proc returns.
 bool StartWorker(UINT (*proc)(HidUpdateJob&), const std::shared_ptr<HidUpdateJob>& job);
+// The workers started by StartWorker that have not ended yet.
+int RunningWorkers();
 
 }  // namespace hidupdate

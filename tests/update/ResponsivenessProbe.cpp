@@ -6,7 +6,8 @@ namespace {
 const DWORD kSlowMs = 100;
 }
 
-ResponsivenessProbe::ResponsivenessProbe(HWND watched) : m_watched(watched) {
+ResponsivenessProbe::ResponsivenessProbe(HWND watched, std::function<bool()> counting)
+    : m_watched(watched), m_counting(std::move(counting)) {
     std::atomic<bool> ready{false};
     m_idleThread = std::thread([this, &ready] {
         m_idle = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
@@ -28,10 +29,16 @@ ResponsivenessProbe::~ResponsivenessProbe() { Stop(); }
 
 void ResponsivenessProbe::Probe(HWND target, std::vector<Slow>* slow, std::vector<Slow>*, bool count) {
     while (!m_done) {
+        bool counting = !count || !m_counting || m_counting();
         ULONGLONG start = ::GetTickCount64();
         DWORD_PTR result = 0;
         ::SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
         ULONGLONG end = ::GetTickCount64();
+        counting = counting && (!count || !m_counting || m_counting());
+        if (!counting) {
+            ::Sleep(5);
+            continue;
+        }
         if (count) ++m_samples;
         if (end - start >= kSlowMs) {
             std::lock_guard<std::mutex> hold(m_lock);

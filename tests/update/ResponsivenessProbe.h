@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -14,7 +15,8 @@ namespace pkgtest {
 
 class ResponsivenessProbe {
 public:
-    explicit ResponsivenessProbe(HWND watched);
+    // Only answers asked for and received while counting() holds are measured.
+    explicit ResponsivenessProbe(HWND watched, std::function<bool()> counting = nullptr);
     ~ResponsivenessProbe();
     // Stops both probes; the slowest answer of the watched window that the
     // idle one did not share, in ms.
@@ -29,6 +31,7 @@ private:
     void IdleWindowThread();
 
     HWND m_watched;
+    std::function<bool()> m_counting;
     HWND m_idle = nullptr;
     DWORD m_idleThreadId = 0;
     std::atomic<bool> m_done{false};
