@@ -389,6 +389,15 @@ LRESULT CDialogFirmwareRestore::OnBackupDownloadDone(WPARAM wParam, LPARAM) {
     if (m_firmwareInfo.m_nStep != 2) return 0;  // no download of this visit is running
     m_nLastDownloadResult = (int)wParam;
     if (wParam == BACKUP_DOWNLOAD_OK) {
+        // The record recognition writes back after the restore: the device as
+        // it was read, with the settings the archive held and the archived
+        // firmware version. A setting missing from the archive keeps the
+        // device's own value instead of a blank one.
+        CDeviceRecord writeBack = main->m_deviceRecord;
+        ApplyArchivedSettings(&writeBack, m_backupRecord, m_archivedKeys);
+        writeBack.m_version = m_backupRecord.m_version;
+        writeBack.m_timeArchived = m_backupRecord.m_timeArchived;
+        m_backupRecord = writeBack;
         main->m_updatePage.RunFirmwareUpdate();
         main->m_updatePage.SetTimer(kTimerUpdateProgress, 1000);
         return 0;

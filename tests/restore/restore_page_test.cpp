@@ -194,6 +194,12 @@ TEST_F(RestorePageTest, RestoreDownloadsTheChosenImageAndHandsItToTheUpdateFlow)
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
         EnterTkv40(dlg);
+        // The device as recognition read it before the restore.
+        dlg.m_deviceRecord.m_bPlc = 1;
+        dlg.m_deviceRecord.m_bIntercomVox = 0;
+        dlg.m_deviceRecord.m_astrSpeedDial[1] = L"777";
+        dlg.m_deviceRecord.m_anFmPreset[2] = 9000;
+        dlg.m_deviceRecord.m_anFmPreset[3] = 9100;
         CDialogFirmwareRestore& page = Page(dlg);
         page.m_comboVoicePrompt.SetCurSel(2);
         dlg.OnBnClickedAction();
@@ -210,6 +216,19 @@ TEST_F(RestorePageTest, RestoreDownloadsTheChosenImageAndHandsItToTheUpdateFlow)
         EXPECT_EQ(ReadImageFile(L"TKV40.img"), L"german image");
         // Handed over: the update flow now owns the busy wizard.
         EXPECT_TRUE(dlg.m_bBusy);
+        // The record to write back holds the archive's settings and version,
+        // and the device's own values where the archive had no key.
+        const CDeviceRecord& back = page.m_backupRecord;
+        EXPECT_EQ(back.m_version.m_nMajor, 5);
+        EXPECT_EQ(back.m_version.m_nMinor, 0);
+        EXPECT_EQ(back.m_bIntercomVox, 1);
+        EXPECT_EQ(back.m_astrSpeedDial[0], L"0123 456");
+        EXPECT_EQ(back.m_anFmPreset[2], 8750);
+        EXPECT_EQ(back.m_nFmRegion, 4);
+        EXPECT_EQ(back.m_bPlc, 1);
+        EXPECT_EQ(back.m_astrSpeedDial[1], L"777");
+        EXPECT_EQ(back.m_anFmPreset[3], 9100);
+        EXPECT_EQ(back.m_nModelId, 0x4D10);
         dlg.m_bBusy = FALSE;
     });
 }

@@ -70,6 +70,7 @@ def main():
         "TKV40 : v3.2 : TKV40_v3.2.img",
         "Vela_Morn_T : v1.0 : Vela_Morn_T_v1.0.img",
         "Morvex_VME : v1.0 : English : Morvex_VME_v1.0-en.img",
+        "40N : v1.2 : 40N_v1.2.img",
         "",
     ]))
     write("x64/Software", "\n".join([
@@ -86,6 +87,10 @@ def main():
     for lang in ("en", "fr"):
         write("Morvex_VME_v1.1-%s.img" % lang, dfu_image("Morvex_VME#2120", [11, 0, 0, 0]))
     write("Morvex_VME_v1.0-en.img", dfu_image("Morvex_VME#2120", [10, 0, 0, 0]))
+    write("40N_v1.2.img", hid_package(0x5520, [
+        (0, 1, pattern(3, 3000), (1, 2)),
+        (2, 2, pattern(7, 1020), (1, 2)),
+    ]))
     write("40N_v1.3.img", hid_package(0x5520, [
         (0, 1, pattern(5, 3000), (1, 3)),
         (2, 2, pattern(11, 1020), (1, 3)),
