@@ -21,6 +21,7 @@ namespace {
 const int kModelFourPartVersion = 0x3020;
 const int kSpeedDialKind = 2;
 const int kBasicKind = 1;
+const int kFmRadioKind = 3;
 
 class Writer {
 public:
@@ -191,7 +192,8 @@ BackupInfoTexts BuildBackupInfoTexts(const CDeviceRecord& r, int model, int lang
         }
     } else if (kind == kSpeedDialKind) {
         if (group->speedDial) WriteSpeedDialRows(w, r);
-    } else if (group->fmRadio) {
+    } else if (kind == kFmRadioKind && group->fmRadio) {
+        // A backup without setting pages (kind 0) keeps its date row.
         WriteFmRadioTexts(w, r);
     }
     return out;

@@ -104,7 +104,6 @@ void CDialogFirmwareRestore::EnterPage(int mode) {
     main->m_bPopupOpen = FALSE;
     m_firmwareInfo.Reset(4);
     m_firmwareInfo.m_bBackupAvailable = TRUE;
-    m_backupList = BackupListResult();
     m_bListPending = FALSE;
     m_nLastDownloadResult = -1;
     if (m_comboVoicePrompt.m_hWnd) m_comboVoicePrompt.ResetContent();
@@ -140,8 +139,9 @@ void CDialogFirmwareRestore::SetFailureStatus(void (*reason)(CString&, int)) {
 
 void CDialogFirmwareRestore::LoadBackupInfo() {
     CUpdaterDlg* main = MainDialog();
-    m_firmwareInfo.m_nStep = 0;
-    m_backupList = BackupListResult();
+    m_firmwareInfo.m_nStep = FW_STEP_IDLE;
+    m_firmwareInfo.m_nCount = 0;
+    m_firmwareInfo.m_strSelectedFile.Empty();
     if (m_comboVoicePrompt.m_hWnd) m_comboVoicePrompt.ResetContent();
 
     CString folder = apppaths::ImageFolder();
@@ -181,15 +181,19 @@ LRESULT CDialogFirmwareRestore::OnBackupListDone(WPARAM, LPARAM lParam) {
         query.backup = m_backupRecord;
         query.firmwareLanguage = main->m_strFirmwareLanguage;
         if (main->m_bApplyToFirmwareLanguage) GetLanguageNameIn(query.preferredLanguage, main->m_nLanguage, 0);
-        m_backupList = ScanBackupList(DecodeArchiveBytes(result.text), query);
-        m_firmwareInfo.m_bBackupAvailable = m_backupList.available;
-        for (const BackupImage& image : m_backupList.images) {
+        BackupListResult scan = ScanBackupList(DecodeArchiveBytes(result.text), query);
+        m_firmwareInfo.m_bBackupAvailable = scan.available;
+        m_firmwareInfo.m_bEntryFound = scan.entryFound;
+        for (int i = 0; i < 4; ++i) m_firmwareInfo.m_anVersion[i] = scan.version[i];
+        m_firmwareInfo.m_strSelectedFile = scan.chosenFile;
+        for (const BackupImage& image : scan.images) {
+            m_firmwareInfo.AddPair(image.file, image.language);
             CString name;
             TranslateLanguageName(name, image.language, main->m_nLanguage);
             m_comboVoicePrompt.AddString(name);
         }
-        if (m_backupList.selected >= 0) m_comboVoicePrompt.SetCurSel(m_backupList.selected);
-        if (!m_backupList.available) SetFailureStatus(GetTextMsgNoBackupFirmwareOnServer);
+        if (scan.selected >= 0) m_comboVoicePrompt.SetCurSel(scan.selected);
+        if (!scan.available) SetFailureStatus(GetTextMsgNoBackupFirmwareOnServer);
     }
     FinishBackupInfo();
     return 0;
@@ -278,9 +282,9 @@ void CDialogFirmwareRestore::RebuildVoicePromptCombo() {
     }
     int selected = m_comboVoicePrompt.GetCurSel();
     m_comboVoicePrompt.ResetContent();
-    for (const BackupImage& image : m_backupList.images) {
+    for (int i = 0; i < m_firmwareInfo.m_nCount; ++i) {
         CString name;
-        TranslateLanguageName(name, image.language, main->m_nLanguage);
+        TranslateLanguageName(name, m_firmwareInfo.m_astrLanguages[(size_t)i], main->m_nLanguage);
         m_comboVoicePrompt.AddString(name);
     }
     m_comboVoicePrompt.SetCurSel(selected);
@@ -338,24 +342,24 @@ void CDialogFirmwareRestore::StartRestore() {
     CUpdaterDlg* main = MainDialog();
     if (!m_firmwareInfo.m_bBackupAvailable || m_bListPending) return;
     // Which image: the chosen voice prompt, or the one image the list named.
-    CString file = m_backupList.chosenFile;
+    CString file = m_firmwareInfo.m_strSelectedFile;
     CString language;
     if (m_comboVoicePrompt.GetCount() > 0) {
         int selected = m_comboVoicePrompt.GetCurSel();
-        if (selected < 0 || selected >= (int)m_backupList.images.size()) return;
-        file = m_backupList.images[(size_t)selected].file;
-        language = m_backupList.images[(size_t)selected].language;
+        if (selected < 0 || selected >= m_firmwareInfo.m_nCount) return;
+        file = m_firmwareInfo.m_astrFileNames[(size_t)selected];
+        language = m_firmwareInfo.m_astrLanguages[(size_t)selected];
     }
     // An empty choice (a list still being fetched again) never starts a restore.
     if (file.IsEmpty()) return;
 
-    m_firmwareInfo.m_nStep = 3;
+    m_firmwareInfo.m_nStep = FW_STEP_STARTED;
     m_firmwareInfo.ClearStatusTexts();
     main->m_bBusy = TRUE;
     main->UpdateControls();
     RefreshPage();
     if (!language.IsEmpty()) main->m_strFirmwareLanguage = language;
-    m_backupList.chosenFile = file;
+    m_firmwareInfo.m_strSelectedFile = file;
     for (int i = 0; i < STATUS_LANGUAGES; ++i) {
         CString activity, about, text;
         GetTextPageActivity(activity, kPage, main->m_nUsbStatus, i);
@@ -372,7 +376,7 @@ void CDialogFirmwareRestore::StartRestore() {
     CString folder = apppaths::ImageFolder();
     CString model;
     GetModelName(model, main->m_nTargetModel, TRUE);
-    m_firmwareInfo.m_nStep = 2;
+    m_firmwareInfo.m_nStep = FW_STEP_DOWNLOAD;
     DWORD attributes = folder.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(folder);
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) || model.IsEmpty()) {
         PostMessage(WM_BACKUP_DOWNLOAD_DONE, BACKUP_DOWNLOAD_CANNOT_OPEN_FILE, 0);
@@ -386,7 +390,7 @@ void CDialogFirmwareRestore::StartRestore() {
 
 LRESULT CDialogFirmwareRestore::OnBackupDownloadDone(WPARAM wParam, LPARAM) {
     CUpdaterDlg* main = MainDialog();
-    if (m_firmwareInfo.m_nStep != 2) return 0;  // no download of this visit is running
+    if (m_firmwareInfo.m_nStep != FW_STEP_DOWNLOAD) return 0;  // no download of this visit is running
     m_nLastDownloadResult = (int)wParam;
     if (wParam == BACKUP_DOWNLOAD_OK) {
         // The record recognition writes back after the restore: the device as
@@ -402,7 +406,7 @@ LRESULT CDialogFirmwareRestore::OnBackupDownloadDone(WPARAM wParam, LPARAM) {
         main->m_updatePage.SetTimer(kTimerUpdateProgress, 1000);
         return 0;
     }
-    m_firmwareInfo.m_nStep = 0;
+    m_firmwareInfo.m_nStep = FW_STEP_IDLE;
     typedef void (*Getter)(CString&, int);
     Getter reason = wParam == BACKUP_DOWNLOAD_CANNOT_OPEN_FILE ? (Getter)GetTextMsgCannotOpenFile
                                                                : (Getter)GetTextMsgCannotConnectToServer;

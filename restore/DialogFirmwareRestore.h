@@ -18,10 +18,12 @@ public:
     int m_anSettingPageKind[3] = {};
     int m_nSettingPageIndex = 0;
     BOOL m_bArchiveRead = FALSE;     // the archive was looked for since the page was entered
-    CFirmwareInfo m_firmwareInfo;    // its backup-available flag enables ACTION
+    // Its backup-available flag enables ACTION; it holds the images the server
+    // offers for the archived version (file and voice-prompt language pairs),
+    // the chosen image, the version words of the match and the status texts.
+    CFirmwareInfo m_firmwareInfo;
     CDeviceRecord m_backupRecord;    // the headset as the archive recorded it
     CArchivedKeys m_archivedKeys;    // the keys the archive held (only those are written back)
-    BackupListResult m_backupList;   // the images the server offers for the archived version
     int m_nLastDownloadResult = -1;  // the last image download's BACKUP_DOWNLOAD_* code
 
     CStatic m_staticTitle, m_staticVersionLabel, m_staticVersion;

@@ -209,6 +209,9 @@ TEST(BackupInfo, FmRadioTextsListTheTenPresets) {
     EXPECT_EQ(Value(5, t), L"10: 107.9 MHz");
     EXPECT_EQ(Label(3, t), spaces + L" 5:   99.9 MHz");
     EXPECT_EQ(Label(4, t), spaces + L" 7: 100.0 MHz");
+    // Without setting pages (kind 0) the date row keeps the date.
+    EXPECT_EQ(Text(BuildBackupInfoTexts(r, 0x5520, 0, 0, 0), IDC_BACKUP_DATE_LABEL), L"Date:");
+    EXPECT_EQ(BuildBackupInfoTexts(r, 0x5520, 0, 0, 0).rowsWritten, 0u);
     // Back to Basic: the labels are right-aligned again and the date is back.
     t = BuildBackupInfoTexts(r, 0x5520, 0, kBasic, 0);
     EXPECT_EQ(LastAlignment(t, BackupRowLabelId(1)), BackupInfoWrite::kAlignRight);

@@ -284,7 +284,7 @@ TEST_F(RestorePageTest, NoChoiceNeverStartsARestore) {
         EXPECT_FALSE(dlg.m_bBusy);
         // The language-change re-arm empties the list before fetching it again.
         Page(dlg).m_comboVoicePrompt.ResetContent();
-        Page(dlg).m_backupList.chosenFile.Empty();
+        Page(dlg).m_firmwareInfo.m_strSelectedFile.Empty();
         Page(dlg).StartRestore();
         EXPECT_FALSE(dlg.m_bBusy);
         fw::test::PumpUntil([] { return false; }, 50);
