@@ -366,3 +366,31 @@ TEST_F(RestorePageTest, RowsAModelDoesNotWriteAreHidden) {
         }
     });
 }
+
+TEST_F(RestorePageTest, AServerThatIsDownEndsTheLoadOrTheDownloadWithTheConnectionFailure) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        // Down while the image is fetched.
+        EnterTkv40(dlg);
+        ASSERT_TRUE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+        m_server.Stop();
+        m_serverRunning = false;
+        dlg.OnBnClickedAction();
+        ASSERT_TRUE(WaitDownloadEnd(dlg));
+        EXPECT_EQ(Page(dlg).m_nLastDownloadResult, (int)BACKUP_DOWNLOAD_FAILED);
+        EXPECT_EQ(Status(dlg), Joined(GetTextMsgFailedToDownloadLatestFirmware, GetTextMsgCannotConnectToServer));
+        EXPECT_FALSE(dlg.m_bBusy);
+        // Down when the page is entered.
+        dlg.ShowWelcomePage();
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x4D10, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        ASSERT_EQ(dlg.m_nPage, 4);
+        ASSERT_TRUE(WaitIdle(dlg));
+        EXPECT_TRUE(Page(dlg).m_bArchiveRead);
+        EXPECT_FALSE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+        EXPECT_EQ(Status(dlg), RestoreFailed(GetTextMsgCannotConnectToServer));
+        EXPECT_FALSE(::IsWindowEnabled(Item(dlg, IDC_ACTION)));
+    });
+}
