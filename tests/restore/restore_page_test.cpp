@@ -319,6 +319,10 @@ TEST_F(RestorePageTest, TheVoicePromptListFollowsTheUiLanguage) {
         // again and that language is preselected.
         dlg.ApplyLanguage(0, FALSE);
         dlg.ApplyLanguage(1, TRUE);
+        // While the list is fetched again the page cannot be left.
+        ASSERT_TRUE(fw::test::PumpUntil([&] { return dlg.m_bBusy; }, 10000));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_STEP_WELCOME, BN_CLICKED), (LPARAM)Item(dlg, IDC_STEP_WELCOME));
+        EXPECT_EQ(dlg.m_nPage, 4);
         ASSERT_TRUE(fw::test::PumpUntil([&] { return page.m_comboVoicePrompt.GetCount() == 3 && !dlg.m_bBusy; }, 10000));
         EXPECT_EQ(page.m_comboVoicePrompt.GetCurSel(), 1);
         EXPECT_TRUE(page.m_firmwareInfo.m_bBackupAvailable);
