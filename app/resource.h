@@ -90,6 +90,13 @@
 #define IDC_SELECTION_PICTURE           1032
 #define IDC_RECOGNITION_INSTRUCTIONS    1024
 #define IDC_UPDATE_VOICE_COMBO          1032
+#define IDC_UPDATE_FILE_CAPTION         1027
+#define IDC_UPDATE_FILE_EDIT            1028
+#define IDC_UPDATE_BROWSE               1029
+#define IDC_UPDATE_LATEST_VERSION       1030
+#define IDC_UPDATE_DOWNLOAD             1031
+#define IDC_UPDATE_VOICE_CAPTION        1035
+#define IDC_UPDATE_INSTRUCTIONS         1207
 #define IDC_RESTORE_VOICE_COMBO         1034
 // Backup information block of the restore page (row n: label 1015 + 2n, value 1016 + 2n)
 #define IDC_BACKUP_TITLE                1012

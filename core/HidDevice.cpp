@@ -2,6 +2,7 @@
 #include "core/HidProtocol.h"
 #include "core/UsbIds.h"
 #include "hardware/HardwareApi.h"
+#include <cwctype>
 #include <vector>
 
 namespace {
@@ -70,4 +71,39 @@ hw::CDeviceHandle OpenHidDevice(WORD productId) {
     }
     api.SetupDiDestroyDeviceInfoList(set);
     return result;
+}
+
+std::vector<std::wstring> ListHidInterfacePaths() {
+    std::vector<std::wstring> paths;
+    const hw::HardwareApi& api = hw::Api();
+    GUID hidGuid;
+    api.HidD_GetHidGuid(&hidGuid);
+    HDEVINFO set = api.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    if (set == INVALID_HANDLE_VALUE || set == nullptr) return paths;
+    std::vector<BYTE> storage;
+    for (DWORD index = 0; index < kMaxInterfaces; ++index) {
+        SP_DEVICE_INTERFACE_DATA iface = {};
+        iface.cbSize = sizeof(iface);
+        if (!api.SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface)) break;
+        if (!GetPath(set, &iface, &storage)) continue;
+        paths.push_back(((PSP_DEVICE_INTERFACE_DETAIL_DATA_W)storage.data())->DevicePath);
+    }
+    api.SetupDiDestroyDeviceInfoList(set);
+    return paths;
+}
+
+int HidPathNumber(const std::wstring& path, const wchar_t* tag) {
+    std::wstring lower = path, want = tag;
+    for (wchar_t& c : lower) c = (wchar_t)towlower(c);
+    for (wchar_t& c : want) c = (wchar_t)towlower(c);
+    size_t at = lower.find(want);
+    if (at == std::wstring::npos) return -1;
+    size_t p = at + want.size();
+    int value = 0, digits = 0;
+    while (p < lower.size() && digits < 8 && iswxdigit(lower[p])) {
+        wchar_t c = lower[p++];
+        value = value * 16 + (c <= L'9' ? c - L'0' : c - L'a' + 10);
+        ++digits;
+    }
+    return digits ? value : -1;
 }

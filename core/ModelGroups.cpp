@@ -30,6 +30,8 @@ const int kHidHeadset[] = {
     0x6010, 0x6018, 0x6020, 0x6022, 0x6024, 0x6012, 0x6014, 0x6016, 0x6026, 0x5560,
     0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
 
+const int kHidUpdateModeChip[] = {0x3110, 0x3500, 0x3112, 0x3114, 0x3116, 0x3118, 0x3124, 0x3126};
+
 const int kHidGroup2[] = {0x3110, 0x3116, 0x3118, 0x3124, 0x3126};
 const int kHidGroup3[] = {0x3112, 0x3114};
 const int kHidGroup4[] = {0x3030, 0x3040, 0x3050, 0x3060, 0x5510, 0x5520, 0x5522, 0x5524,
@@ -57,6 +59,7 @@ bool IsPsVersionedModel(int id) { return In(id, kPsVersioned); }
 bool IsPsSettingsWordModel(int id) { return In(id, kPsSettingsWord); }
 bool IsHidHeadsetModel(int id) { return In(id, kHidHeadset); }
 bool IsHidTwoChipModel(int id) { return In(id, kHidTwoChip); }
+bool IsHidUpdateModeChipModel(int id) { return In(id, kHidUpdateModeChip); }
 bool IsFmModel(int id) { return In(id, kFm); }
 bool IsSixPresetFmModel(int id) { return In(id, kHidGroup7); }
 bool IsSmartNaviModel(int id) { return In(id, kSmartNavi); }

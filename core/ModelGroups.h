@@ -18,6 +18,9 @@ const int MODEL_RADIO_GAIN = 0x5210;
 bool IsHidHeadsetModel(int id);
 // Two-chip HID headsets (settings on the second interface).
 bool IsHidTwoChipModel(int id);
+// HID headsets whose second chip is reached as the separate update-mode
+// device (product id 0x3120) after the switch command.
+bool IsHidUpdateModeChipModel(int id);
 
 // How a HID headset keeps its settings block (0 for other models):
 // 1 two-chip raw words, 2 and 3 raw words on one chip, 4 feature word,

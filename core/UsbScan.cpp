@@ -52,7 +52,16 @@ int HexAfter(const std::string& text, const char* tag, size_t from, size_t* end)
 }  // namespace
 
 int ScanUsbDevices(int productIds[], int capacity) {
+    return ScanUsbDevicesFor(productIds, capacity, UsbDfuPidList, UsbDfuPidCount);
+}
+
+int ScanUsbDevicesFor(int productIds[], int capacity, const int* accepted, int acceptedCount) {
     if (!productIds) capacity = 0;
+    auto isAccepted = [&](int pid) {
+        for (int i = 0; i < acceptedCount; ++i)
+            if (accepted[i] == pid) return true;
+        return false;
+    };
     const hw::HardwareApi& api = hw::Api();
     HDEVINFO set = api.SetupDiGetClassDevsW(nullptr, L"USB", nullptr, DIGCF_PRESENT | DIGCF_ALLCLASSES);
     if (set == INVALID_HANDLE_VALUE || set == nullptr) return 0;
@@ -66,7 +75,7 @@ int ScanUsbDevices(int productIds[], int capacity) {
         size_t afterVid = 0;
         int vid = HexAfter(id, "VID_", 0, &afterVid);
         int pid = vid < 0 ? -1 : HexAfter(id, "PID_", afterVid, nullptr);
-        if (vid != VendorIdMaker || !IsUsbDfuPid(pid)) continue;
+        if (vid != VendorIdMaker || !isAccepted(pid)) continue;
         if (count < capacity) productIds[count] = pid;
         ++count;
     }

@@ -8,3 +8,7 @@
 // order the system lists them, and returns the count, which can exceed the
 // capacity. 0 when the device list cannot be opened.
 int ScanUsbDevices(int productIds[], int capacity);
+
+// The same scan with another list of accepted product ids (the maker's
+// vendor id still required).
+int ScanUsbDevicesFor(int productIds[], int capacity, const int* accepted, int acceptedCount);

@@ -20,6 +20,8 @@ public:
     CString GetFileName() const;
     CString GetFolderPath() const;
     BOOL IsOpenDialog() const { return m_bOpenFileDialog; }
+    // The file name the dialog proposes when it opens.
+    CString GetInitialFileName() const { return m_fileName; }
 
     OPENFILENAMEW m_ofn{};
     CString m_initialDir;  // copied into m_ofn.lpstrInitialDir by DoModal when set

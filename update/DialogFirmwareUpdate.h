@@ -1,19 +1,45 @@
-// The FIRMWARE UPDATE page (wizard page 3). A shell for now: it holds its
-// firmware-info record and the voice-prompt combo the main wizard empties
-// on a language change, and offers the operations the wizard calls.
+// The FIRMWARE UPDATE page (wizard page 3): the image file to write, the
+// latest version on the firmware server with its voice-prompt languages,
+// Browse and Download, and the update that ACTION starts. Its one-second
+// progress timer follows every update, also the one the restore page
+// starts, through the active firmware-info record.
 #pragma once
 #include "framework/Framework.h"
 #include "app/WizardPage.h"
+#include "update/DfuUpdateFlow.h"
 #include "update/FirmwareInfo.h"
+#include "update/UpdateProgress.h"
+#include <memory>
 
-class CDialogFirmwareUpdate : public CWizardPage {
+struct HidUpdateJob;
+struct UpdateModelProfile;
+
+// Posted by the DFU engine's notifications: one queued event waits.
+const UINT WM_DFU_CALLBACK_EVENT = WM_USER + 1;
+
+class CDialogFirmwareUpdate : public CWizardPage, private IDfuFlowHost {
 public:
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
+    ~CDialogFirmwareUpdate() override;
 
     CFirmwareInfo m_firmwareInfo;
-    CComboBox m_comboVoicePrompt;  // control 1032
+    CDfuUpdateFlow m_dfu;
+    int m_bAutoUpdate = 0;          // the accepted new-firmware prompt runs download and update on its own
+    UINT_PTR m_nRunningTimer = 0;   // the post-update timer while it runs
+    int m_nPostUpdatePolls = 0;
+    ProgressCounters m_counters;
+    CString m_strProcessLog;
 
-    // Entry of page 3: resets the page and starts the server-list check (timer 201).
+    CStatic m_staticFileCaption;    // 1027
+    CEdit m_editFile;               // 1028
+    CButton m_btnBrowse;            // 1029
+    CStatic m_staticLatest;         // 1030
+    CButton m_btnDownload;          // 1031
+    CComboBox m_comboVoicePrompt;   // 1032
+    CStatic m_staticVoiceCaption;   // 1035
+    CStatic m_staticInstructions;   // 1207
+
+    // Entry of page 3: resets the page and starts the server-list check.
     void ResetPage();
     // Relabels and lays out the page in the UI language.
     void UpdateControls();
@@ -23,11 +49,72 @@ public:
     void ContinueFirmwareUpdate();
     // The update dispatch by model (also called by the restore page).
     void RunFirmwareUpdate();
+    // The DFU path alone.
+    void RunDfuFirmwareUpdate();
+    // Nonzero when the updated device is back and usable.
+    int CheckDeviceReady();
+    // 1 when the server's firmware is to be offered to the headset.
+    int IsNewerFirmwareAvailable();
+    // 1 when the active record's image is meant for the headset.
+    int PrepareDfuDevice();
+    // The settings archive of the target model from the main dialog's record
+    // (null: this page's main dialog).
+    BOOL WriteSettingsArchive(CUpdaterDlg* main);
+    // The record the running update writes: this page's on page 3, else the restore page's.
+    CFirmwareInfo* ActiveFirmwareInfo();
 
     static const UINT_PTR kTimerServerList = 201;
+    static const UINT_PTR kTimerProgress = 203;
+    static const UINT_PTR kTimerPostUpdate = 205;
+    static const UINT_PTR kTimerDownload = 206;
+    // Post-update polls (500 ms apart) before the device counts as lost.
+    static const int kPostUpdatePollLimit = 600;
+    // Progress ticks at 98 % after which a restart that never ends fails.
+    static const int kRestartTickLimit = 300;
 
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnTimer(UINT_PTR nIDEvent);
+    void OnBnClickedBrowse();
+    void OnBnClickedDownload();
+    LRESULT OnDfuCallbackEvent(WPARAM, LPARAM);
+    LRESULT OnStartPostTimer(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Timers.
+    void CheckServerList();
+    void DownloadFirmware();
+    void ProgressTick();
+    void PostUpdateStep();
+
+    void StartUpdate(bool dfuOnly);
+    void BeginUpdateTexts(CFirmwareInfo* info);
+    void RunDfuPath(bool fromDispatch);
+    void RunInlineSwitch();
+    void StartHidPath(int path);
+    void EndUpdate(CFirmwareInfo* info);
+    void FinishSuccessfully(CFirmwareInfo* info);
+    void MoveStatusTexts(CFirmwareInfo* info);
+    void ShowWaitBox(const CString& text, BOOL withOk, int width, int height);
+    BOOL MoveCameraFirmware();
+    void StopPostUpdateTimer();
+    void LayoutDownloadButton(BOOL comboShown);
+
+    // IDfuFlowHost
+    CFirmwareInfo* ActiveRecord() override { return ActiveFirmwareInfo(); }
+    int TargetModel() override;
+    int UsbStatus() override;
+    int CurrentPage() override;
+    void PostDfuEvent() override;
+    void ShowPressAndHoldBox(BOOL twoKeys) override;
+    void CloseWaitBox() override;
+    void StartPostUpdateCheck() override;
+    BOOL PostUpdateCheckRunning() override { return m_nRunningTimer != 0; }
+    void OnTransferComplete() override { m_counters.finishTicks = 0; }
+
+    CFont m_fontBold;
+    std::shared_ptr<HidUpdateJob> m_hidJob;
 };

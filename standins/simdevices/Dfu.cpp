@@ -87,6 +87,12 @@ void SetPsWriteFails(DeviceId id, WORD key, bool fails) {
 
 void SetConnectFails(DeviceId id, bool fails) { WITH_DFU(id); d->connectFails = fails; }
 
+void SetDfuListing(DeviceId id, bool usbList, bool libraryList) {
+    WITH_DFU(id);
+    d->usbListed = usbList;
+    d->libraryListed = libraryList;
+}
+
 std::vector<PsWrite> PsWriteLog() {
     Guard g;
     return g.w.psWrites;
@@ -102,7 +108,7 @@ std::vector<DfuListing> ListDfuDevices() {
     Guard g;
     std::vector<DfuListing> list;
     for (auto& d : g.w.devices)
-        if (d->kind == Kind::DfuHeadset && d->present) list.push_back({d->id, DfuName(*d), DfuPath(*d)});
+        if (d->kind == Kind::DfuHeadset && d->present && d->libraryListed) list.push_back({d->id, DfuName(*d), DfuPath(*d)});
     return list;
 }
 

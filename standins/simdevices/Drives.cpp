@@ -64,6 +64,7 @@ std::vector<UsbListing> ListUsbDevices() {
     std::vector<UsbListing> list;
     for (auto& d : g.w.devices) {
         if (!d->present || d->kind == Kind::Drive) continue;
+        if (d->kind == Kind::DfuHeadset && !d->usbListed) continue;
         WORD pid = d->kind == Kind::DfuHeadset && d->dfuMode ? d->dfuPid : d->pid;
         char ids[128];
         int n = std::snprintf(ids, sizeof ids, "USB\\VID_%04X&PID_%04X&REV_0100", d->vid, pid);

@@ -72,6 +72,10 @@ SIM_API bool GetPsKey(DeviceId id, WORD key, std::vector<BYTE>* value);
 SIM_API void SetPsReadFails(DeviceId id, WORD key, bool fails);
 SIM_API void SetPsWriteFails(DeviceId id, WORD key, bool fails);
 SIM_API void SetConnectFails(DeviceId id, bool fails);
+// Where a present headset shows: in the USB device list (the hardware-id
+// scan) and in the DFU library's enumeration. Both by default; a headset
+// missing from one plays a driver that did not bind or a stale listing.
+SIM_API void SetDfuListing(DeviceId id, bool usbList, bool libraryList);
 
 struct PsWrite {
     DeviceId device;

@@ -28,6 +28,8 @@ struct Device {
     std::map<WORD, std::vector<BYTE>> keys;
     std::set<WORD> readFails, writeFails;
     bool connectFails = false;
+    bool usbListed = true;      // shown by the USB device list
+    bool libraryListed = true;  // listed by the DFU library's enumeration
     DfuBehaviour dfu;
     std::wstring lastImage;
     std::vector<WORD> readLog;

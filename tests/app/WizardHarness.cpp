@@ -5,6 +5,7 @@
 #include "app/resource.h"
 #include "core/ServerAddress.h"
 #include "framework/TestSeams.h"
+#include "standins/simdevices/SimDevices.h"
 #include <fstream>
 #include <sstream>
 
@@ -42,6 +43,8 @@ void RemoveFolder(const std::wstring& folder) {
 }  // namespace
 
 void WizardTest::SetUp() {
+    // Nothing is connected unless the test puts it there.
+    sim::Reset();
     m_folder = NewTempFolder();
     apppaths::SetImageFolderForTest(m_folder.c_str());
     // An empty tree: each test serves what it needs.

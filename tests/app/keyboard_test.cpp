@@ -326,6 +326,23 @@ TEST_F(KeyboardTest, AfterEachBoxTheWizardIsActiveWithTheFocusWhereItWas) {
     });
 }
 
+TEST_F(KeyboardTest, AfterTheWaitBoxTheWizardIsActiveWithTheFocusWhereItWas) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        OnUpdatePage(dlg);
+        Focus(dlg, IDC_BACK);
+        CDialogMessageBox* wait = new CDialogMessageBox(&dlg);
+        wait->Setup(L"Press and hold the button.", 1, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(wait->CreateWaitBox(&dlg));
+        fw::test::PumpFor(100);
+        wait->PostMessage(WM_CLOSE);
+        fw::test::PumpUntil([&] { return !wait->IsWindowVisible(); }, 2000);
+        EXPECT_EQ(::GetActiveWindow(), dlg.m_hWnd);
+        EXPECT_EQ(::GetFocus(), Item(dlg, IDC_BACK));
+        wait->DestroyWindow();
+        delete wait;
+    });
+}
+
 TEST_F(KeyboardTest, AfterTheStartUpPromptNextHasTheFocus) {
     m_server.PutFile(kSoftwarePath, "MorvexBluetoothDeviceManager : v1.1 : x64/Setup_v1.1.exe : 10\n");
     bool asked = false;

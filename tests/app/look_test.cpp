@@ -216,6 +216,28 @@ TEST_F(LookTest, AboutBoxCopyrightHasTheYearInEveryLanguage) {
     });
 }
 
+TEST(DevicePictureTest, EachFamilyHasItsOwnPictureOfOneSize) {
+    const UINT ids[] = {IDB_DEVICE_HEADSET, IDB_DEVICE_HEADSET_BOOM, IDB_DEVICE_HEADSET_SLIM,
+                        IDB_DEVICE_CAMERA,  IDB_DEVICE_MODULE,       IDB_DEVICE_NONE};
+    std::vector<std::vector<BYTE>> pictures;
+    BITMAP first{};
+    for (UINT id : ids) {
+        HBITMAP bmp = (HBITMAP)::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
+                                            LR_CREATEDIBSECTION);
+        ASSERT_NE(bmp, nullptr) << id;
+        BITMAP bm{};
+        ::GetObjectW(bmp, sizeof(bm), &bm);
+        if (pictures.empty()) first = bm;
+        EXPECT_EQ(bm.bmWidth, first.bmWidth) << id;
+        EXPECT_EQ(bm.bmHeight, first.bmHeight) << id;
+        const BYTE* bits = (const BYTE*)bm.bmBits;
+        pictures.emplace_back(bits, bits + bm.bmWidthBytes * bm.bmHeight);
+        ::DeleteObject(bmp);
+    }
+    for (size_t i = 0; i < pictures.size(); ++i)
+        for (size_t j = i + 1; j < pictures.size(); ++j) EXPECT_NE(pictures[i], pictures[j]) << i << " " << j;
+}
+
 TEST(StatusLineTextTest, ChineseInstructionHasNoStraySpaces) {
     CString text;
     GetTextPageInstruction(text, 1, 0, 9);

@@ -1,0 +1,23 @@
+// The DFU path of the recognition routine: enumerates the chip vendor's
+// USB DFU devices, takes the target model from the first accepted one,
+// connects, reads the identity keys, applies the batch corrections, writes
+// back a saved record, reads the settings, decides the family and stores
+// the device into the main dialog. Ends with the USB consistency check.
+#pragma once
+#include "core/DeviceRecord.h"
+#include "core/RecognitionOutcome.h"
+
+class CUpdaterDlg;
+
+// Runs the DFU path on the main dialog's state; returns the outcome. The
+// caller has set the busy state and reports the outcome.
+RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord);
+
+// The product ids the DFU path accepts, in the USB scan and in the
+// library's list: the DFU-side headsets. Tests may widen it (for instance
+// to the two-interface unit 0x5310 / 0xD310); null restores the default.
+void SetDfuAcceptedProductIds(const int* ids, int count);
+
+// TRUE when a present removable drive holds "kelto.bin" in its root (the
+// camera 0x3020's memory card).
+BOOL CameraMarkerDrivePresent();

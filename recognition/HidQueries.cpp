@@ -1,0 +1,63 @@
+#include "recognition/HidQueries.h"
+#include "core/HidChannel.h"
+#include <cstring>
+
+BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply) {
+    BYTE request[HID_OUT_REPORT_SIZE];
+    std::memset(request, 0, sizeof(request));
+    std::memset(reply, 0, HID_IN_REPORT_SIZE);
+    request[0] = HID_REPORT_ID;
+    request[HID_REQ_COMMAND] = command;
+    request[HID_REQ_BLOCK] = block;
+    return HidTransact(device, request, reply);
+}
+
+BOOL HidReadBlockWords(const hw::CDeviceHandle* device, BYTE block, std::vector<WORD>* words, int limit) {
+    BYTE reply[HID_IN_REPORT_SIZE];
+    words->clear();
+    if (!HidRequest(device, HID_CMD_READ_BLOCK, block, reply)) return FALSE;
+    int count = reply[HID_REPLY_WORD_COUNT];
+    if (count > HID_REPLY_MAX_WORDS) count = HID_REPLY_MAX_WORDS;
+    if (count > limit) count = limit;
+    for (int i = 0; i < count; ++i)
+        words->push_back((WORD)((reply[HID_REPLY_WORDS + 2 * i] << 8) | reply[HID_REPLY_WORDS + 2 * i + 1]));
+    return TRUE;
+}
+
+BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD* words, int count, bool store) {
+    const int maxWords = (HID_OUT_REPORT_SIZE - HID_REQ_WORDS) / 2;
+    if (count < 0) count = 0;
+    if (count > maxWords) count = maxWords;
+    BYTE request[HID_OUT_REPORT_SIZE];
+    BYTE reply[HID_IN_REPORT_SIZE];
+    std::memset(request, 0, sizeof(request));
+    request[0] = HID_REPORT_ID;
+    request[HID_REQ_COMMAND] = HID_CMD_WRITE_BLOCK;
+    request[HID_REQ_BLOCK] = block;
+    request[HID_REQ_WORD_COUNT] = (BYTE)count;
+    for (int i = 0; i < count; ++i) {
+        request[HID_REQ_WORDS + 2 * i] = (BYTE)(words[i] >> 8);
+        request[HID_REQ_WORDS + 2 * i + 1] = (BYTE)(words[i] & 0xFF);
+    }
+    BOOL ok = HidTransact(device, request, reply);
+    if (!store) return ok;
+    SwapRequestWords(request);
+    request[HID_REQ_COMMAND] = HID_CMD_STORE_BLOCK;
+    return HidTransact(device, request, reply);
+}
+
+void ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
+    BYTE reply[HID_IN_REPORT_SIZE];
+    if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply))
+        version->Set(reply[3], reply[4], reply[5], reply[6], reply[7]);
+    else
+        version->Set(1, 0, 0, 0, 0);
+}
+
+void ReadModuleChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
+    BYTE reply[HID_IN_REPORT_SIZE];
+    if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply))
+        version->Set(reply[3], reply[4], 2, reply[5], reply[6]);
+    else
+        version->Set(1, 0, 2, 0, 0);
+}

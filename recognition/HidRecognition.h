@@ -1,0 +1,26 @@
+// The HID branch of the recognition routine: for a headset found on the
+// vendor-defined HID interface, opens its interfaces into the main dialog
+// (left open for the pages that follow), reads its name, the versions of
+// its chips, its address and hardware version, writes back a saved record,
+// reads its settings blocks, FM block and speed dials, and stores all of it
+// in the main dialog's device record. Always ends with outcome 0.
+#pragma once
+#include "core/DeviceRecord.h"
+#include "core/RecognitionOutcome.h"
+
+class CUpdaterDlg;
+
+// productId is the product id of the maker's first HID interface. When it
+// names a HID headset model (the module's ids meaning 0x5345), that model
+// becomes the target.
+RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord, int productId);
+
+// The model a HID product id stands for, or 0 when it is no HID headset model.
+int HidModelOfProductId(int productId);
+
+// Clock time of the update-mode chip's appearance: the wait after the
+// switch, the number of opens tried and the pause between them.
+const unsigned HID_UPDATE_MODE_WAIT_MS = 6000;
+const int HID_UPDATE_MODE_TRIES = 20;
+const unsigned HID_UPDATE_MODE_RETRY_MS = 1000;
+const int HID_UPDATE_MODE_PRODUCT_ID = 0x3120;

@@ -1,0 +1,261 @@
+// The start of an update: ACTION, the dispatch by model group, the DFU
+// path and the pre-checks of the HID paths, which hand over to their
+// workers through one table.
+#include "update/DialogFirmwareUpdate.h"
+#include "app/AppPaths.h"
+#include "app/UpdaterDlg.h"
+#include "core/HidChannel.h"
+#include "core/HidDevice.h"
+#include "core/VersionCompare.h"
+#include "framework/Clock.h"
+#include "texts/MessageTexts.h"
+#include "texts/WizardTexts.h"
+#include "update/DfuDevices.h"
+#include "update/DfuPreparation.h"
+#include "update/HidUpdateSetup.h"
+#include "update/ImageIdentity.h"
+#include "update/SettingsArchive.h"
+#include "update/UpdateHidDevices.h"
+#include "update/UpdateModels.h"
+#include "update/UpdateStatusTexts.h"
+
+namespace {
+
+// The version a HID interface reports ({1, 0x01}: bytes 3 to 6 of the
+// reply); FALSE when the exchange fails.
+BOOL QueryHidVersion(const hw::CDeviceHandle* device, int out[4]) {
+    if (!device || !*device) return FALSE;
+    BYTE request[1023] = {1, 0x01};
+    BYTE reply[67] = {};
+    if (!HidTransact(device, request, reply)) return FALSE;
+    for (int i = 0; i < 4; ++i) out[i] = reply[3 + i];
+    return TRUE;
+}
+
+// A failed query never passes for a version.
+BOOL HidVersionMatches(const hw::CDeviceHandle* device, const CDeviceVersion& recorded) {
+    int v[4];
+    if (!QueryHidVersion(device, v)) return FALSE;
+    return CompareVersionQuad(recorded.m_nMajor, recorded.m_nMinor, recorded.m_nSecondaryVersionType,
+                              recorded.m_nSecondaryVersion, v[0], v[1], v[2], v[3], FALSE) == 0;
+}
+
+HidUpdatePathKind HidKindOf(int path) {
+    switch (path) {
+    case UPDATE_PATH_VERSION_GATED: return HID_PATH_VERSION_GATED;
+    case UPDATE_PATH_TWO_CHIP_PACKAGE: return HID_PATH_TWO_CHIP_PACKAGE;
+    case UPDATE_PATH_VEHICLE_MODULE: return HID_PATH_VEHICLE_MODULE;
+    case UPDATE_PATH_VOICE_PROMPT: return HID_PATH_VOICE_PROMPT;
+    case UPDATE_PATH_CAMERA: return HID_PATH_CAMERA;
+    case UPDATE_PATH_SWITCH_FIRST: return HID_PATH_SWITCH_FIRST;
+    default: return HID_PATH_NONE;
+    }
+}
+
+}  // namespace
+
+void CDialogFirmwareUpdate::StartFirmwareUpdate() { StartUpdate(false); }
+
+void CDialogFirmwareUpdate::ContinueFirmwareUpdate() { StartUpdate(true); }
+
+void CDialogFirmwareUpdate::StartUpdate(bool dfuOnly) {
+    CUpdaterDlg* main = MainDialog();
+    StopPostUpdateTimer();
+    m_firmwareInfo.m_nStep = FW_STEP_STARTED;
+    m_firmwareInfo.ClearStatusTexts();
+    main->m_bBusy = TRUE;
+    main->UpdateControls();
+    UpdateControls();
+    int selected = m_comboVoicePrompt.GetCount() > 0 ? m_comboVoicePrompt.GetCurSel() : -1;
+    if (selected >= 0 && selected < m_firmwareInfo.m_nCount)
+        main->m_strFirmwareLanguage = m_firmwareInfo.m_astrLanguages[selected];
+    CString path;
+    m_editFile.GetWindowText(path);
+    m_firmwareInfo.m_strFirmwarePath = path;
+    if (dfuOnly) RunDfuFirmwareUpdate();
+    else RunFirmwareUpdate();
+    SetTimer(kTimerProgress, 1000);
+}
+
+void CDialogFirmwareUpdate::BeginUpdateTexts(CFirmwareInfo* info) {
+    CUpdaterDlg* main = MainDialog();
+    const int page = main->m_nPage;
+    info->m_nError = 0;
+    SetActivityTexts(info, page, page == PAGE_FIRMWARE_UPDATE ? TextOf(GetTextMsgCheckingFirmware)
+                                                              : TextOf(GetTextMsgCheckingBackupFirmware));
+    info->m_nProgress = 0;
+    info->m_bFinished = 0;
+    info->m_bAwaitingUserAction = 0;
+    info->CloseWaitBox();
+    info->m_nError = 1;
+    m_counters = ProgressCounters();
+}
+
+void CDialogFirmwareUpdate::RunFirmwareUpdate() {
+    CFirmwareInfo* info = ActiveFirmwareInfo();
+    BeginUpdateTexts(info);
+    const int path = GetUpdateProfile(MainDialog()->m_nTargetModel).path;
+    // The HID roads share their pre-check and hand over to the worker of
+    // their path (GetHidUpdateProcedure).
+    switch (path) {
+    case UPDATE_PATH_DFU: RunDfuPath(true); break;
+    case UPDATE_PATH_INLINE_SWITCH: RunInlineSwitch(); break;
+    default: StartHidPath(path); break;
+    }
+}
+
+void CDialogFirmwareUpdate::RunDfuFirmwareUpdate() {
+    BeginUpdateTexts(ActiveFirmwareInfo());
+    RunDfuPath(false);
+}
+
+void CDialogFirmwareUpdate::RunInlineSwitch() {
+    CUpdaterDlg* main = MainDialog();
+    CFirmwareInfo* info = ActiveFirmwareInfo();
+    HCURSOR old = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    if (main->m_nUsbStatus < 0x8000) {
+        main->m_hHidDevice = OpenHidDevice((WORD)main->m_nTargetModel);
+        if (!main->m_hHidDevice || !HidVersionMatches(&main->m_hHidDevice, main->m_deviceRecord.m_version)) {
+            ::SetCursor(old);
+            FailUpdate(info, main->m_nPage, TextOf(GetTextMsgNotRecognizedDevice));
+            m_bAutoUpdate = 0;
+            return;
+        }
+        BYTE request[1023] = {1, 0x0E};
+        BYTE reply[67] = {};
+        HidTransact(&main->m_hHidDevice, request, reply);
+        fw::Clock::Sleep(3000);
+        fw::Clock::Sleep(4000);
+        fw::Clock::Sleep(3000);
+        if (main->m_nUsbStatus == 0x6020 || main->m_nUsbStatus == 0x6022 || main->m_nUsbStatus == 0x6024)
+            main->m_nUsbStatus += 1;
+    } else {
+        fw::Clock::Sleep(1000);
+    }
+    fw::Clock::Sleep(1000);
+    ::SetCursor(old);
+    RunDfuPath(true);
+}
+
+void CDialogFirmwareUpdate::StartHidPath(int path) {
+    CUpdaterDlg* main = MainDialog();
+    CFirmwareInfo* info = ActiveFirmwareInfo();
+    const int model = main->m_nTargetModel;
+    const CDeviceRecord& record = main->m_deviceRecord;
+    auto fail = [&](const wchar_t* code) {
+        FailUpdate(info, main->m_nPage, TextOf(GetTextMsgNotRecognizedDevice), code);
+        m_bAutoUpdate = 0;
+    };
+
+    // Pre-check on the target's own interfaces, opened here.
+    switch (path) {
+    case UPDATE_PATH_VEHICLE_MODULE: {
+        if (!OpenUpdateHidDevices(&main->m_hHidDevice, &main->m_hHidDevice2, 2)) return fail(L"[0]");
+        int v[4];
+        QueryHidVersion(&main->m_hHidDevice, v);
+        QueryHidVersion(&main->m_hHidDevice2, v);
+        break;
+    }
+    case UPDATE_PATH_SWITCH_FIRST: {
+        main->m_hHidDevice = OpenHidDevice((WORD)model);
+        BYTE request[1023] = {1, 0x0E};
+        BYTE reply[67] = {};
+        if (main->m_hHidDevice) HidTransact(&main->m_hHidDevice, request, reply);
+        main->ResetDeviceHandles();
+        fw::Clock::Sleep(3000);
+        main->m_hHidDevice = OpenHidDevice((WORD)model);
+        if (!main->m_hHidDevice || !HidVersionMatches(&main->m_hHidDevice, record.m_version)) return fail(L"");
+        break;
+    }
+    default: {
+        main->CloseDeviceHandles();
+        main->m_hHidDevice = OpenHidDevice((WORD)model);
+        if (!main->m_hHidDevice) return fail(L"");
+        const CDeviceVersion& expected =
+            path == UPDATE_PATH_CAMERA ? record.m_version : record.m_versionChip1;
+        if (!HidVersionMatches(&main->m_hHidDevice, expected)) return fail(L"");
+        if (path == UPDATE_PATH_VERSION_GATED || path == UPDATE_PATH_TWO_CHIP_PACKAGE) {
+            // The second chip answers on the second interface of the same product id.
+            main->m_hHidDevice2 = OpenHidDevice((WORD)model);
+            if (main->m_hHidDevice2 && !HidVersionMatches(&main->m_hHidDevice2, record.m_versionChip2))
+                return fail(L"");
+        }
+        break;
+    }
+    }
+
+    HidUpdateProcedure procedure = GetHidUpdateProcedure(HidKindOf(path));
+    if (!procedure) {
+        FailUpdate(info, main->m_nPage, TextOf(GetTextMsgCannotUpdateFirmware));
+        m_bAutoUpdate = 0;
+        return;
+    }
+    g_pMainDialog = main;
+    g_pFirmwareInfo = info;
+    auto job = MakeHidUpdateJob(main, info, &m_firmwareInfo, &main->m_restorePage.m_firmwareInfo, m_hWnd);
+    job->writeSettingsArchive = [main] { return main->m_updatePage.WriteSettingsArchive(main); };
+    job->clearAutoUpdate = [this] { ::InterlockedExchange((volatile LONG*)&m_bAutoUpdate, 0); };
+    job->resetTransferState = [this] {
+        ::InterlockedExchange((volatile LONG*)&m_dfu.m_nWaitEventCount, 0);
+        ::InterlockedExchange((volatile LONG*)&m_dfu.m_bDownloadStarted, 1);
+    };
+    if (m_hidJob) ::InterlockedExchange(&m_hidJob->cancel, 1);
+    m_hidJob = job;
+    if (!hidupdate::StartWorker(procedure, job)) {
+        FailUpdate(info, main->m_nPage, TextOf(GetTextMsgCannotUpdateFirmware));
+        m_bAutoUpdate = 0;
+    }
+}
+
+void CDialogFirmwareUpdate::RunDfuPath(bool fromDispatch) {
+    CUpdaterDlg* main = MainDialog();
+    DfuPreparation p;
+    p.info = ActiveFirmwareInfo();
+    p.page = main->m_nPage;
+    p.targetModel = main->m_nTargetModel;
+    p.usbStatus = main->m_nUsbStatus;
+    p.device = &main->m_deviceRecord;
+    p.withCodes = fromDispatch ? TRUE : FALSE;
+    p.imageFolder = apppaths::ImageFolder();
+    p.writeArchive = [this] { return WriteSettingsArchive(nullptr); };
+    if (!PrepareDfuUpdate(p)) {
+        m_bAutoUpdate = 0;
+        return;
+    }
+    m_dfu.BeginTransferPhase();
+    m_dfu.StartReconfigure();
+    p.info->m_nStep = FW_STEP_RECONFIGURE;
+    if (p.info->m_bFinished) m_bAutoUpdate = 0;
+}
+
+int CDialogFirmwareUpdate::PrepareDfuDevice() {
+    CUpdaterDlg* main = MainDialog();
+    return CheckImageIdentity(ActiveFirmwareInfo()->m_strFirmwarePath, main->m_deviceRecord.m_nModelId,
+                              main->m_nTargetModel);
+}
+
+BOOL CDialogFirmwareUpdate::WriteSettingsArchive(CUpdaterDlg* main) {
+    if (!main) main = MainDialog();
+    if (!main) return FALSE;
+    return WriteSettingsArchiveFile(&main->m_deviceRecord, main->m_nTargetModel, apppaths::ImageFolder());
+}
+
+int CDialogFirmwareUpdate::CheckDeviceReady() {
+    CUpdaterDlg* main = MainDialog();
+    const int model = main->m_nTargetModel;
+    const UpdateModelProfile& profile = GetUpdateProfile(model);
+    if (profile.hidReadyCheck) {
+        main->CloseDeviceHandles();
+        main->m_hHidDevice = OpenHidDevice((WORD)model);
+        BOOL ok = main->m_hHidDevice ? TRUE : FALSE;
+        if (!ok) main->CloseDeviceHandles();
+        return ok;
+    }
+    if (profile.moduleReadyCheck) {
+        main->CloseDeviceHandles();
+        BOOL ok = OpenUpdateHidDevices(&main->m_hHidDevice, &main->m_hHidDevice2, 2);
+        if (!ok) main->CloseDeviceHandles();
+        return ok;
+    }
+    return IsDfuHeadsetBack(model, m_dfu.m_nActiveEngine);
+}

@@ -1,0 +1,177 @@
+// The server side of the page: the firmware list check on entry (timer
+// 201), the new-firmware prompt, and the image download (Download, timer 206).
+#include "update/DialogFirmwareUpdate.h"
+#include "app/AppPaths.h"
+#include "app/DialogNewUpdateFound.h"
+#include "app/UpdaterDlg.h"
+#include "app/resource.h"
+#include "core/Download.h"
+#include "core/ModelCatalog.h"
+#include "core/ServerAddress.h"
+#include "texts/LanguageNames.h"
+#include "texts/MessageTexts.h"
+#include "texts/UpdatePageTexts.h"
+#include "texts/WizardTexts.h"
+#include "update/FirmwareList.h"
+#include "update/NewerFirmware.h"
+#include <cstdlib>
+
+void CDialogFirmwareUpdate::CheckServerList() {
+    KillTimer(kTimerServerList);
+    CUpdaterDlg* main = MainDialog();
+    const int model = main->m_nTargetModel;
+
+    char* list = nullptr;
+    CString url = GetServerBaseUrl() + L"Firmware";
+    int got = DownloadUrl(url, &list, nullptr, nullptr);
+    if (got <= 0 || !list) {
+        for (int& w : m_firmwareInfo.m_anVersion) w = 0;
+    } else {
+        FirmwareListQuery query;
+        GetModelName(query.modelName, model, TRUE);
+        query.fourPartVersion = model == 0x3020;
+        query.firmwareLanguage = main->m_strFirmwareLanguage;
+        FirmwareListResult r = ParseFirmwareList(list, query, &m_firmwareInfo);
+        if (r.usbStatusGiven) main->m_nUsbStatus = r.usbStatus;
+        // The combo lists the record's languages, named in the UI language.
+        m_comboVoicePrompt.ResetContent();
+        for (int i = 0; i < m_firmwareInfo.m_nCount; ++i) {
+            CString name;
+            TranslateLanguageName(name, m_firmwareInfo.m_astrLanguages[i], main->m_nLanguage);
+            m_comboVoicePrompt.AddString(name);
+        }
+        if (r.selection >= 0) m_comboVoicePrompt.SetCurSel(r.selection);
+    }
+    if (list) std::free(list);
+
+    if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {
+        CString english;
+        GetLanguageNameIn(english, main->m_nLanguage, 0);
+        int index = SelectFirmwareLanguage(&m_firmwareInfo, english);
+        if (index >= 0) m_comboVoicePrompt.SetCurSel(index);
+    }
+
+    // Refresh first, so that the prompt sits above the filled page.
+    m_firmwareInfo.m_nStep = FW_STEP_IDLE;
+    main->m_bBusy = FALSE;
+    main->UpdateControls();
+    UpdateControls();
+
+    if (g_bUpdatePromptArmed == 1) {
+        m_bAutoUpdate = IsNewerFirmwareAvailable();
+        if (m_bAutoUpdate) {
+            CDialogNewUpdateFound prompt(main);
+            const int* v = m_firmwareInfo.m_anVersion;
+            if (model == 0x3020) prompt.m_strLatestVersion.Format(L"v%d.%d.%d.%d", v[2], v[3], v[0], v[1]);
+            else prompt.m_strLatestVersion.Format(L"v%d.%d", v[0], v[1]);
+            if (prompt.DoModal() == IDOK)
+                PostMessage(WM_COMMAND, MAKEWPARAM(IDC_UPDATE_DOWNLOAD, BN_CLICKED), (LPARAM)m_btnDownload.m_hWnd);
+            else
+                m_bAutoUpdate = 0;
+        }
+    } else {
+        g_bUpdatePromptArmed = 1;
+    }
+}
+
+int CDialogFirmwareUpdate::IsNewerFirmwareAvailable() {
+    CUpdaterDlg* main = MainDialog();
+    const int* v = m_firmwareInfo.m_anVersion;
+    if (!(v[0] || v[1] || v[2] || v[3])) return 0;  // nothing known to offer
+    return IsNewerFirmware(main->m_nTargetModel, v, main->m_deviceRecord);
+}
+
+void CDialogFirmwareUpdate::OnBnClickedDownload() {
+    CUpdaterDlg* main = MainDialog();
+    if (main->m_bBusy) return;
+    if (m_comboVoicePrompt.GetCount() > 0) {
+        int selected = m_comboVoicePrompt.GetCurSel();
+        if (selected >= 0 && selected < m_firmwareInfo.m_nCount)
+            m_firmwareInfo.m_strSelectedFile = m_firmwareInfo.m_astrFileNames[selected];
+    }
+    m_firmwareInfo.m_nStep = FW_STEP_DOWNLOAD;
+    main->m_bBusy = TRUE;
+    main->UpdateControls();
+    UpdateControls();
+
+    CString filter;
+    GetTextFirmwareFileFilter(filter, main->m_nLanguage);
+    filter += L"*.img||";
+    // Only a plain file name is proposed; a name with a folder or drive part is refused below.
+    CString proposed = IsPlainServerFileName(m_firmwareInfo.m_strSelectedFile) ? m_firmwareInfo.m_strSelectedFile
+                                                                              : CString();
+    CFileDialog dlg(FALSE, nullptr, proposed, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY, filter,
+                    this);
+    dlg.m_initialDir = apppaths::FileDialogFolder(main->m_strCurrentPath);
+    if (dlg.DoModal() != IDOK) {
+        m_bAutoUpdate = 0;
+        main->m_bBusy = FALSE;
+        main->UpdateControls();
+        UpdateControls();
+        return;
+    }
+    CString path = dlg.GetPathName();
+    int slash = path.ReverseFind(L'\\');
+    if (slash >= 0) main->m_strCurrentPath = path.Left(slash + 1);
+    m_firmwareInfo.m_strFirmwarePath = path;
+    for (int i = 0; i < STATUS_LANGUAGES; ++i) {
+        CString activity, about, text;
+        GetTextPageActivity(activity, main->m_nPage, main->m_nUsbStatus, i);
+        GetTextMsgAboutToDownloadLatestFirmware(about, i);
+        text.Format(L"%s %s", (const wchar_t*)activity, (const wchar_t*)about);
+        main->SetStatusTextForLanguage(text, i);
+        m_firmwareInfo.SetStatusText(i, text);
+    }
+    CString current;
+    main->GetStatusText(&current);
+    main->ShowStatusText(current, FALSE);
+    SetTimer(kTimerDownload, 500);
+}
+
+void CDialogFirmwareUpdate::DownloadFirmware() {
+    KillTimer(kTimerDownload);
+    CUpdaterDlg* main = MainDialog();
+    int result = DOWNLOAD_CANNOT_OPEN_URL;
+    if (IsPlainServerFileName(m_firmwareInfo.m_strSelectedFile)) {
+        CString url = GetServerBaseUrl() + m_firmwareInfo.m_strSelectedFile;
+        result = DownloadUrl(url, nullptr, m_firmwareInfo.m_strFirmwarePath, nullptr);
+    }
+    const bool ok = result > 0;
+    m_firmwareInfo.ClearStatusTexts();
+    if (!ok) {
+        for (int i = 0; i < STATUS_LANGUAGES; ++i) {
+            CString reason, failed, text;
+            if (result == DOWNLOAD_CANNOT_CREATE_FILE) GetTextMsgCannotOpenFile(reason, i);
+            else GetTextMsgCannotConnectToServer(reason, i);
+            GetTextMsgFailedToDownloadLatestFirmware(failed, i);
+            text.Format(L"%s. %s", (const wchar_t*)reason, (const wchar_t*)failed);
+            main->SetStatusTextForLanguage(text, i);
+        }
+    } else if (!m_bAutoUpdate) {
+        for (int i = 0; i < STATUS_LANGUAGES; ++i) {
+            CString press;
+            GetTextMsgPressUpdateButton(press, i);
+            main->SetStatusTextForLanguage(press, i);
+        }
+    } else {
+        CString unused;
+        main->BuildActivityStatusTexts(&unused);
+    }
+    if (ok) {
+        m_editFile.SetWindowText(m_firmwareInfo.m_strFirmwarePath);
+        int end = m_firmwareInfo.m_strFirmwarePath.GetLength();
+        m_editFile.SetSel(end, end);
+    }
+    m_firmwareInfo.m_nStep = FW_STEP_IDLE;
+    main->m_bBusy = FALSE;
+    main->UpdateControls();
+    UpdateControls();
+    CString current;
+    main->GetStatusText(&current);
+    main->ShowStatusText(current, !ok);
+
+    // The automatic road goes on only with the image it has just fetched:
+    // after a failed download nothing is flashed.
+    if (m_bAutoUpdate && ok) main->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), 0);
+    else m_bAutoUpdate = 0;
+}
