@@ -161,6 +161,12 @@ void CDialogFirmwareRestore::LoadBackupInfo() {
     }
     m_firmwareInfo.m_bBackupAvailable = FALSE;
     m_bListPending = TRUE;
+    // The page is not left while its list is fetched (also when a language
+    // change fetched it again).
+    if (!main->m_bBusy) {
+        main->m_bBusy = TRUE;
+        main->UpdateControls();
+    }
     BackupTransfer().FetchList(GetServerBaseUrl() + L"Revisions", m_hWnd);
 }
 

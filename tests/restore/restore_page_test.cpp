@@ -319,6 +319,10 @@ TEST_F(RestorePageTest, TheVoicePromptListFollowsTheUiLanguage) {
         // again and that language is preselected.
         dlg.ApplyLanguage(0, FALSE);
         dlg.ApplyLanguage(1, TRUE);
+        // While the list is fetched again the page cannot be left.
+        ASSERT_TRUE(fw::test::PumpUntil([&] { return dlg.m_bBusy; }, 10000));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_STEP_WELCOME, BN_CLICKED), (LPARAM)Item(dlg, IDC_STEP_WELCOME));
+        EXPECT_EQ(dlg.m_nPage, 4);
         ASSERT_TRUE(fw::test::PumpUntil([&] { return page.m_comboVoicePrompt.GetCount() == 3 && !dlg.m_bBusy; }, 10000));
         EXPECT_EQ(page.m_comboVoicePrompt.GetCurSel(), 1);
         EXPECT_TRUE(page.m_firmwareInfo.m_bBackupAvailable);
@@ -364,5 +368,33 @@ TEST_F(RestorePageTest, RowsAModelDoesNotWriteAreHidden) {
             EXPECT_EQ(RowsShown(dlg), 0);
             EXPECT_FALSE(Shown(dlg, IDC_RESTORE_LIST));
         }
+    });
+}
+
+TEST_F(RestorePageTest, AServerThatIsDownEndsTheLoadOrTheDownloadWithTheConnectionFailure) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions", kTkv40List);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        // Down while the image is fetched.
+        EnterTkv40(dlg);
+        ASSERT_TRUE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+        m_server.Stop();
+        m_serverRunning = false;
+        dlg.OnBnClickedAction();
+        ASSERT_TRUE(WaitDownloadEnd(dlg));
+        EXPECT_EQ(Page(dlg).m_nLastDownloadResult, (int)BACKUP_DOWNLOAD_FAILED);
+        EXPECT_EQ(Status(dlg), Joined(GetTextMsgFailedToDownloadLatestFirmware, GetTextMsgCannotConnectToServer));
+        EXPECT_FALSE(dlg.m_bBusy);
+        // Down when the page is entered.
+        dlg.ShowWelcomePage();
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x4D10, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        ASSERT_EQ(dlg.m_nPage, 4);
+        ASSERT_TRUE(WaitIdle(dlg));
+        EXPECT_TRUE(Page(dlg).m_bArchiveRead);
+        EXPECT_FALSE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+        EXPECT_EQ(Status(dlg), RestoreFailed(GetTextMsgCannotConnectToServer));
+        EXPECT_FALSE(::IsWindowEnabled(Item(dlg, IDC_ACTION)));
     });
 }
