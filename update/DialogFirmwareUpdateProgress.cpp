@@ -30,6 +30,14 @@ void CDialogFirmwareUpdate::ProgressTick() {
     CFirmwareInfo* info = ActiveFirmwareInfo();
     const UpdateModelProfile& profile = GetUpdateProfile(main->m_nTargetModel);
     if (info->m_bFinished) {
+        // A worker that is still running (the page has ended the update
+        // itself) is told to stop, and the wizard stays busy until it has:
+        // nothing else may use the device meanwhile.
+        if (m_hidJob && ::InterlockedCompareExchange(&m_hidJob->running, 0, 0)) {
+            ::InterlockedExchange(&m_hidJob->cancel, 1);
+            MoveStatusTexts(info);
+            return;
+        }
         EndUpdate(info);
         return;
     }

@@ -11,7 +11,7 @@ namespace flashloader {
 struct FlashTarget {
     std::wstring path;
     int port = 0;
-    std::string fault = "none";  // none, no-answer, write-fails, hang
+    std::string fault = "none";  // none, no-answer, write-fails, hang, stall
     unsigned speed = 1;
 };
 

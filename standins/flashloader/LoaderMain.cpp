@@ -87,6 +87,11 @@ int wmain(int argc, wchar_t** argv) {
     auto pause = [&](DWORD ms) { ::Sleep(ms / target.speed); };
     pause(300);
     Say("Connecting to %ls ... ", o.device.c_str());
+    if (target.fault == "stall") {
+        // Connected, then nothing more: no progress, no end.
+        ::Sleep(600000);
+        return Fail("the target stopped answering");
+    }
     if (target.fault == "no-answer") {
         Say("FAILED\n");
         return Fail("the target does not answer");

@@ -225,7 +225,7 @@ SIM_API void FtdiClose(DeviceId id);
 SIM_API int FtdiOpenCount(DeviceId id);
 // Faults of the flash loader: "none", "no-answer" (the controller does not
 // answer), "write-fails", "hang" (the loader stops in the middle of the
-// write and never ends by itself).
+// write and never ends by itself), "stall" (it stops before it writes).
 SIM_API void SetFlashFault(DeviceId ftdi, const wchar_t* fault);
 
 }  // namespace sim

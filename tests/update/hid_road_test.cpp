@@ -211,6 +211,8 @@ protected:
             std::wstring text = s.GetString();
             if (m_texts.empty() || m_texts.back() != text) m_texts.push_back(text);
             m_maxProgress = std::max(m_maxProgress, dlg.m_nProgress);
+            // The wizard is free again only once no worker runs.
+            if (!dlg.m_bBusy && hidupdate::RunningWorkers() > 0) m_freeWhileWorkerRuns = true;
         };
         fw::test::PumpUntil([&] { sample(); return Saw(c.finalText) && !dlg.m_bBusy; }, 90000);
         fw::test::PumpUntil([&] { sample(); return false; }, 300);
@@ -233,6 +235,7 @@ protected:
     std::vector<std::wstring> m_texts;
     int m_maxProgress = -1;
     DWORD m_slowest = 0;
+    bool m_freeWhileWorkerRuns = false;
 };
 
 TEST_P(HidRoadTest, EndsWithItsTextNeverSuccessAfterAFaultAndTheWindowAnswers) {
@@ -246,6 +249,8 @@ TEST_P(HidRoadTest, EndsWithItsTextNeverSuccessAfterAFaultAndTheWindowAnswers) {
         EXPECT_TRUE(Saw(c.finalText)) << Texts();
         EXPECT_FALSE(dlg.m_bBusy);
         EXPECT_LT(m_slowest, 100u);
+        EXPECT_FALSE(m_freeWhileWorkerRuns);
+        EXPECT_EQ(0, hidupdate::RunningWorkers());
         if (std::wstring(c.finalText) == kSuccess) {
             EXPECT_EQ(100, m_maxProgress);
             m_road.verify(m_road);
@@ -287,6 +292,10 @@ const RoadCase kRoads[] = {
      L"60T_v1.7.4-fr.img"},
     {"VehicleModule", 0x5345, VehicleWorld, nullptr, kSuccess},
     {"VehicleModuleLoaderHangs", 0x5345, VehicleWorld, [](Road& r) { sim::SetFlashFault(r.bridge, L"hang"); },
+     L"Failed to update firmware. Cannot get status"},
+    // The loader never reports: the page ends the update at 50 %; the worker
+    // ends the loader and the wizard is free once the worker has ended.
+    {"VehicleModuleLoaderSilent", 0x5345, VehicleWorld, [](Road& r) { sim::SetFlashFault(r.bridge, L"stall"); },
      L"Failed to update firmware. Cannot get status"},
     {"VehicleModuleLoaderFails", 0x5345, VehicleWorld,
      [](Road& r) { sim::SetFlashFault(r.bridge, L"write-fails"); }, L"Failed to update firmware. Cannot get status"},
