@@ -1,0 +1,38 @@
+// The benchmark program: runs each section and prints its numbers. Speed
+// goals are measured here, not in the tests. Run it from the output folder:
+//   MorvexBench.exe            every section
+//   MorvexBench.exe hid        the sections whose name starts with "hid"
+#include "tools/bench/HidPackageBench.h"
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Section {
+    const char* name;
+    void (*run)();
+};
+
+void HidPackage() {
+    // 1 MB of part data: about a thousand full reports.
+    PrintHidPackageBench(stdout, RunHidPackageBench(1 << 20));
+}
+
+const Section kSections[] = {
+    {"hid-package", HidPackage},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* only = argc > 1 ? argv[1] : "";
+    int ran = 0;
+    for (const Section& s : kSections) {
+        if (std::strncmp(s.name, only, std::strlen(only)) != 0) continue;
+        s.run();
+        std::fflush(stdout);
+        ++ran;
+    }
+    if (ran == 0) std::fprintf(stderr, "no section named %s\n", only);
+    return ran ? 0 : 1;
+}
