@@ -1,6 +1,8 @@
 // A cell that shows a value with a drop-down arrow at the right edge and
 // opens a popup window below the cell (above it when there is no room below
-// on the cell's monitor). Abstract: CCellComboBox is the concrete one.
+// on the cell's monitor). Abstract: CCellComboBox is the concrete one. The
+// popup does not take the activation: the grid keeps the keyboard focus and
+// passes the popup its keys and wheel while it is open.
 //
 // The arrow's pressed look follows one program-wide button-pressed flag,
 // kept in the drop-down code's CButtonCritSect. Each opening starts a short
@@ -27,7 +29,10 @@ public:
     void ClosePopup() override;
     void Reposition(const RECT* rc) override;
     void SetRect(const RECT* rc) override;
+    // F4 opens the popup; while it is open every key goes to it.
     BOOL OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    // The wheel scrolls the open popup, not the grid.
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint point) override;
     BOOL OnLButtonDown(UINT nFlags, CPoint point) override;
     BOOL OnLButtonUp(UINT nFlags, CPoint point) override;
     BOOL OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override { return OnScroll(); }
@@ -79,6 +84,8 @@ protected:
     // Closes the popup after a pick or cancel and gives the focus back to the grid.
     void ClosePopupAndFocus();
     void HidePopupWindow();
+    // Hides the popup window (nothing else).
+    void HidePopup();
     BOOL OnScroll();
     // The grid that owns the cell, or null when the list is not one.
     CConfigListCtrl* GetList() const;

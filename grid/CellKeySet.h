@@ -14,7 +14,7 @@ inline int CellKeyColumn(DWORD key) { return (int)LOWORD(key); }
 
 class CCellKeySet {
 public:
-    static const DWORD kNoKey = 0xFFFFFFFF;
+    static constexpr DWORD kNoKey = 0xFFFFFFFF;
 
     void Insert(DWORD key) { m_keys.insert(key); }
     void Erase(DWORD key) { m_keys.erase(key); }

@@ -9,6 +9,7 @@
 class CCellPushButton : public CCellButton {
 public:
     CCellPushButton(HWND hTarget = nullptr, UINT nMsg = 0, WPARAM wParam = 0, LPARAM lParam = 0);
+    ~CCellPushButton() override;
 
     void SetBitmapId(UINT nId) { m_nBitmapId = nId; }
     UINT GetBitmapId() const { return m_nBitmapId; }
@@ -36,5 +37,8 @@ private:
     WPARAM m_wParam;
     LPARAM m_lParam;
     UINT m_nBitmapId = 0;
+    // The bitmap of the id last drawn (shared, loaded once per id).
+    HBITMAP m_hBitmap = nullptr;
+    UINT m_nLoadedId = 0;
     static DWORD s_dwClassStyle;
 };

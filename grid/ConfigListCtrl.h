@@ -17,6 +17,7 @@
 #include "grid/ConfigHeaderCtrl.h"
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 class CConfigListOwner;
 
@@ -60,6 +61,8 @@ public:
     void RepositionCells();
     void AutoSizeColumn(int nCol);
     size_t GetCellCount() const { return m_cells.size(); }
+    // The number of columns (the header's items).
+    int GetColumnCount() const;
     const CCellKeySet& GetKeySet() const { return m_keySet; }
 
     // The active cell.
@@ -122,6 +125,7 @@ protected:
     LRESULT OnCellValueChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnCellRepaint(WPARAM wParam, LPARAM lParam);
     void OnDestroy();
+    UINT OnGetDlgCode();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -139,4 +143,6 @@ private:
     int m_nActiveRow = -1;
     int m_nActiveColumn = -1;
     CCellCtrl* m_pActiveCell = nullptr;
+    // The texts of every row as they were before a column insert at 0.
+    std::vector<std::vector<CString>> m_textsBeforeColumnInsert;
 };

@@ -27,7 +27,7 @@ public:
 
     int GetHoverLine() const { return m_nHoverLine; }
     int GetScrollPosition() const;
-    // The item the hover line stands on, or -1.
+    // The item the hover line marks (it may be scrolled out of view), or -1.
     int GetHoverItem() const;
     BOOL IsScrollBarShown() const;
     CScrollBar& GetScrollBar() { return m_scrollBar; }
@@ -43,6 +43,8 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    // A click on the popup (or its scroll bar) leaves the activation where it is.
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) { return MA_NOACTIVATE; }
     DECLARE_MESSAGE_MAP()
 
 private:
