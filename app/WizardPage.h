@@ -15,11 +15,6 @@ public:
     // The main dialog that holds the shared state: the parent of the page's
     // frame, or the program's main dialog for a page outside the wizard.
     CUpdaterDlg* MainDialog() const;
-    // Narrows a page that is wider than the frame holding it, so that none
-    // of its controls is cut off at the frame's right edge: every control's
-    // left edge and width shrink in the same proportion. Heights stay, and a
-    // page that fits is left as it is.
-    void FitToFrame();
 
 protected:
     // Which parts of the page draw on the wizard's background (transparent

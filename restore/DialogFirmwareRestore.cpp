@@ -96,7 +96,6 @@ int CDialogFirmwareRestore::SelectedKind() const {
 
 void CDialogFirmwareRestore::EnterPage(int mode) {
     CUpdaterDlg* main = MainDialog();
-    FitToFrame();
     KillTimer(kTimerLoadBackupInfo);
     m_bArchiveRead = FALSE;
     m_nEntryMode = mode;

@@ -68,7 +68,6 @@ int CDialogFirmwareUpdate::CurrentPage() { return MainDialog()->m_nPage; }
 
 void CDialogFirmwareUpdate::ResetPage() {
     CUpdaterDlg* main = MainDialog();
-    FitToFrame();
     main->m_nProgress = -1;
     m_dfu.m_nActiveEngine = 0;
     m_dfu.DestroyEngines();
