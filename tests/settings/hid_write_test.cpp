@@ -150,3 +150,100 @@ TEST_P(HidBasicWriteTest, TheHeadsetKeepsTheBlocksAndTheWizardShowsThemAgain) {
 
 INSTANTIATE_TEST_SUITE_P(Groups, HidBasicWriteTest, ::testing::ValuesIn(kBasicCases),
                          [](const ::testing::TestParamInfo<BasicCase>& i) { return std::string(i.param.name); });
+
+namespace {
+
+class HidFmAndSpeedDialTest : public SettingsWizardTest {
+protected:
+    // Presets 1..10 as 87.5, 87.7, ... in Americas, RDS AF on.
+    static void EditFm(CDeviceRecord& r) {
+        r.m_nFmRegion = 1;
+        for (int i = 0; i < DEVICE_FM_PRESETS; ++i) r.m_anFmPreset[i] = 8750 + 20 * i;
+        r.m_bFmRds = 1;
+        r.m_nFmCurrentFrequency = 9010;
+        r.m_nFmCurrentPreset = 3;
+    }
+    static std::vector<WORD> FmWords(WORD magic, int presets) {
+        std::vector<WORD> w = {magic, 9010, 3};
+        for (int i = 0; i < presets; ++i) w.push_back((WORD)(8750 + 20 * i));
+        w.push_back(1);
+        w.push_back(1);
+        return w;
+    }
+    void SaveFm(int model, sim::DeviceId* first, sim::DeviceId* second, std::vector<BYTE> version = {1, 0}) {
+        *first = AddHidHeadset(model, version, second);
+        RunWizard([&](CUpdaterDlg& dlg) {
+            EnterPage(dlg, model, PAGE_FM_RADIO);
+            EditFm(dlg.m_settingSecondPage.m_workingRecord);
+            dlg.UpdateControls();
+            ASSERT_TRUE(ActionEnabled(dlg));
+            Save(dlg);
+            EXPECT_EQ(PAGE_FM_RADIO, dlg.m_nPage);
+            EXPECT_TRUE(dlg.m_bStatusOk);
+            EXPECT_EQ(1, dlg.m_deviceRecord.m_nFmRegion);
+            EXPECT_EQ(8770, dlg.m_deviceRecord.m_anFmPreset[1]);
+        });
+    }
+};
+
+}  // namespace
+
+TEST_F(HidFmAndSpeedDialTest, TheFmBlockTakesTheLayoutAndMagicOfTheModel) {
+    sim::DeviceId first = 0, second = 0;
+    SaveFm(0x5412, &first, &second);
+    EXPECT_EQ(FmWords(0x56E9, 10), Block(first, HID_BLOCK_FM));
+    auto stores = Reports(first, HID_CMD_STORE_BLOCK);
+    ASSERT_EQ(1u, stores.size());
+    EXPECT_EQ((std::vector<BYTE>{1, 0x11, 0x15, 15, 0xE9, 0x56, 0x32, 0x23}), stores[0]);
+}
+
+TEST_F(HidFmAndSpeedDialTest, NewerHeadsetsGetTheCurrentMagicWithoutStore) {
+    sim::DeviceId first = 0, second = 0;
+    SaveFm(0x5610, &first, &second);
+    EXPECT_EQ(FmWords(0x66E9, 10), Block(first, HID_BLOCK_FM));
+    EXPECT_TRUE(Reports(first, HID_CMD_STORE_BLOCK).empty());
+}
+
+TEST_F(HidFmAndSpeedDialTest, SixPresetHeadsetsGetElevenWordsAndNoPresetsSevenToTen) {
+    sim::DeviceId first = 0, second = 0;
+    SaveFm(0x6010, &first, &second);
+    EXPECT_EQ(FmWords(0x56E9, 6), Block(first, HID_BLOCK_FM));
+    ASSERT_EQ(1u, Reports(first, HID_CMD_STORE_BLOCK).size());
+    EXPECT_EQ(11, Reports(first, HID_CMD_STORE_BLOCK)[0][3]);
+}
+
+TEST_F(HidFmAndSpeedDialTest, TwoChipHeadsetsGetTheBlockOnTheSecondChipAfterBothVersions) {
+    sim::DeviceId first = 0, second = 0;
+    SaveFm(0x4510, &first, &second, {3, 1});
+    EXPECT_EQ(FmWords(0x66E9, 10), Block(second, HID_BLOCK_FM));
+    EXPECT_TRUE(Block(first, HID_BLOCK_FM).empty());
+    EXPECT_FALSE(Reports(first, HID_CMD_GET_VERSION).empty());
+    EXPECT_FALSE(Reports(second, HID_CMD_GET_VERSION).empty());
+}
+
+TEST_F(HidFmAndSpeedDialTest, SpeedDialsGoOneBlockEachAndAnEmptyNumberAsTheModelWants) {
+    for (int model : {0x5610, 0x4510}) {
+        sim::Reset();
+        sim::DeviceId second = 0;
+        sim::DeviceId first = AddHidHeadset(model, {1, 0}, &second);
+        RunWizard([&](CUpdaterDlg& dlg) {
+            EnterPage(dlg, model, PAGE_SPEED_DIAL);
+            CDeviceRecord& r = dlg.m_speedDialPage.m_workingRecord;
+            r.m_astrSpeedDial[0] = L"+4912";
+            r.m_astrSpeedDial[1] = L"";
+            r.m_astrSpeedDial[2] = L"01234567890123456789";
+            dlg.UpdateControls();
+            ASSERT_TRUE(ActionEnabled(dlg));
+            Save(dlg);
+            EXPECT_EQ(PAGE_SPEED_DIAL, dlg.m_nPage);
+            EXPECT_EQ(CString(L"+4912"), dlg.m_deviceRecord.m_astrSpeedDial[0]);
+            EXPECT_EQ(CString(L"01234567890123456789"), dlg.m_deviceRecord.m_astrSpeedDial[2]);
+        });
+        EXPECT_EQ((std::vector<WORD>{'+', '4', '9', '1', '2'}), Block(first, 0x5A)) << std::hex << model;
+        // One zero word on one-interface headsets, none on two-chip ones.
+        EXPECT_EQ(model == 0x5610 ? std::vector<WORD>{0} : std::vector<WORD>{}, Block(first, 0x5B)) << std::hex << model;
+        EXPECT_EQ(20u, Block(first, 0x5C).size());
+        EXPECT_TRUE(Reports(first, HID_CMD_STORE_BLOCK).empty());
+        if (second) EXPECT_TRUE(Block(second, 0x5A).empty());
+    }
+}
