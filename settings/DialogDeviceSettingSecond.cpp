@@ -24,6 +24,23 @@ const int kUnitIds[] = {1089, 1094, 1098, 1102, 1106, 1110, 1115, 1119, 1123, 11
 // before it is turned into 10 kHz units.
 const double kLargestTypedMhz = 100000.0;
 
+int CALLBACK TakeFace(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM out) {
+    if (lf->lfFaceName[0] == L'@') return 1;  // the vertical variants
+    wcsncpy((wchar_t*)out, lf->lfFaceName, LF_FACESIZE - 1);
+    return 0;
+}
+
+// The first installed face that has the charset's glyphs (empty when none:
+// the font mapper then chooses by the charset alone).
+void FirstFaceOfCharset(BYTE charset, wchar_t face[LF_FACESIZE]) {
+    face[0] = 0;
+    LOGFONTW want = {};
+    want.lfCharSet = charset;
+    HDC dc = ::GetDC(nullptr);
+    ::EnumFontFamiliesExW(dc, &want, TakeFace, (LPARAM)face, 0);
+    ::ReleaseDC(nullptr, dc);
+}
+
 CString FrequencyText(int f) {
     CString s;
     s.Format(L"%0.1f", f / 100.0);
@@ -171,11 +188,33 @@ void CDialogDeviceSettingSecond::ShowPresetText(int i) {
     m_editPreset[i].SetWindowText(preset ? FrequencyText(preset) : g_txtEmpty[language][0]);
 }
 
+CFont* CDialogDeviceSettingSecond::PresetEditFont(int language) {
+    int slot;
+    BYTE charset;
+    switch (language) {
+    case texts::kJapanese: slot = 0, charset = SHIFTJIS_CHARSET; break;
+    case texts::kKorean: slot = 1, charset = HANGUL_CHARSET; break;
+    case texts::kChinese: slot = 2, charset = GB2312_CHARSET; break;
+    default: return &m_fontBold;
+    }
+    if (!m_fontEditCjk[slot].m_hObject) {
+        LOGFONTW lf = {};
+        m_fontBold.GetLogFont(&lf);
+        lf.lfCharSet = charset;
+        FirstFaceOfCharset(charset, lf.lfFaceName);
+        m_fontEditCjk[slot].CreateFontIndirect(&lf);
+    }
+    return &m_fontEditCjk[slot];
+}
+
 void CDialogDeviceSettingSecond::UpdateLanguageTexts() {
     CUpdaterDlg* main = MainDialog();
     if (!main || !m_hWnd) return;
     int language = texts::LanguageSlot(main->m_nLanguage);
     SendMessage(WM_SETREDRAW, FALSE);
+    CFont* editFont = PresetEditFont(language);
+    for (CEdit& edit : m_editPreset)
+        if (edit.GetFont() != (HFONT)editFont->m_hObject) edit.SetFont(editFont, FALSE);
     m_comboRegion.ResetContent();
     for (int r = 0; r < FM_REGION_COUNT; ++r) m_comboRegion.AddString(g_txtFmRegions[language][r]);
     m_comboRegion.SetCurSel(FmRegionOrWorldwide(m_workingRecord.m_nFmRegion));

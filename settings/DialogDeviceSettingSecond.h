@@ -80,4 +80,9 @@ private:
     CSpinButtonCtrl m_spinPreset[kPresets];
     CStatic m_staticUnit[kPresets];
     CFont m_fontBold;  // created once, with the page
+    // The preset edits' bold font in the charset of a Chinese, Japanese or
+    // Korean UI language: edits draw their text in one font, without the
+    // links to other fonts that the labels get. Created once per language.
+    CFont m_fontEditCjk[3];
+    CFont* PresetEditFont(int language);
 };
