@@ -63,6 +63,12 @@ BOOL CDialogDeviceSetting::OnInitDialog() {
         help.SizeToContent();
     }
     m_spinTimeout.SetRange(3, 60);
+    // Intercom-sound blend sensitivity, " 1" to "10" (stored as 10 down to 1).
+    for (int level = 1; level <= 10; ++level) {
+        CString item;
+        item.Format(L"%2d", level);
+        m_comboOverlay.AddString(item);
+    }
     m_bCellPopupOpen = FALSE;
     return TRUE;
 }
