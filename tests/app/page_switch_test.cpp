@@ -213,7 +213,8 @@ TEST_F(WizardTest, LeavingASettingsPageWithChangesAsksFirst) {
             dlg.ShowFirmwareUpdatePage(TRUE);
             ASSERT_TRUE(WaitIdle(dlg));
             EXPECT_EQ(dlg.m_nPage, c.expectedPage);
-            ASSERT_EQ(m_asked.size(), c.changed ? 1u : 0u);
+            // YES saves; with no headset on the bus the save fails with its own box.
+            ASSERT_EQ(m_asked.size(), c.changed ? (c.answer == IDOK ? 2u : 1u) : 0u);
             if (c.changed) {
                 CString title, expected;
                 GetTextPageTitle(title, 7, 0);
