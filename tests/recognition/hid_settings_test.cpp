@@ -173,3 +173,40 @@ TEST_F(HidSettingsTest, RepliesLongerThanTheirDestinationAreCut) {
     EXPECT_EQ(many[14], r.m_nFmRegion);
     EXPECT_EQ(20, r.m_astrSpeedDial[0].GetLength());
 }
+
+TEST_F(HidSettingsTest, EachModelReadsItsOwnFeatureBits) {
+    // Every bit set on the headset; a member the model does not read stays 0.
+    struct Case {
+        int model;
+        int handsfree, voicePrompt, sidetone, quietSphere, fmGuide, hdVoice, smartNavi, soundBlend;
+    };
+    const Case cases[] = {
+        {0x5530, 1, 1, 1, 1, 1, 1, 0, 1},
+        {0x5536, 0, 1, 0, 1, 1, 1, 0, 0},
+        {0x3050, 0, 1, 0, 1, 1, 0, 0, 0},
+        {0x6400, 1, 1, 0, 1, 1, 1, 0, 1},
+        {0x6010, 1, 1, 1, 1, 0, 0, 1, 0},
+        {0x4310, 0, 0, 0, 0, 0, 0, 0, 0},  // raw words only
+        {0x5611, 1, 1, 1, 1, 1, 1, 0, 1},  // no row of its own: all thirteen bits
+    };
+    for (const Case& c : cases) {
+        Connect(c.model);
+        sim::DeviceId settings = c.model == 0x4310 ? m_second : m_first;
+        sim::SetHidBlock(settings, HID_BLOCK_SETTINGS, {0xFFFF, 0x1234, 0x0042, 0x0007});
+        CDeviceRecord r;
+        r.m_version.Set(1, 0, 0, 0, 0);
+        ReadHidSettingsBlocks(&m_main.m_hHidDevice, &m_main.m_hHidDevice2, c.model, &r);
+        SCOPED_TRACE(c.model);
+        EXPECT_EQ(c.handsfree, r.m_bHandsfreeVox);
+        EXPECT_EQ(c.voicePrompt, r.m_bVoicePrompt);
+        EXPECT_EQ(c.sidetone, r.m_bSidetone);
+        EXPECT_EQ(c.quietSphere, r.m_bQuietSphere);
+        EXPECT_EQ(c.fmGuide, r.m_bFmStationGuide);
+        EXPECT_EQ(c.hdVoice, r.m_bHdVoice);
+        EXPECT_EQ(c.smartNavi, r.m_bSmartNaviSystem);
+        EXPECT_EQ(c.soundBlend, r.m_bSoundBlend);
+        EXPECT_EQ(0, r.m_bPlc);
+        if (c.model == 0x4310) EXPECT_EQ(0x1234, r.m_anSettingWord[1]);
+        if (c.model == 0x6010) EXPECT_EQ(0x0042, r.m_anSettingWord[2]);
+    }
+}
