@@ -347,7 +347,7 @@ def device_picture(kind, w=240, h=124):
     return c
 
 
-def welcome(w=551, h=273):
+def welcome(w=624, h=273):
     c = Canvas(w, h, WHITE)
     c.gradient(0, 0, w, h, SKY_TOP, SKY_BOTTOM)
     # A road in perspective.

@@ -246,3 +246,26 @@ TEST(StatusLineTextTest, ChineseInstructionHasNoStraySpaces) {
     GetTextNext(next, 9);
     EXPECT_NE(std::wstring(text).find(std::wstring(next)), std::wstring::npos);
 }
+
+TEST_F(LookTest, EveryPageFitsTheColumnBesideTheSteps) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        RECT frame = ScreenRect(dlg.m_pageFrame.m_hWnd);
+        RECT next = ScreenRect(Item(dlg, IDC_NEXT));
+        EXPECT_EQ(next.right, frame.right);
+        CDialog* pages[] = {&dlg.m_selectionPage, &dlg.m_recognitionPage,   &dlg.m_updatePage,
+                            &dlg.m_restorePage,   &dlg.m_settingPage,       &dlg.m_settingSecondPage,
+                            &dlg.m_speedDialPage};
+        for (int page = 0; page < 7; ++page) {
+            CDialog* d = pages[page];
+            ASSERT_TRUE(d->m_hWnd) << page;
+            // Every control, shown or not yet shown, lies inside the column.
+            for (HWND c = ::GetWindow(d->m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+                RECT r = ScreenRect(c);
+                EXPECT_GE(r.left, frame.left) << "page " << page << " control " << ::GetDlgCtrlID(c);
+                EXPECT_LE(r.right, frame.right) << "page " << page << " control " << ::GetDlgCtrlID(c);
+                EXPECT_LE(r.bottom, frame.bottom) << "page " << page << " control " << ::GetDlgCtrlID(c);
+            }
+        }
+    });
+}
