@@ -1,32 +1,16 @@
-// Which rows the backup settings view shows, per model: one entry per model
-// group, with the firmware gates that choose among its row lists, and the
-// models that have no rows at all.
+// Which rows the backup settings view shows for a model: the DEVICE SETTING
+// grid's own row list of the model, chosen by the backup's firmware (by the
+// connected device's for the few models whose lists follow it), without the
+// rows that only the settings page has.
 #pragma once
 #include <vector>
-#include "restore/BackupRowLists.h"
+#include "core/DeviceRecord.h"
+#include "settings/rows/SettingsListModels.h"
 
-// A row list and the firmware version from which it applies.
-struct BackupGatedList {
-    int major, minor;
-    const BackupRowList* rows;
-};
+// Whether the model's backup shows its settings in the grid.
+bool BackupHasRows(int model);
+// Whether the model's list follows the connected device's firmware.
+bool BackupGateOnConnectedDevice(int model);
 
-struct BackupRowTable {
-    std::vector<int> models;
-    // Most gates read the backup's firmware; a few read the connected device's.
-    bool gateOnConnectedDevice;
-    // In ascending order of version; the first applies to every version below the second.
-    std::vector<BackupGatedList> lists;
-};
-
-// The table of a model, or null for a model without rows.
-const BackupRowTable* FindBackupRowTable(int model);
-const std::vector<BackupRowTable>& BackupRowTables();
-
-// The models whose backup has no grid rows (the information rows show their
-// settings instead): the grid is emptied and left as it was.
-const std::vector<int>& BackupModelsWithoutRows();
-
-// The list the table's gates choose for a firmware record (the backup's, or
-// the connected device's where the table says so).
-const BackupRowList& SelectBackupRowList(const BackupRowTable& table, const CDeviceRecord& gateRecord);
+// The rows of a model, in order on screen; empty for a model without rows.
+std::vector<const rows::RowKind*> BackupRowsFor(int model, const CDeviceRecord& backup, const CDeviceRecord& device);

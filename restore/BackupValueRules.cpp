@@ -1,13 +1,47 @@
 #include "restore/BackupValueRules.h"
+#include <vector>
+#include "restore/BackupArchiveKeys.h"
 #include "restore/BackupInfo.h"
-#include "restore/SettingsArchive.h"
 #include "texts/LabelTables.h"
 #include "texts/WizardTexts.h"
 
 namespace {
 
-const wchar_t kSettingWordKey[] = L"keyBasicSetting60T";
-const wchar_t kCameraWordKey[] = L"keyBasicSetting40ZCamera";
+using namespace rows;
+
+// The list kinds whose values this view writes in a form of its own; every
+// other list shows its option, and the unknown-value text outside them.
+struct ListRule {
+    const RowKind* kind;
+    BackupRule rule;
+};
+
+const ListRule kListRules[] = {
+    {&kOverlaySensitivityWord, kRuleElevenMinus},
+    {&kOverlaySensitivityPacked, kRuleNumber},
+    // The stored sensitivity reads as its level, 1 to 10.
+    {&kVoxSensitivityFiveLevels, kRuleLevels},
+    {&kVoxSensitivityFiveLevelsEss, kRuleLevels},
+    {&kVoxSensitivityPacked, kRuleLevels},
+    {&kVoxSensitivityLowMediumHigh, kRuleLowMediumHigh},
+    {&kSmartVolumeControl, kRuleLevelOf},
+    {&kSmartVolumeControlFlags, kRuleLevelOf},
+    {&kSmartVolumeControlPacked, kRuleLevelOf},
+    {&kMotionSensorSensitivity, kRuleDisableLowHigh},
+    {&kEssStatus, kRuleEssStatus},
+    {&kEssSensitivity, kRuleEssSensitivity},
+    {&kAudioSourcePriority, kRuleMusicIf},
+    {&kAudioSourcePriorityFree, kRuleMusicIf},
+    {&kUnitLanguage, kRuleUnitLanguage},
+    {&kVideoMicrophoneGain, kRuleGain},
+    {&kPhotoMode, kRuleChoice},
+    {&kVideoModeTwo, kRuleChoice},
+    {&kVideoModeThree, kRuleChoice},
+    {&kVideoResolution, kRuleChoice},
+    {&kTimelapseInterval, kRuleChoice},
+    {&kVideoTaggingInterval, kRuleChoice},
+    {&kLoopRecordingInterval, kRuleChoice},
+};
 
 CString OnOff(bool enabled, int language) {
     CString text;
@@ -33,51 +67,23 @@ CString Decimal(long long value) {
 
 }  // namespace
 
-int BackupSource::Read(const CDeviceRecord& record) const {
-    switch (kind) {
-    case kMember: return record.*member;
-    case kAccessor: return (record.*accessor)();
-    case kWordBit: return (record.m_anSettingWord[word] >> bit) & 1;
+BackupRule BackupRuleOf(const RowKind& kind) {
+    if (kind.cell == CellKind::CheckBox) {
+        if (kind.polarity == Polarity::CheckedWhenZero) return kRuleEnabledIf;
+        // The members stored so that 1 means off read "Disabled" only for 1.
+        return kind.source.kind == SourceKind::Member ? kRuleEnabledUnlessOne : kRuleEnabledIfClear;
     }
-    return 0;
+    for (const ListRule& r : kListRules)
+        if (r.kind == &kind) return r.rule;
+    return kRuleOption;
 }
 
-bool BackupSource::HeldBy(const CArchivedKeys* keys) const {
-    if (!keys || !key) return true;
-    return keys->Has(key, keyIndex);
-}
-
-BackupSource MemberSource(int CDeviceRecord::*member, const wchar_t* key) {
-    return {BackupSource::kMember, member, nullptr, 0, 0, key, 0};
-}
-
-BackupSource AccessorSource(int (CDeviceRecord::*accessor)() const, const wchar_t* key, int keyIndex) {
-    return {BackupSource::kAccessor, nullptr, accessor, 0, 0, key, keyIndex};
-}
-
-BackupSource SettingBitSource(int word, int bit) {
-    return {BackupSource::kWordBit, nullptr, nullptr, word, bit, kSettingWordKey, word + 1};
-}
-
-BackupSource SettingWordSource(int (CDeviceRecord::*accessor)() const, int word) {
-    return AccessorSource(accessor, kSettingWordKey, word + 1);
-}
-
-BackupSource CameraWordSource(int (CDeviceRecord::*accessor)() const, int word) {
-    return AccessorSource(accessor, kCameraWordKey, word + 1);
-}
-
-CString BackupLabelText(const BackupFeatureRow& row, int language) {
-    return (*row.label)[texts::LanguageSlot(language)][0];
-}
-
-CString BackupValueText(const BackupFeatureRow& row, const CDeviceRecord& record, int language,
-                        const CArchivedKeys* keys) {
-    if (!row.source.HeldBy(keys)) return Unknown();
+CString BackupValueText(const RowKind& kind, const CDeviceRecord& record, int language, const CArchivedKeys* keys) {
+    if (!ArchiveHeldValue(kind.source, record, keys)) return Unknown();
     const int L = texts::LanguageSlot(language);
     // Arithmetic on whole words is done wide, so no stored value can overflow it.
-    const long long v = row.source.Read(record);
-    switch (row.rule) {
+    const long long v = kind.source.Read(record);
+    switch (BackupRuleOf(kind)) {
     case kRuleEnabledIf: return OnOff(v != 0, L);
     case kRuleEnabledUnlessOne: return OnOff(v != 1, L);
     case kRuleEnabledIfClear: return OnOff(v == 0, L);
@@ -104,11 +110,15 @@ CString BackupValueText(const BackupFeatureRow& row, const CDeviceRecord& record
         return g_txtLowMediumHigh[L][v == 2 ? 0 : 2];
     }
     case kRuleUnitLanguage: return g_txtVoicePromptLanguages[L][(v >= 0 && v <= 10) ? v : 0];
-    case kRuleChoice: {
-        const BackupTextTable* option = row.options[v == 0 ? 0 : v == 1 ? 1 : 2];
-        return option ? (*option)[L][0] : Unknown();
-    }
     case kRuleGain: return g_txtLowMediumHigh[L][v == 0 ? 0 : v == 1 ? 1 : 2];
+    case kRuleChoice:
+    case kRuleOption: {
+        std::vector<CString> options = OptionTexts(kind.options, L);
+        int index = IndexForValue(kind.map, (int)v, (int)options.size());
+        if (index >= 0) return options[(size_t)index];
+        if (BackupRuleOf(kind) == kRuleChoice && !options.empty()) return options.back();
+        return Unknown();
+    }
     }
     return Unknown();
 }

@@ -123,11 +123,16 @@ TEST(BackupView, EveryRowReadsItsOwnSettingWithItsPolarity) {
 }
 
 TEST(BackupView, ModelsWithoutRowsLeaveTheGridEmptyWhateverThePageAndFirmware) {
-    const std::vector<int>& none = BackupModelsWithoutRows();
-    EXPECT_EQ(none.size(), 46u);
+    const int none[] = {
+        0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D21, 0x4D50, 0x5010, 0x5060, 0x5061, 0x5030, 0x5080, 0x5040,
+        0x5050, 0x4D75, 0x5011, 0x5020, 0x5070, 0x4040, 0x2020, 0x6110, 0x6111, 0x6120, 0x6121, 0x4110,
+        0x4111, 0x4120, 0x6420, 0x6430, 0x4D05, 0x4D35, 0x4D55, 0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x4020,
+        0x4021, 0x2310, 0x2010, 0x2011, 0x2110, 0x2120, 0x2210, 0x4030, 0x4010, 0x5210,
+        // Ids that no list names are treated the same.
+        0, 0x3020, 0x5345, 0x5346, 0x1234};
     for (int model : none) {
         SCOPED_TRACE(model);
-        EXPECT_EQ(FindBackupRowTable(model), nullptr);
+        EXPECT_FALSE(BackupHasRows(model));
         for (int kind : {0, 1, 2, 3})
             for (int major : {0, 1, 4, 5}) {
                 BackupFeaturePlan plan = Plan(model, Record(model, major, 0), Record(model, major, 0), kEnglish, kind);
@@ -135,28 +140,23 @@ TEST(BackupView, ModelsWithoutRowsLeaveTheGridEmptyWhateverThePageAndFirmware) {
                 EXPECT_TRUE(plan.rows.empty());
             }
     }
-    // An id no table names is treated the same.
-    for (int model : {0, 0x3020, 0x5345, 0x5346, 0x1234}) {
-        EXPECT_EQ(Plan(model, Record(model, 1, 0)).action, BackupFeaturePlan::kLeaveEmpty);
-    }
 }
 
 TEST(BackupView, TheGridModelsAreExactlyThoseThePageShowsTheGridFor) {
-    std::set<int> withTables, withGrid, listedInCases;
-    for (const BackupRowTable& t : BackupRowTables())
-        for (int m : t.models) EXPECT_TRUE(withTables.insert(m).second) << "model in two tables: " << m;
+    std::set<int> withRows, withGrid, listedInCases;
     for (const Case& c : Cases()) listedInCases.insert(c.models.begin(), c.models.end());
-    for (int model = 0; model <= 0xFFFF; ++model)
+    for (int model = 0; model <= 0xFFFF; ++model) {
+        if (BackupHasRows(model)) withRows.insert(model);
         if (BackupRowVisibility(Record(model, 2, 0), model, SETTING_PAGE_BASIC) & kBackupGrid) withGrid.insert(model);
-    EXPECT_EQ(withTables.size(), 62u);
-    EXPECT_EQ(withTables, withGrid);
-    EXPECT_EQ(withTables, listedInCases);
-    for (int m : BackupModelsWithoutRows()) EXPECT_EQ(withTables.count(m), 0u);
+    }
+    EXPECT_EQ(withRows.size(), 62u);
+    EXPECT_EQ(withRows, withGrid);
+    EXPECT_EQ(withRows, listedInCases);
 }
 
 TEST(BackupView, SettingPagesOtherThanBasicHideTheGridOfEveryModelWithRows) {
-    for (const BackupRowTable& t : BackupRowTables())
-        for (int model : t.models)
+    for (const Case& c : Cases())
+        for (int model : c.models)
             for (int kind : {0, SETTING_PAGE_SPEED_DIAL, SETTING_PAGE_FM_RADIO}) {
                 BackupFeaturePlan plan = Plan(model, Record(model, 3, 0), Record(model, 3, 0), kEnglish, kind);
                 EXPECT_EQ(plan.action, BackupFeaturePlan::kHideGrid) << model << " kind " << kind;
