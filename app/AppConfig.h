@@ -13,8 +13,12 @@ public:
     CString m_strFirmwareLanguage = L"English";  // keyFirmwareLanguage
     CString m_strCurrentPath;                 // keyCurrentPath
 
-    // Reads the file over the defaults; FALSE when it could not be read
-    // (the values then stay as they were). Out-of-range values are replaced.
+    // Reads the file over the current values; FALSE when it could not be
+    // read (the values then stay as they were). A value of the wrong length,
+    // form or range takes its default: a language 0..12, a flag 0 or 1, a
+    // target 0 or a model the catalogue knows, a language name of at most 64
+    // characters, a current folder that is an absolute path shorter than
+    // MAX_PATH.
     BOOL Read(const CString& path);
     // Writes all six keys; FALSE when the file could not be written.
     BOOL Write(const CString& path) const;

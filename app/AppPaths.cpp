@@ -36,7 +36,8 @@ CString ConfigFilePath() {
 }
 
 CString FileDialogFolder(const CString& currentPath) {
-    if (!currentPath.IsEmpty()) return currentPath;
+    // A folder beyond the path limit is no folder a dialog can open.
+    if (!currentPath.IsEmpty() && currentPath.GetLength() < MAX_PATH) return currentPath;
     CString folder = ImageFolder();
     return folder.IsEmpty() ? CString(L"\\") : folder;
 }

@@ -30,6 +30,11 @@ const WizardPage PAGE_DEVICE_SETTING = 5;
 const WizardPage PAGE_FM_RADIO = 6;
 const WizardPage PAGE_SPEED_DIAL = 7;
 
+// The wizard page that shows a setting-page kind, and the kind a page shows;
+// 0 for anything else.
+WizardPage PageOfKind(int kind);
+int KindOfPage(int page);
+
 const int STATUS_LANGUAGES = 13;
 
 class CUpdaterDlg : public CDialog {

@@ -20,15 +20,6 @@ CString GroupName(int kind, int language) {
     }
 }
 
-int PageOfKind(int kind) {
-    switch (kind) {
-    case SETTING_PAGE_BASIC: return PAGE_DEVICE_SETTING;
-    case SETTING_PAGE_FM_RADIO: return PAGE_FM_RADIO;
-    case SETTING_PAGE_SPEED_DIAL: return PAGE_SPEED_DIAL;
-    default: return 0;
-    }
-}
-
 }  // namespace
 
 void CUpdaterDlg::UpdateGroupControls() {

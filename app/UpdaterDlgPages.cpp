@@ -9,24 +9,6 @@ namespace {
 
 bool IsSettingsPage(int page) { return page >= PAGE_DEVICE_SETTING && page <= PAGE_SPEED_DIAL; }
 
-int KindOfPage(int page) {
-    switch (page) {
-    case PAGE_DEVICE_SETTING: return SETTING_PAGE_BASIC;
-    case PAGE_FM_RADIO: return SETTING_PAGE_FM_RADIO;
-    case PAGE_SPEED_DIAL: return SETTING_PAGE_SPEED_DIAL;
-    default: return 0;
-    }
-}
-
-int PageOfKind(int kind) {
-    switch (kind) {
-    case SETTING_PAGE_BASIC: return PAGE_DEVICE_SETTING;
-    case SETTING_PAGE_FM_RADIO: return PAGE_FM_RADIO;
-    case SETTING_PAGE_SPEED_DIAL: return PAGE_SPEED_DIAL;
-    default: return 0;
-    }
-}
-
 // The three settings pages share these operations.
 template <class Page>
 BOOL AskAboutUnsavedChanges(CUpdaterDlg& main, Page& page, int wantedPage) {
@@ -46,6 +28,24 @@ BOOL AskAboutUnsavedChanges(CUpdaterDlg& main, Page& page, int wantedPage) {
 }
 
 }  // namespace
+
+int KindOfPage(int page) {
+    switch (page) {
+    case PAGE_DEVICE_SETTING: return SETTING_PAGE_BASIC;
+    case PAGE_FM_RADIO: return SETTING_PAGE_FM_RADIO;
+    case PAGE_SPEED_DIAL: return SETTING_PAGE_SPEED_DIAL;
+    default: return 0;
+    }
+}
+
+int PageOfKind(int kind) {
+    switch (kind) {
+    case SETTING_PAGE_BASIC: return PAGE_DEVICE_SETTING;
+    case SETTING_PAGE_FM_RADIO: return PAGE_FM_RADIO;
+    case SETTING_PAGE_SPEED_DIAL: return PAGE_SPEED_DIAL;
+    default: return 0;
+    }
+}
 
 CDialog* CUpdaterDlg::PageWindow(int page) {
     switch (page) {
@@ -262,7 +262,7 @@ void CUpdaterDlg::OnBnClickedNext() {
     if (m_bBusy || m_bPopupOpen) return;
     switch (m_nPage) {
     case PAGE_WELCOME:
-        m_nTargetModel = 0x4D10;
+        m_nTargetModel = CDialogDeviceSelection::kDefaultTargetModel;
         ShowRecognitionPage(TRUE, nullptr, 0);
         break;
     case PAGE_RECOGNITION:

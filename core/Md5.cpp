@@ -5,7 +5,11 @@
 
 namespace {
 
-bool Ok(NTSTATUS status) { return status >= 0; }
+using md5::test::Failure;
+Failure g_failure = Failure::None;
+
+// A status of the crypto service, or a failure a test asked for at this step.
+bool Ok(NTSTATUS status, Failure step) { return status >= 0 && g_failure != step; }
 
 void Release(MD5_CTX* context) {
     if (context->hash) BCryptDestroyHash((BCRYPT_HASH_HANDLE)context->hash);
@@ -22,33 +26,38 @@ void MD5Init(MD5_CTX* context) {
     context->failed = 0;
     BCRYPT_ALG_HANDLE algorithm = nullptr;
     BCRYPT_HASH_HANDLE hash = nullptr;
-    if (!Ok(BCryptOpenAlgorithmProvider(&algorithm, BCRYPT_MD5_ALGORITHM, nullptr, 0))) {
-        context->failed = 1;
-        return;
+    NTSTATUS status = BCryptOpenAlgorithmProvider(&algorithm, BCRYPT_MD5_ALGORITHM, nullptr, 0);
+    if (status >= 0) context->algorithm = algorithm;
+    if (Ok(status, Failure::OpenProvider)) {
+        status = BCryptCreateHash(algorithm, &hash, nullptr, 0, nullptr, 0, 0);
+        if (status >= 0) context->hash = hash;
+        if (Ok(status, Failure::CreateHash)) return;
     }
-    context->algorithm = algorithm;
-    if (!Ok(BCryptCreateHash(algorithm, &hash, nullptr, 0, nullptr, 0, 0))) {
-        context->failed = 1;
-        Release(context);
-        return;
-    }
-    context->hash = hash;
+    context->failed = 1;
+    Release(context);
 }
 
 void MD5Update(MD5_CTX* context, const void* input, unsigned int length) {
     if (!context || !context->hash || length == 0 || !input) return;
-    if (!Ok(BCryptHashData((BCRYPT_HASH_HANDLE)context->hash, (PUCHAR)input, length, 0))) context->failed = 1;
+    if (!Ok(BCryptHashData((BCRYPT_HASH_HANDLE)context->hash, (PUCHAR)input, length, 0), Failure::HashData))
+        context->failed = 1;
 }
 
-void MD5Final(unsigned char digest[MD5_DIGEST_SIZE], MD5_CTX* context) {
+BOOL MD5Final(unsigned char digest[MD5_DIGEST_SIZE], MD5_CTX* context) {
     unsigned char result[MD5_DIGEST_SIZE] = {};
-    if (context && context->hash && !context->failed) {
-        if (!Ok(BCryptFinishHash((BCRYPT_HASH_HANDLE)context->hash, result, MD5_DIGEST_SIZE, 0)))
-            memset(result, 0, sizeof(result));
-    }
-    if (digest) memcpy(digest, result, MD5_DIGEST_SIZE);
+    bool computed = context && context->hash && !context->failed &&
+                    Ok(BCryptFinishHash((BCRYPT_HASH_HANDLE)context->hash, result, MD5_DIGEST_SIZE, 0),
+                       Failure::FinishHash);
+    if (computed && digest) memcpy(digest, result, MD5_DIGEST_SIZE);
     if (context) {
         Release(context);
         context->failed = 0;
     }
+    return computed ? TRUE : FALSE;
 }
+
+namespace md5 {
+namespace test {
+void SetFailure(Failure failure) { g_failure = failure; }
+}  // namespace test
+}  // namespace md5

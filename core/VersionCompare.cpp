@@ -4,41 +4,58 @@
 
 namespace {
 
-int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
-
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f'; }
 
-// Reads the decimal number in [begin, end), surrounding blanks allowed and a
-// leading sign accepted. Returns false for anything else; value is then what
-// the leading digits give (0 when there are none), as a C runtime would.
+// A version part never has more digits than this; anything longer is not a
+// version (and could not be held in an int).
+const int kMaxVersionDigits = 9;
+
+// Reads the decimal number in [begin, end), surrounding blanks allowed. A
+// sign, more than kMaxVersionDigits digits or anything else makes it no
+// version part: false. value is then what the leading digits give (0 when
+// there are none or too many).
 bool ParseDecimal(const wchar_t* begin, const wchar_t* end, int* value) {
     while (begin < end && IsBlank(*begin)) ++begin;
     while (end > begin && IsBlank(end[-1])) --end;
-    bool negative = false;
     const wchar_t* p = begin;
-    if (p < end && (*p == L'+' || *p == L'-')) { negative = (*p == L'-'); ++p; }
-    long long n = 0;
-    const wchar_t* digits = p;
+    int n = 0;
+    int digits = 0;
     while (p < end && *p >= L'0' && *p <= L'9') {
-        if (n <= INT_MAX) n = n * 10 + (*p - L'0');
+        if (digits < kMaxVersionDigits) n = n * 10 + (*p - L'0');
+        ++digits;
         ++p;
     }
-    if (n > INT_MAX) n = INT_MAX;
-    *value = (int)(negative ? -n : n);
-    return p > digits && p == end;
+    if (digits > kMaxVersionDigits) {
+        *value = 0;
+        return false;
+    }
+    *value = n;
+    return digits > 0 && p == end;
 }
+
+// The difference a - b where it fits in an int, else the int limit of its
+// sign: callers rely on the difference for near versions and on the sign
+// for any two.
+int Difference(int a, int b) {
+    long long d = (long long)a - (long long)b;
+    if (d > INT_MAX) return INT_MAX;
+    if (d < INT_MIN) return INT_MIN;
+    return (int)d;
+}
+
+int Order(int a, int b) { return a > b ? 1 : (a < b ? -1 : 0); }
 
 }  // namespace
 
 int CompareMajorMinor(int major1, int minor1, int major2, int minor2) {
-    if (major1 != major2) return major1 - major2;
-    return minor1 - minor2;
+    if (major1 != major2) return Difference(major1, major2);
+    return Difference(minor1, minor2);
 }
 
 int CompareVersionTriple(int aMajor, int aMinor, int aThird, int bMajor, int bMinor, int bThird) {
-    if (aMajor != bMajor) return aMajor - bMajor;
-    if (aMinor != bMinor) return aMinor - bMinor;
-    return aThird - bThird;
+    if (aMajor != bMajor) return Difference(aMajor, bMajor);
+    if (aMinor != bMinor) return Difference(aMinor, bMinor);
+    return Difference(aThird, bThird);
 }
 
 int CompareVersionQuad(int aMajor, int aMinor, int aThird, int aFourth,
@@ -56,10 +73,10 @@ int CompareVersionQuad(int aMajor, int aMinor, int aThird, int aFourth,
         int b = bThird == 1 ? -1 : bThird;
         if (a != b) return a > b ? 1 : -1;
     }
-    if (aFourth != bFourth) return Sign(aFourth - bFourth);
+    if (aFourth != bFourth) return Order(aFourth, bFourth);
     // Only reached when the thirds differ yet rank alike (1 against -1):
     // still not equal.
-    return Sign(aThird - bThird);
+    return Order(aThird, bThird);
 }
 
 BOOL ParseMajorMinor(const wchar_t* text, int* major, int* minor) {

@@ -3,7 +3,8 @@
 #pragma once
 #include "framework/WinTypes.h"
 
-// major1 - major2 when the majors differ, else minor1 - minor2.
+// major1 - major2 when the majors differ, else minor1 - minor2. A difference
+// beyond the int range gives INT_MAX or INT_MIN, so the sign always holds.
 int CompareMajorMinor(int major1, int minor1, int major2, int minor2);
 
 // The difference of the majors, else of the minors, else of the third fields.
@@ -16,6 +17,8 @@ int CompareVersionTriple(int aMajor, int aMinor, int aThird, int bMajor, int bMi
 int CompareVersionQuad(int aMajor, int aMinor, int aThird, int aFourth,
                        int bMajor, int bMinor, int bThird, int bFourth, BOOL thirdPairFirst);
 
+// A version part is 1 to 9 decimal digits, without a sign.
+//
 // "major.minor": split at the first '.', both parts trimmed and read as
 // decimal. Both outputs are always written (0 for a part that is not a
 // number). TRUE only when both parts are decimal numbers.

@@ -2,10 +2,6 @@
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
 
-namespace {
-const int kDefaultTargetModel = 0x4D10;
-}
-
 BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CWizardPage)
     ON_WM_DRAWITEM()
     ON_BN_CLICKED(IDC_SELECTION_PICTURE, &CDialogDeviceSelection::OnBnClickedStartImage)

@@ -24,6 +24,9 @@ public:
     CProgramUpdateCheck m_updateCheck;
     CBitmapButton m_btnPicture;
 
+    // The model that the picture and NEXT make the target.
+    static const int kDefaultTargetModel = 0x4D10;
+
     static const UINT_PTR kTimerVersionCheck = 101;
     static const UINT_PTR kTimerDownloadProgress = 102;
 

@@ -106,8 +106,7 @@ CardCopyResult CopyToCard(wchar_t letter, const CameraCardFiles& files, const BY
     while (api.ReadFile(in, block, sizeof block, &got, nullptr) && got > 0) MD5Update(&md5, block, got);
     api.CloseHandle(in);
     BYTE check[MD5_DIGEST_SIZE];
-    MD5Final(check, &md5);
-    if (std::memcmp(check, digest, MD5_DIGEST_SIZE) != 0) {
+    if (!MD5Final(check, &md5) || std::memcmp(check, digest, MD5_DIGEST_SIZE) != 0) {
         DeleteCardFile(temp);
         DeleteCardFile(firmware);
         return CARD_DIGEST_DIFFERS;

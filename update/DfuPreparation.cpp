@@ -103,8 +103,7 @@ BOOL SplitCameraPackage(const CString& package, const CString& folder, CString* 
         unsigned char digest[MD5_DIGEST_SIZE];
         MD5Init(&md5);
         MD5Update(&md5, data.data() + offset, length);
-        MD5Final(digest, &md5);
-        if (std::memcmp(digest, &data[entry + 16], MD5_DIGEST_SIZE) != 0) return FALSE;
+        if (!MD5Final(digest, &md5) || std::memcmp(digest, &data[entry + 16], MD5_DIGEST_SIZE) != 0) return FALSE;
     }
     if (Le32(data, 28) != 0x3020) return FALSE;
 

@@ -113,8 +113,8 @@ PackageCheckResult CUpdatePackage::Check(PackagePartTable table, DWORD requiredP
         MD5_CTX md5;
         MD5Init(&md5);
         MD5Update(&md5, PartData(part), part.dataSize);
-        MD5Final(digest, &md5);
-        if (std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0) return PACKAGE_DIGEST_DIFFERS;
+        if (!MD5Final(digest, &md5) || std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0)
+            return PACKAGE_DIGEST_DIFFERS;
     }
     return PACKAGE_OK;
 }

@@ -114,8 +114,7 @@ private:
             while ((n = std::fread(block, 1, sizeof block, f)) > 0) MD5Update(&md5, block, (unsigned)n);
             std::fclose(f);
             BYTE digest[MD5_DIGEST_SIZE];
-            MD5Final(digest, &md5);
-            if (std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0) {
+            if (!MD5Final(digest, &md5) || std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0) {
                 ::DeleteFileW(path);
                 return Fail(13, Corrupted());
             }

@@ -2,7 +2,10 @@
 // page, and the check for a newer program version against the local server.
 #include "WizardHarness.h"
 #include "app/AppTexts.h"
+#include "framework/FileDialog.h"
 #include "framework/TestSeams.h"
+#include <atomic>
+#include <thread>
 #include "texts/WizardTexts.h"
 
 namespace {
@@ -66,6 +69,81 @@ TEST_F(WizardTest, DamagedConfigurationLeavesTheDefaults) {
         EXPECT_EQ(dlg.m_nLanguage, 0);
         EXPECT_EQ(dlg.m_nTargetModel, 0);
         EXPECT_EQ(dlg.m_nPage, PAGE_WELCOME);
+    });
+}
+
+struct DialogSearch {
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK FindOtherDialog(HWND wnd, LPARAM param) {
+    auto* search = (DialogSearch*)param;
+    wchar_t cls[32] = {};
+    ::GetClassNameW(wnd, cls, 32);
+    if (wnd != search->except && ::IsWindowVisible(wnd) && wcscmp(cls, L"#32770") == 0) {
+        search->found = wnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Cancels the first dialog other than the wizard that the given thread
+// shows; returns whether it saw one within the time.
+bool CancelDialogOf(DWORD threadId, HWND wizard, DWORD ms, std::atomic<bool>& stop) {
+    DWORD start = ::GetTickCount();
+    while (!stop && ::GetTickCount() - start < ms) {
+        DialogSearch search{wizard, nullptr};
+        ::EnumThreadWindows(threadId, FindOtherDialog, (LPARAM)&search);
+        if (search.found) {
+            ::PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        }
+        ::Sleep(50);
+    }
+    return false;
+}
+
+// A current folder longer than the system's path limit (a damaged or edited
+// file) is no folder: it is dropped at start, and the diagnostic log's real
+// save dialog opens in the image folder instead of failing on it.
+TEST_F(WizardTest, OverlongCurrentFolderIsDroppedAndTheLogDialogStillOpens) {
+    std::string path = "C:\\" + std::string(996, 'a') + "\\";
+    WriteImageFile(L"MorvexBluetoothDeviceManager.talvoconf",
+                   "keyManagerLanguage=3\nkeyCurrentPath=" + path + "\nkeyFirmwareLanguage=" + std::string(5000, 'F') +
+                       "\n");
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        EXPECT_EQ(dlg.m_nLanguage, 3);  // the good values are kept
+        EXPECT_TRUE(dlg.m_strCurrentPath.IsEmpty());
+        EXPECT_EQ(dlg.m_strFirmwareLanguage, L"English");
+
+        CString initialDir;
+        fw::test::SetFileDialogAnswer([&](CFileDialog& fd) -> std::optional<CString> {
+            initialDir = fd.m_initialDir;
+            return std::nullopt;
+        });
+        dlg.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        EXPECT_EQ(std::wstring(initialDir), m_folder);
+
+        // Even a path put there while running never reaches the dialog.
+        dlg.m_strCurrentPath = CString(path.c_str());
+        dlg.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        EXPECT_EQ(std::wstring(initialDir), m_folder);
+
+        // The system's own dialog, opened and cancelled.
+        fw::test::SetFileDialogAnswer(nullptr);
+        std::atomic<bool> stop{false};
+        std::atomic<bool> seen{false};
+        DWORD ui = ::GetCurrentThreadId();
+        HWND wizard = dlg.m_hWnd;
+        std::thread closer([&] { seen = CancelDialogOf(ui, wizard, 30000, stop); });
+        dlg.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        stop = true;
+        closer.join();
+        EXPECT_TRUE(seen);
+        EXPECT_TRUE(dlg.IsWindowVisible());
+        EXPECT_TRUE(m_asked.empty());  // cancelled: nothing saved, nothing said
     });
 }
 

@@ -3,6 +3,7 @@
 #include "core/HidDevice.h"
 #include "core/UsbIds.h"
 #include "framework/Clock.h"
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -181,6 +182,68 @@ TEST_F(HidChannelTest, SilentDeviceFailsWithinTheReadBound) {
     EXPECT_LT(elapsed, HID_READ_TIMEOUT_MS + 5000);
     EXPECT_EQ(1, silent::g_cancels);  // the read was cancelled, not abandoned
     EXPECT_EQ(HID_STATUS_NONE, m_reply[2]);
+}
+
+// A device whose input reports come from a script, each completed at once
+// and as long as the script says.
+namespace scripted {
+std::vector<std::vector<BYTE>> g_reports;
+size_t g_next = 0;
+BOOL WINAPI ReadFile(HANDLE, LPVOID buffer, DWORD size, LPDWORD read, LPOVERLAPPED ov) {
+    if (g_next >= g_reports.size()) {
+        SetLastError(ERROR_DEVICE_NOT_CONNECTED);
+        return FALSE;
+    }
+    const std::vector<BYTE>& r = g_reports[g_next++];
+    DWORD n = (DWORD)std::min<size_t>(r.size(), size);
+    std::memcpy(buffer, r.data(), n);
+    if (read) *read = n;
+    ov->Internal = 0;
+    ov->InternalHigh = n;
+    return TRUE;
+}
+BOOL WINAPI GetOverlappedResult(HANDLE, LPOVERLAPPED ov, LPDWORD n, BOOL) {
+    *n = (DWORD)ov->InternalHigh;
+    return ov->Internal == 0;
+}
+std::vector<BYTE> Report(BYTE status, size_t length = HID_IN_REPORT_SIZE) {
+    std::vector<BYTE> r(HID_IN_REPORT_SIZE, 0);
+    r[0] = HID_REPORT_ID;
+    r[1] = HID_CMD_GET_VERSION;
+    r[HID_REPLY_STATUS] = status;
+    r[3] = 7;
+    r.resize(length);
+    return r;
+}
+}  // namespace scripted
+
+// An input report too short to carry the status byte is a failed read: it
+// ends the exchange, even where the status byte left from the report before
+// would have said "pending" and a good report follows.
+TEST_F(HidChannelTest, ShortInputReportEndsTheExchange) {
+    table().ReadFile = scripted::ReadFile;
+    table().GetOverlappedResult = scripted::GetOverlappedResult;
+    using scripted::Report;
+    const size_t lengths[] = {0, 1, (size_t)HID_REPLY_STATUS};
+    for (size_t shortLength : lengths) {
+        SCOPED_TRACE(shortLength);
+        auto request = Request(HID_CMD_GET_VERSION);
+        scripted::g_reports = {Report(HID_STATUS_PENDING), Report(HID_STATUS_OK, shortLength), Report(HID_STATUS_OK)};
+        scripted::g_next = 0;
+        EXPECT_FALSE(HidTransact(&m_handle, request.data(), m_reply));
+        EXPECT_EQ(2u, scripted::g_next);  // nothing read after the short report
+
+        scripted::g_reports = {Report(HID_STATUS_PENDING), Report(HID_STATUS_OK, shortLength), Report(HID_STATUS_OK)};
+        scripted::g_next = 0;
+        EXPECT_FALSE(HidReadStatus(&m_handle));
+        EXPECT_EQ(2u, scripted::g_next);
+    }
+    // A report that just reaches the status byte counts.
+    auto request = Request(HID_CMD_GET_VERSION);
+    scripted::g_reports = {Report(HID_STATUS_PENDING), Report(HID_STATUS_OK, HID_REPLY_STATUS + 1)};
+    scripted::g_next = 0;
+    EXPECT_TRUE(HidTransact(&m_handle, request.data(), m_reply));
+    EXPECT_EQ(HID_STATUS_OK, m_reply[HID_REPLY_STATUS]);
 }
 
 TEST(HidWordSwap, CountsAreBoundedByTheReport) {

@@ -71,7 +71,36 @@ TEST(Md5, FinalWipesTheContext) {
     EXPECT_EQ("0cc175b9c0f1b6a831c399e269772661", Hex(d));
     // Updating or finishing a wiped context is harmless.
     MD5Update(&ctx, "x", 1);
-    MD5Final(d, &ctx);
+    EXPECT_FALSE(MD5Final(d, &ctx));
+}
+
+// When the crypto service fails at any step the result says so and no
+// digest is handed out; the service works again afterwards.
+TEST(Md5, ProviderFailureIsReportedAndGivesNoDigest) {
+    using md5::test::Failure;
+    for (Failure failure : {Failure::OpenProvider, Failure::CreateHash, Failure::HashData, Failure::FinishHash}) {
+        SCOPED_TRACE((int)failure);
+        md5::test::SetFailure(failure);
+        MD5_CTX ctx;
+        MD5Init(&ctx);
+        MD5Update(&ctx, "abc", 3);
+        unsigned char d[MD5_DIGEST_SIZE];
+        std::memset(d, 0xA5, sizeof d);
+        EXPECT_FALSE(MD5Final(d, &ctx));
+        for (unsigned char b : d) EXPECT_EQ(0xA5, b);  // neither zeros nor anything else
+        EXPECT_EQ(nullptr, ctx.hash);
+        EXPECT_EQ(nullptr, ctx.algorithm);
+    }
+    md5::test::SetFailure(Failure::None);
+    MD5_CTX ctx;
+    MD5Init(&ctx);
+    MD5Update(&ctx, "abc", 3);
+    unsigned char d[MD5_DIGEST_SIZE];
+    EXPECT_TRUE(MD5Final(d, &ctx));
+    EXPECT_EQ("900150983cd24fb0d6963f7d28e17f72", Hex(d));
+    // A context that was never started has no digest either.
+    MD5_CTX unused;
+    EXPECT_FALSE(MD5Final(d, &unused));
 }
 
 }  // namespace

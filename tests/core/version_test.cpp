@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "core/DeviceRecord.h"
 #include "core/VersionCompare.h"
+#include <climits>
 
 namespace {
 
@@ -69,6 +70,39 @@ TEST(VersionCompare, QuadWithThirdPairFirst) {
     }
 }
 
+// Versions at the ends of the int range still order by their sign: the
+// difference of two such fields does not fit in an int.
+TEST(VersionCompare, ExtremeFieldsKeepTheirOrder) {
+    struct Case { int a, b; int expected; };
+    const Case cases[] = {
+        {1, INT_MIN, 1},
+        {INT_MIN, 1, -1},
+        {INT_MAX, -1, 1},
+        {-2, INT_MAX, -1},
+        {INT_MAX, INT_MIN, 1},
+        {INT_MIN, INT_MAX, -1},
+        {INT_MIN, INT_MIN, 0},
+        {INT_MAX, INT_MAX - 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.a << " vs " << c.b);
+        // In every field position the order of the one field decides.
+        EXPECT_EQ(c.expected, Sign(CompareMajorMinor(c.a, 0, c.b, 0)));
+        EXPECT_EQ(c.expected, Sign(CompareMajorMinor(7, c.a, 7, c.b)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionTriple(c.a, 0, 0, c.b, 0, 0)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionTriple(1, c.a, 0, 1, c.b, 0)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionTriple(1, 1, c.a, 1, 1, c.b)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionQuad(c.a, 0, 0, 0, c.b, 0, 0, 0, FALSE)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionQuad(1, 2, 3, c.a, 1, 2, 3, c.b, FALSE)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionQuad(0, 0, c.a, 0, 0, 0, c.b, 0, TRUE)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionQuad(0, 0, 5, c.a, 0, 0, 5, c.b, TRUE)));
+        EXPECT_EQ(c.expected, Sign(CompareVersionQuad(c.a, 0, 5, 5, c.b, 0, 5, 5, TRUE)));
+    }
+    // Where the difference fits it is still the result.
+    EXPECT_EQ(INT_MAX, CompareMajorMinor(INT_MAX, 0, 0, 0));
+    EXPECT_EQ(INT_MIN + 1, CompareMajorMinor(0, 0, INT_MAX, 0));
+}
+
 TEST(VersionCompare, RecordComparesItsOwnVersion) {
     CDeviceRecord r;
     r.m_version.Set(2, 1, 3, 4, 0);
@@ -109,6 +143,48 @@ TEST(VersionParse, MajorMinor) {
     EXPECT_EQ(0, major);
     EXPECT_EQ(0, minor);
     EXPECT_TRUE(ParseMajorMinor(L"1.5", nullptr, nullptr));
+}
+
+// A sign or more digits than a version part has make the text no version;
+// the largest part that is one compares as it reads.
+TEST(VersionParse, SignsAndOverlongPartsAreNoVersion) {
+    struct Case { const wchar_t* text; BOOL ok; int major, minor; };
+    const Case cases[] = {
+        {L"-99999999999.0", FALSE, 0, 0},
+        {L"-1.0", FALSE, 0, 0},
+        {L"+1.0", FALSE, 0, 0},
+        {L"1.-2", FALSE, 1, 0},
+        {L"1.+2", FALSE, 1, 0},
+        {L"- 1.0", FALSE, 0, 0},
+        {L"4294967297.1", FALSE, 0, 1},     // would wrap to 1 in 32 bits
+        {L"2147483648.0", FALSE, 0, 0},
+        {L"1.99999999999999999999", FALSE, 1, 0},
+        {L"1234567890.0", FALSE, 0, 0},     // ten digits
+        {L"999999999.999999999", TRUE, 999999999, 999999999},
+        {L"000000001.000000002", TRUE, 1, 2},
+    };
+    for (const Case& c : cases) {
+        int major = -1, minor = -1;
+        EXPECT_EQ(c.ok, ParseMajorMinor(c.text, &major, &minor)) << c.text;
+        EXPECT_EQ(c.major, major) << c.text;
+        EXPECT_EQ(c.minor, minor) << c.text;
+    }
+    const wchar_t* quads[] = {L"-1.0.0.0", L"1.0.0.+1", L"1.2.3.99999999999", L"1.2.-3.4", L"1.4294967296.0.0"};
+    for (const wchar_t* text : quads) {
+        int out[4] = {9, 9, 9, 9};
+        EXPECT_FALSE(ParseVersionQuad(text, out)) << text;
+        for (int v : out) EXPECT_EQ(0, v) << text;
+    }
+    int out[4] = {};
+    EXPECT_TRUE(ParseVersionQuad(L"999999999.0.0.1", out));
+    EXPECT_EQ(999999999, out[0]);
+
+    // Read and compared as the program does: the largest version is newer
+    // than 1.0, a damaged text is never taken for an older one.
+    int major = 0, minor = 0;
+    ASSERT_TRUE(ParseMajorMinor(L"999999999.999999999", &major, &minor));
+    EXPECT_GT(CompareMajorMinor(major, minor, 1, 0), 0);
+    EXPECT_LT(CompareMajorMinor(1, 0, major, minor), 0);
 }
 
 TEST(VersionParse, Quad) {

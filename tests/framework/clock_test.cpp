@@ -16,11 +16,18 @@ TEST(ClockTest, SpeedScalesSleepsAndTicks) {
 }
 
 TEST(ClockTest, ChangingSpeedKeepsTicksMonotonic) {
-    fw::Clock::SetSpeed(100);
-    DWORD before = fw::Clock::GetTickCount();
-    fw::Clock::SetSpeed(1);
-    DWORD after = fw::Clock::GetTickCount();
-    EXPECT_GE(after - before, 0u);
-    EXPECT_LT(after - before, 1000u);
+    // Each speed change continues from the clock time reached: no jump
+    // forward by the new factor, no step back (which would wrap the
+    // unsigned difference to a huge value).
+    DWORD previous = fw::Clock::GetTickCount();
+    for (unsigned speed : {100u, 1u, 50u, 1u, 100u, 1u}) {
+        fw::Clock::SetSpeed(speed);
+        DWORD now = fw::Clock::GetTickCount();
+        EXPECT_LT(now - previous, 2000u) << "speed " << speed;
+        ::Sleep(20);
+        DWORD later = fw::Clock::GetTickCount();
+        EXPECT_LT(later - now, 20u * speed + 2000u) << "speed " << speed;
+        previous = later;
+    }
     fw::Clock::SetSpeed(100);
 }

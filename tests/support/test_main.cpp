@@ -3,9 +3,30 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <cstdio>
 #include "framework/Clock.h"
 
+namespace {
+
+// A crash anywhere in the process, during a test or at exit, ends it with
+// the exception code as its exit code, so that the run counts as failed.
+// Without this the system's debugger would take over and the process could
+// end with 0.
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* info) {
+    const EXCEPTION_RECORD* r = info ? info->ExceptionRecord : nullptr;
+    std::fprintf(stderr, "\nUnhandled exception 0x%08lX at %p: the test program crashed\n",
+                 r ? (unsigned long)r->ExceptionCode : 0ul, r ? r->ExceptionAddress : nullptr);
+    std::fflush(stderr);
+    std::fflush(stdout);
+    ::TerminateProcess(::GetCurrentProcess(), r && r->ExceptionCode ? r->ExceptionCode : 3);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    ::SetUnhandledExceptionFilter(EndOnCrash);
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
     fw::Clock::SetSpeed(100);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include "tests/update/PackageBuilder.h"
 #include "update/UpdatePackage.h"
+#include "core/Md5.h"
+#include <algorithm>
 
 using namespace pkgtest;
 
@@ -128,6 +130,25 @@ TEST(UpdatePackage, OneFlippedByteOrDigestFailsTheDigestOfThatPart) {
     EXPECT_EQ(PACKAGE_DIGEST_DIFFERS, Assigned(digest).Check(PACKAGE_PART_RECORDS, 0, &failed));
     EXPECT_EQ(1u, failed);
     EXPECT_EQ(PACKAGE_OK, Assigned(digest).Check(PACKAGE_PART_ENTRIES, 0));
+}
+
+// A package whose digests are all zero, checked while the crypto service
+// fails: a digest that was not computed matches nothing.
+TEST(UpdatePackage, DigestTheSystemCouldNotComputeMatchesNothing) {
+    std::vector<BYTE> bytes = ThreeParts();
+    for (DWORD i = 0; i < 3; ++i) {
+        std::fill(bytes.begin() + RecordOffset(3, i) + 296, bytes.begin() + RecordOffset(3, i) + 312, 0);
+        std::fill(bytes.begin() + EntryOffset(i) + 16, bytes.begin() + EntryOffset(i) + 32, 0);
+    }
+    for (auto failure : {md5::test::Failure::OpenProvider, md5::test::Failure::FinishHash}) {
+        md5::test::SetFailure(failure);
+        DWORD failed = 99;
+        EXPECT_EQ(PACKAGE_DIGEST_DIFFERS, Assigned(bytes).Check(PACKAGE_PART_RECORDS, 0, &failed));
+        EXPECT_EQ(0u, failed);
+        EXPECT_EQ(PACKAGE_DIGEST_DIFFERS, Assigned(bytes).Check(PACKAGE_PART_ENTRIES, 0));
+    }
+    md5::test::SetFailure(md5::test::Failure::None);
+    EXPECT_EQ(PACKAGE_OK, Assigned(ThreeParts()).Check(PACKAGE_PART_RECORDS, 0));
 }
 
 TEST(UpdatePackage, LoadReadsTheWholeFileAndNamesEachFailure) {
