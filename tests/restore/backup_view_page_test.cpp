@@ -2,7 +2,9 @@
 // holds the archived settings of a grid model, is rebuilt (not added to) on
 // every refresh, follows the UI language, hides for the Speed Dial and FM
 // Radio kinds, and stays as it was for a model without rows.
+#include "../app/KeyboardSupport.h"
 #include "../app/WizardHarness.h"
+#include <cstring>
 #include "core/ModelCatalog.h"
 #include "restore/BackupFeatureList.h"
 #include "texts/LabelTables.h"
@@ -124,6 +126,31 @@ TEST_F(BackupViewPageTest, AModelWithoutRowsEmptiesTheGridAndLeavesItsVisibility
             page.m_listFeatures.ShowWindow(SW_HIDE);
             page.FillBackupFeatureList();
             EXPECT_FALSE(GridShown(dlg)) << model;
+        }
+    });
+}
+
+// The grid holds only text: Tab leaves it for the next control of the
+// wizard, and Shift+Tab for the one before, instead of stopping inside it.
+TEST_F(BackupViewPageTest, TabLeavesTheGridThatHasNoCells) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Enter40N(dlg, "2.0");
+        CListCtrl& grid = Page(dlg).m_listFeatures;
+        ASSERT_TRUE(GridShown(dlg));
+        for (bool backwards : {false, true}) {
+            grid.SetFocus();
+            ASSERT_EQ(::GetFocus(), grid.m_hWnd);
+            BYTE state[256], shifted[256];
+            ::GetKeyboardState(state);
+            memcpy(shifted, state, sizeof(state));
+            if (backwards) shifted[VK_SHIFT] = 0x80;
+            ::SetKeyboardState(shifted);
+            keys::Press(VK_TAB);
+            ::SetKeyboardState(state);
+            HWND focus = ::GetFocus();
+            EXPECT_NE(focus, grid.m_hWnd) << (backwards ? "Shift+Tab" : "Tab");
+            EXPECT_TRUE(focus && ::IsChild(dlg.m_hWnd, focus)) << (backwards ? "Shift+Tab" : "Tab");
         }
     });
 }
