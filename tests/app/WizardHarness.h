@@ -40,8 +40,17 @@ protected:
     bool WaitIdle(CUpdaterDlg& dlg, DWORD ms = 10000);
     // Runs onShown once the dialog is on the screen, inside its modal loop.
     void WhenShown(CDialog* dlg, std::function<void(CDialog&)> onShown);
-    // Saves a screenshot under <build>/out/screenshots/<name>.bmp.
+    // Saves a screenshot under <build>/out/screenshots/<name>.bmp and
+    // checks that it shows what a person would see (LooksDrawn).
     static void Screenshot(HWND wnd, const wchar_t* name);
+
+public:
+    // Checks a saved picture of the window: not blank (several distinct
+    // colours), and every visible control that has a text shows something
+    // in its rectangle (more than one colour), so that its text is drawn.
+    static ::testing::AssertionResult LooksDrawn(HWND wnd, const std::wstring& bmpPath);
+
+protected:
 
     std::wstring ReadImageFile(const wchar_t* name);
     void WriteImageFile(const wchar_t* name, const std::string& content);
