@@ -73,7 +73,7 @@ void ReadDfuDeviceName(CPsKeySession& session, CDfuIdentity* id) {
     }
 }
 
-void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
+void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, bool repairKeys) {
     BYTE fw[PSKEY_VERSION_BYTES] = {0, 0, 0, 0};
     BOOL fwRead = session.Read(PSKEY_FW_VERSION, fw, sizeof(fw));
     id->third = id->fourth = 0;
@@ -105,7 +105,7 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
                 v = legacy[0];
                 id->third = id->fourth = 0;
                 if (v == 3 || old == 32) v = old;
-                else if (v > 3 && v < 32) ClearFwVersion(session);
+                else if (v > 3 && v < 32) { if (repairKeys) ClearFwVersion(session); }
                 else v = old;
             }
         }
@@ -113,7 +113,7 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
         BYTE legacy[PSKEY_VERSION_BYTES] = {0, 0, 0, 0};
         if (session.Read(PSKEY_LEGACY_VERSION, legacy, sizeof(legacy))) {
             v = legacy[0];
-            if (v > 3 && v < 32) ClearFwVersion(session);
+            if (v > 3 && v < 32 && repairKeys) ClearFwVersion(session);
         } else {
             v = DfuFallbackVersion(id->model);
         }
@@ -125,8 +125,8 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
     id->minor = v % 10;
 }
 
-void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id) {
+void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, bool repairKeys) {
     ReadDfuProductId(session, id);
     ReadDfuDeviceName(session, id);
-    DecideDfuVersion(session, id);
+    DecideDfuVersion(session, id, repairKeys);
 }

@@ -40,10 +40,12 @@ void ReadDfuDeviceName(CPsKeySession& session, CDfuIdentity* id);
 // The firmware version of id->model from PSKEY_FW_VERSION and, for 0x4D10,
 // 0x4D30 and 0x4D40, PSKEY_LEGACY_VERSION, with the fallback table below.
 // Where the legacy key holds a version strictly between 0.3 and 3.2 the
-// newer key is cleared to four zero bytes, as the older firmware expects.
-void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id);
+// newer key is cleared to four zero bytes, as the older firmware expects;
+// a caller that only checks the identity passes repairKeys false and the
+// device is not written.
+void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, bool repairKeys = true);
 // The three steps in order: product id, name, version.
-void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id);
+void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, bool repairKeys = true);
 
 // The version (major x 10 + minor) of a model whose version keys say
 // nothing: 0x4D10 30, 0x4D30 42, 0x4D40 43, the table of the other models,

@@ -346,7 +346,8 @@ void CDialogFirmwareRestore::RefreshPage() {
 
 void CDialogFirmwareRestore::StartRestore() {
     CUpdaterDlg* main = MainDialog();
-    if (!m_firmwareInfo.m_bBackupAvailable || m_bListPending) return;
+    // Nothing starts while the page is busy, with a download of its own too.
+    if (!m_firmwareInfo.m_bBackupAvailable || m_bListPending || main->m_bBusy) return;
     // Which image: the chosen voice prompt, or the one image the list named.
     CString file = m_firmwareInfo.m_strSelectedFile;
     CString language;
