@@ -140,13 +140,13 @@ void WizardTest::Recognise(CUpdaterDlg& dlg, int model, int settingKinds) {
     dlg.m_nSettingPageIndex = 0;
 }
 
-void WizardTest::Screenshot(HWND wnd, const wchar_t* name) {
+void WizardTest::Screenshot(HWND wnd, const wchar_t* name, BOOL controlTexts) {
     std::wstring folder = OutFolder() + L"screenshots\\";
     ::CreateDirectoryW(folder.c_str(), nullptr);
     std::wstring path = folder + name + L".bmp";
     bool saved = fw::test::SaveWindowImage(wnd, path.c_str());
     EXPECT_TRUE(saved) << "screenshot " << std::string(path.begin(), path.end());
-    if (saved) EXPECT_TRUE(LooksDrawn(wnd, path)) << "screenshot " << std::string(path.begin(), path.end());
+    if (saved) EXPECT_TRUE(LooksDrawn(wnd, path, controlTexts)) << "screenshot " << std::string(path.begin(), path.end());
 }
 
 namespace {
@@ -197,11 +197,12 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
 
 }  // namespace
 
-::testing::AssertionResult WizardTest::LooksDrawn(HWND wnd, const std::wstring& bmpPath) {
+::testing::AssertionResult WizardTest::LooksDrawn(HWND wnd, const std::wstring& bmpPath, BOOL controlTexts) {
     Picture picture;
     if (!picture.Load(bmpPath)) return ::testing::AssertionFailure() << "the picture cannot be read";
     RECT all = {0, 0, picture.width, picture.height};
     if (picture.Colours(all, 4) < 4) return ::testing::AssertionFailure() << "the window is blank";
+    if (!controlTexts) return ::testing::AssertionSuccess();
     RECT window;
     ::GetWindowRect(wnd, &window);
     std::vector<HWND> children;

@@ -29,7 +29,7 @@ protected:
         std::wstring name = Name(what);
         WhenShown(&box, [&](CDialog& d) {
             fw::test::PumpFor(150);
-            Screenshot(d.m_hWnd, name.c_str());
+            Screenshot(d.m_hWnd, name.c_str(), TRUE);
             d.EndDialog(IDCANCEL);
         });
         box.DoModal();
@@ -102,7 +102,7 @@ TEST_P(ScreenshotTest, EveryBox) {
         wait->Setup(text, 1, nullptr, nullptr, &waitSize);
         ASSERT_TRUE(wait->CreateWaitBox(&dlg));
         fw::test::PumpFor(300);
-        Screenshot(wait->m_hWnd, Name(L"box_wait").c_str());
+        Screenshot(wait->m_hWnd, Name(L"box_wait").c_str(), TRUE);
         wait->DestroyWindow();
         delete wait;
 
