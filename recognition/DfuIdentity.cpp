@@ -73,10 +73,15 @@ void ReadDfuDeviceName(CPsKeySession& session, CDfuIdentity* id) {
     }
 }
 
-void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
+void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey) {
     BYTE fw[PSKEY_VERSION_BYTES] = {0, 0, 0, 0};
     BOOL fwRead = session.Read(PSKEY_FW_VERSION, fw, sizeof(fw));
     id->third = id->fourth = 0;
+    id->staleFirmwareKey = FALSE;
+    auto stale = [&] {
+        id->staleFirmwareKey = TRUE;
+        if (clearStaleKey) ClearFwVersion(session);
+    };
     if (id->model == DFU_CAMERA_MODEL) {
         if (fwRead) {
             id->major = fw[3];
@@ -105,7 +110,7 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
                 v = legacy[0];
                 id->third = id->fourth = 0;
                 if (v == 3 || old == 32) v = old;
-                else if (v > 3 && v < 32) ClearFwVersion(session);
+                else if (v > 3 && v < 32) stale();
                 else v = old;
             }
         }
@@ -113,7 +118,7 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
         BYTE legacy[PSKEY_VERSION_BYTES] = {0, 0, 0, 0};
         if (session.Read(PSKEY_LEGACY_VERSION, legacy, sizeof(legacy))) {
             v = legacy[0];
-            if (v > 3 && v < 32) ClearFwVersion(session);
+            if (v > 3 && v < 32) stale();
         } else {
             v = DfuFallbackVersion(id->model);
         }
@@ -125,8 +130,8 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id) {
     id->minor = v % 10;
 }
 
-void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id) {
+void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey) {
     ReadDfuProductId(session, id);
     ReadDfuDeviceName(session, id);
-    DecideDfuVersion(session, id);
+    DecideDfuVersion(session, id, clearStaleKey);
 }

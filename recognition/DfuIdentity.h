@@ -21,6 +21,9 @@ struct CDfuIdentity {
     BOOL nameRead = FALSE;
     int version = 0;             // major x 10 + minor (not set for model 0x3020)
     int major = 0, minor = 0, third = 0, fourth = 0;
+    // The newer version key holds a value that the older firmware's version
+    // overrides (the legacy key lies strictly between 0.3 and 3.2).
+    BOOL staleFirmwareKey = FALSE;
 };
 
 // The model of a unit whose product-id key cannot be read, until its name says otherwise.
@@ -40,10 +43,11 @@ void ReadDfuDeviceName(CPsKeySession& session, CDfuIdentity* id);
 // The firmware version of id->model from PSKEY_FW_VERSION and, for 0x4D10,
 // 0x4D30 and 0x4D40, PSKEY_LEGACY_VERSION, with the fallback table below.
 // Where the legacy key holds a version strictly between 0.3 and 3.2 the
-// newer key is cleared to four zero bytes, as the older firmware expects.
-void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id);
+// newer key is cleared to four zero bytes, as the older firmware expects;
+// a reader that must not write (clearStaleKey FALSE) only gets the flag.
+void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey = TRUE);
 // The three steps in order: product id, name, version.
-void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id);
+void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey = TRUE);
 
 // The version (major x 10 + minor) of a model whose version keys say
 // nothing: 0x4D10 30, 0x4D30 42, 0x4D40 43, the table of the other models,
