@@ -1,11 +1,14 @@
 // The local firmware server, fetched through WinINet as the program fetches:
 // the fixture lists, images, and each fault on demand.
+#include <winsock2.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <wininet.h>
 #include "tools/fwserver/FirmwareServer.h"
 #include "tools/fwserver/TreeFiles.h"
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -133,6 +136,101 @@ TEST_F(FirmwareServerTest, PutFileOverridesTheTreeAndAPortInUseIsRefused) {
     EXPECT_EQ(0, Fetch(server.BaseUrl() + "Firmware", &body));
 }
 
+// A raw client, for what WinINet would not do.
+class RawClient {
+public:
+    explicit RawClient(unsigned short port) {
+        m_socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in addr = {};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        addr.sin_port = htons(port);
+        m_connected = ::connect(m_socket, (sockaddr*)&addr, sizeof addr) == 0;
+        DWORD timeout = 5000;
+        ::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, (const char*)&timeout, sizeof timeout);
+    }
+    ~RawClient() { ::closesocket(m_socket); }
+    bool Connected() const { return m_connected; }
+    bool Send(const std::string& s) { return ::send(m_socket, s.data(), (int)s.size(), 0) == (int)s.size(); }
+    // Everything until the server closes (or 5 s pass).
+    std::string ReadAll() {
+        std::string out;
+        char buf[4096];
+        int n;
+        while ((n = ::recv(m_socket, buf, sizeof buf, 0)) > 0) out.append(buf, n);
+        return out;
+    }
+
+private:
+    SOCKET m_socket;
+    bool m_connected = false;
+};
+
+TEST_F(FirmwareServerTest, DeviceNamesAreRefusedAtOnce) {
+    const char* paths[] = {"COM1", "AUX", "NUL", "nul.exe", "x64/Com1.img", "CON", "LPT1.txt"};
+    for (const char* p : paths) {
+        SCOPED_TRACE(p);
+        std::string body;
+        DWORD start = ::GetTickCount();
+        EXPECT_EQ(400, Fetch(server.BaseUrl() + p, &body));
+        EXPECT_LT(::GetTickCount() - start, 3000u);
+    }
+    // No connection stays behind on a device.
+    DWORD start = ::GetTickCount();
+    while (server.OpenConnections() > 0 && ::GetTickCount() - start < 3000) ::Sleep(10);
+    EXPECT_EQ(0, server.OpenConnections());
+}
+
+TEST_F(FirmwareServerTest, ConnectionsAreBoundedAndASlowRequestIsDropped) {
+    server.SetRequestDeadline(1500);
+    // More idle clients than the server serves at once: the extra ones are
+    // told so at once, and the server goes on.
+    std::vector<std::unique_ptr<RawClient>> idle;
+    for (int i = 0; i < fwserver::kMaxConnections + 20; ++i) {
+        idle.emplace_back(new RawClient(server.Port()));
+        ASSERT_TRUE(idle.back()->Connected());
+    }
+    EXPECT_NE(std::string::npos, idle.back()->ReadAll().find(" 503 "));
+    EXPECT_LE(server.OpenConnections(), fwserver::kMaxConnections);
+    EXPECT_TRUE(server.IsRunning());
+    // The idle ones are dropped at their deadline, and the server serves again.
+    DWORD start = ::GetTickCount();
+    idle.front()->ReadAll();
+    EXPECT_LT(::GetTickCount() - start, 5000u);
+    idle.clear();
+    std::string body;
+    EXPECT_EQ(200, Fetch(server.BaseUrl() + "Firmware", &body));
+
+    // A client that sends a byte now and then does not keep its connection.
+    RawClient slow(server.Port());
+    start = ::GetTickCount();
+    const std::string request = "GET /zarnbluetoothmanager/Firmware HTTP/1.1\r\nHost: x\r\n\r\n";
+    bool cut = false;
+    for (char c : request) {
+        if (!slow.Send(std::string(1, c))) {
+            cut = true;
+            break;
+        }
+        ::Sleep(100);
+        if (::GetTickCount() - start > 2000) break;
+    }
+    std::string reply = slow.ReadAll();
+    EXPECT_TRUE(cut || reply.find(" 200 ") == std::string::npos) << reply;
+    EXPECT_LT(::GetTickCount() - start, 8000u);
+}
+
+TEST_F(FirmwareServerTest, TheRequestLogKeepsTheLatest) {
+    for (size_t i = 0; i < fwserver::kMaxLoggedRequests + 5; ++i) {
+        RawClient client(server.Port());
+        ASSERT_TRUE(client.Send("HEAD /r" + std::to_string(i) + " HTTP/1.1\r\n\r\n"));
+        client.ReadAll();
+    }
+    std::vector<std::string> log = server.Requests();
+    ASSERT_EQ(fwserver::kMaxLoggedRequests, log.size());
+    EXPECT_EQ("/r5", log.front());
+    EXPECT_EQ("/r" + std::to_string(fwserver::kMaxLoggedRequests + 4), log.back());
+}
+
 TEST(TreeFilesTest, SafeUrlPathDecodesAndRefusesEscapes) {
     struct Case { const char* raw; bool ok; const char* decoded; } cases[] = {
         {"/zarnbluetoothmanager/Firmware", true, "/zarnbluetoothmanager/Firmware"},
@@ -146,6 +244,22 @@ TEST(TreeFilesTest, SafeUrlPathDecodesAndRefusesEscapes) {
         {"/a%4", false, ""},
         {"relative", false, ""},
         {"/a/..b", true, "/a/..b"},
+        // Device names, with or without an extension, in any folder.
+        {"/COM1", false, ""},
+        {"/zarnbluetoothmanager/aux", false, ""},
+        {"/zarnbluetoothmanager/NUL.exe", false, ""},
+        {"/x64/lpt9.img", false, ""},
+        {"/CON", false, ""},
+        {"/conin$", false, ""},
+        {"/nul .txt", false, ""},
+        {"/%4eUL", false, ""},
+        {"/COM1/Firmware", false, ""},
+        // Windows would drop a trailing dot or space.
+        {"/Firmware.", false, ""},
+        {"/Firmware%20", false, ""},
+        {"/COM10", true, "/COM10"},
+        {"/CONSOLE.img", true, "/CONSOLE.img"},
+        {"/nullable", true, "/nullable"},
     };
     for (const Case& c : cases) {
         std::string out;

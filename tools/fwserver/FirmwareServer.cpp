@@ -3,6 +3,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <atomic>
+#include <deque>
 #include <mutex>
 #include <thread>
 
@@ -22,9 +23,11 @@ struct FirmwareServer::State {
     };
     std::vector<Connection> connections;
     std::atomic<bool> running{false};
+    std::atomic<bool> stopping{false};
+    std::atomic<DWORD> requestDeadlineMs{kRequestDeadlineMs};
     std::map<std::string, std::string> files;
     std::vector<FaultRule> faults;
-    std::vector<std::string> requests;
+    std::deque<std::string> requests;
     bool wsaStarted = false;
 };
 
@@ -59,6 +62,7 @@ bool FirmwareServer::Start(const std::wstring& root, unsigned short port) {
     while (!s.root.empty() && (s.root.back() == L'\\' || s.root.back() == L'/')) s.root.pop_back();
     s.listener = sock;
     s.port = ntohs(addr.sin_port);
+    s.stopping = false;
     s.running = true;
     s.acceptor = std::thread([this] {
         State& st = *state_;
@@ -76,12 +80,24 @@ bool FirmwareServer::Start(const std::wstring& root, unsigned short port) {
                     ++it;
                 }
             }
+            if ((int)st.connections.size() >= kMaxConnections) {
+                // Full: a short refusal instead of one more thread.
+                static const char kBusy[] =
+                    "HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+                ::send(client, kBusy, sizeof kBusy - 1, 0);
+                ::shutdown(client, SD_SEND);
+                ::closesocket(client);
+                continue;
+            }
             auto done = std::make_shared<std::atomic<bool>>(false);
-            st.connections.push_back({std::thread([this, client, done] {
+            const DWORD deadline = st.requestDeadlineMs;
+            st.connections.push_back({std::thread([this, client, done, deadline] {
                                           HttpConnection connection(
-                                              client, [this](const std::string& path, Response* response) {
+                                              client,
+                                              [this](const std::string& path, Response* response) {
                                                   Resolve(path, response);
-                                              });
+                                              },
+                                              &state_->stopping, deadline);
                                           connection.Serve();
                                           *done = true;
                                       }),
@@ -95,6 +111,7 @@ void FirmwareServer::Stop() {
     State& s = *state_;
     if (!s.running) return;
     s.running = false;
+    s.stopping = true;
     ::closesocket(s.listener);
     s.listener = INVALID_SOCKET;
     if (s.acceptor.joinable()) s.acceptor.join();
@@ -114,6 +131,7 @@ void FirmwareServer::Resolve(const std::string& rawPath, Response* response) {
     {
         std::lock_guard<std::mutex> hold(s.lock);
         s.requests.push_back(rawPath);
+        while (s.requests.size() > kMaxLoggedRequests) s.requests.pop_front();
         if (!SafeUrlPath(rawPath, &path)) {
             response->status = 400;
             return;
@@ -146,6 +164,7 @@ void FirmwareServer::Resolve(const std::string& rawPath, Response* response) {
     }
     response->fault = fault.fault;
     response->delayMs = fault.delayMs;
+    response->location = fault.location;
 }
 
 bool FirmwareServer::IsRunning() const { return state_->running; }
@@ -177,7 +196,16 @@ void FirmwareServer::ClearFaults() {
 
 std::vector<std::string> FirmwareServer::Requests() const {
     std::lock_guard<std::mutex> hold(state_->lock);
-    return state_->requests;
+    return std::vector<std::string>(state_->requests.begin(), state_->requests.end());
 }
+
+int FirmwareServer::OpenConnections() const {
+    std::lock_guard<std::mutex> hold(state_->lock);
+    int open = 0;
+    for (const auto& c : state_->connections) open += !*c.done;
+    return open;
+}
+
+void FirmwareServer::SetRequestDeadline(DWORD ms) { state_->requestDeadlineMs = ms; }
 
 }  // namespace fwserver

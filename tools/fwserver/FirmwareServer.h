@@ -20,14 +20,32 @@ enum class Fault {
     Truncated,  // announces the full Content-Length, sends half, closes
     Slow,       // waits before the reply and sends the body in small pieces
     HttpError,  // answers with the given status code and a short body
+    // Misbehaving servers, for the client's limits and checks:
+    NeverAnswer,        // reads the request and never answers
+    StallAfterHeaders,  // sends the headers and then nothing
+    RedirectLoop,       // answers 302 pointing back at the same path, every time
+    Redirect,           // answers 302 pointing at location
+    Trickle,            // sends the body one byte every delayMs
+    ChunkedCut,         // a chunked body that breaks off before its last chunk
+    BadStatusLine,      // a status line whose code is not a number
+    NoContentWithBody,  // a 204 reply followed by the body
+    GarbageHeader,      // a line among the headers that is no header
 };
 
 struct FaultRule {
     Fault fault = Fault::None;
     std::string pathPart;  // applies to request paths containing this text; "" = all
     int status = 500;      // for HttpError
-    DWORD delayMs = 3000;  // for Slow: the wait before the reply, in real ms
+    DWORD delayMs = 3000;  // for Slow: the wait before the reply; for Trickle: between bytes (real ms)
+    std::string location;  // for Redirect
 };
+
+// Bounds of the server: connections served at once (more are answered 503
+// at once), the time a client has to send its request head, and the
+// number of request paths remembered.
+const int kMaxConnections = 64;
+const DWORD kRequestDeadlineMs = 10000;
+const size_t kMaxLoggedRequests = 1000;
 
 class FirmwareServer {
 public:
@@ -56,8 +74,13 @@ public:
     void AddFault(const FaultRule& rule);
     void ClearFaults();
 
-    // The request paths served so far, oldest first.
+    // The request paths served so far, oldest first (the last
+    // kMaxLoggedRequests of them).
     std::vector<std::string> Requests() const;
+    // Connections being served now.
+    int OpenConnections() const;
+    // The time a client has to send its request head (real ms).
+    void SetRequestDeadline(DWORD ms);
 
 private:
     void Resolve(const std::string& rawPath, Response* response);

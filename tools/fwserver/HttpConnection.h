@@ -3,6 +3,7 @@
 #pragma once
 #include "tools/fwserver/FirmwareServer.h"
 #include <winsock2.h>
+#include <atomic>
 #include <functional>
 
 namespace fwserver {
@@ -10,8 +11,9 @@ namespace fwserver {
 struct Response {
     int status = 200;
     std::string body;
-    Fault fault = Fault::None;  // Truncated or Slow change how the body goes out
+    Fault fault = Fault::None;  // the faults that change how the reply goes out
     DWORD delayMs = 0;
+    std::string location;       // for a redirect
 };
 
 class HttpConnection {
@@ -19,7 +21,9 @@ public:
     // The resolver gets the raw request path (as on the request line).
     typedef std::function<void(const std::string& path, Response* response)> Resolver;
 
-    HttpConnection(SOCKET socket, Resolver resolver);
+    // stopping is set when the server stops: every wait ends then. The
+    // request head must have arrived within headDeadlineMs.
+    HttpConnection(SOCKET socket, Resolver resolver, const std::atomic<bool>* stopping, DWORD headDeadlineMs);
     ~HttpConnection();
     // Handles one request and closes the connection.
     void Serve();
@@ -27,9 +31,15 @@ public:
 private:
     bool ReadHead(std::string* head);
     bool SendAll(const char* data, size_t size);
+    bool SendText(const std::string& text) { return SendAll(text.data(), text.size()); }
+    // Waits up to ms; false when the server stops or the client has gone.
+    bool Wait(DWORD ms);
+    void SendFaulty(const Response& response, const std::string& path);
 
     SOCKET socket_;
     Resolver resolver_;
+    const std::atomic<bool>* stopping_;
+    DWORD headDeadlineMs_;
 };
 
 const char* StatusText(int status);

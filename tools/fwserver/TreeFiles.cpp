@@ -1,5 +1,6 @@
 #include "tools/fwserver/TreeFiles.h"
 #include <windows.h>
+#include <cctype>
 #include <cstdio>
 
 namespace fwserver {
@@ -11,6 +12,19 @@ int HexDigit(char c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+// Names Windows gives to devices in every folder, with any extension:
+// opening one would read a console, a port or nothing at all.
+bool IsDeviceName(const std::string& segment) {
+    std::string base = segment.substr(0, segment.find('.'));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    for (auto& c : base) c = (char)std::toupper((unsigned char)c);
+    static const char* const kNames[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
+    for (const char* name : kNames)
+        if (base == name) return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '0' && base[3] <= '9';
+}
+
 }  // namespace
 
 bool SafeUrlPath(const std::string& raw, std::string* decoded) {
@@ -34,7 +48,10 @@ bool SafeUrlPath(const std::string& raw, std::string* decoded) {
     while (at != std::string::npos) {
         size_t next = out.find('/', at + 1);
         std::string segment = out.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
-        if (segment == "..") return false;
+        if (segment == ".." || IsDeviceName(segment)) return false;
+        // Windows drops a trailing dot or space, so "NUL." and "a.img " would
+        // name something else than they say.
+        if (!segment.empty() && (segment.back() == '.' || segment.back() == ' ')) return false;
         at = next;
     }
     *decoded = out;

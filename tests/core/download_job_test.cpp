@@ -1,0 +1,97 @@
+// The one download-on-a-worker mechanism: the result comes by message, the
+// progress can be read while it runs, and an owner that goes away ends the
+// transfer without anything touching it.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "core/DownloadJob.h"
+#include "tools/fwserver/FirmwareServer.h"
+#include <string>
+
+namespace {
+
+const UINT kDone = WM_APP + 7;
+const char kImage[] = "/zarnbluetoothmanager/Image.img";
+
+class DownloadJobTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_server.Start(L"C:\\no_tree"));
+        m_server.PutFile(kImage, std::string(48 * 1024, 'x'));
+        m_wnd = ::CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, m_wnd);
+    }
+    void TearDown() override {
+        if (m_wnd) ::DestroyWindow(m_wnd);
+        m_server.Stop();
+    }
+    CString Url() { return CString(std::wstring(L"http://127.0.0.1:") .append(std::to_wstring(m_server.Port())).c_str()) + L"/zarnbluetoothmanager/Image.img"; }
+    // The lParam of the first kDone message within ms, 0 when none came.
+    LPARAM WaitDone(DWORD ms) {
+        DWORD start = ::GetTickCount();
+        MSG msg;
+        while (::GetTickCount() - start < ms) {
+            if (::PeekMessageW(&msg, m_wnd, kDone, kDone, PM_REMOVE)) return msg.lParam;
+            ::Sleep(5);
+        }
+        return 0;
+    }
+
+    fwserver::FirmwareServer m_server;
+    HWND m_wnd = nullptr;
+};
+
+TEST_F(DownloadJobTest, ResultComesByMessageWhileTheCallerGoesOn) {
+    fwserver::FaultRule slow;
+    slow.fault = fwserver::Fault::Slow;
+    slow.delayMs = 10;  // 512 bytes every 10 ms: about a second
+    m_server.AddFault(slow);
+    DWORD start = ::GetTickCount();
+    CDownloadJobHolder job;
+    job.Reset(CDownloadJob::Start(Url(), L"", DownloadLimits(), CDownloadJob::PostTo(m_wnd, kDone)));
+    EXPECT_LT(::GetTickCount() - start, 200u);  // started, not waited for
+    EXPECT_FALSE(job->IsDone());
+    int between = 0;
+    LPARAM cookie = 0;
+    while (!cookie && ::GetTickCount() - start < 10000) {
+        int p = job->Percent();
+        between += p > 0 && p < 100;
+        cookie = WaitDone(20);
+    }
+    ASSERT_TRUE(job.Holds(cookie));
+    EXPECT_TRUE(job->IsDone());
+    EXPECT_EQ(48 * 1024, job->Result());
+    EXPECT_EQ(std::string(48 * 1024, 'x'), job->Data());
+    EXPECT_GE(between, 3);
+    EXPECT_FALSE(job.Holds(cookie + 1));
+}
+
+TEST_F(DownloadJobTest, AnOwnerThatGoesCancelsAndIsNeverTouched) {
+    fwserver::FaultRule stall;
+    stall.fault = fwserver::Fault::StallAfterHeaders;
+    m_server.AddFault(stall);
+    std::weak_ptr<CDownloadJob> watch;
+    {
+        CDownloadJobHolder job;
+        std::shared_ptr<CDownloadJob> started =
+            CDownloadJob::Start(Url(), L"", DownloadLimits(), CDownloadJob::PostTo(m_wnd, kDone));
+        watch = started;
+        job.Reset(started);
+        ::Sleep(100);
+        ::DestroyWindow(m_wnd);  // the owner's window goes first
+        m_wnd = nullptr;
+    }  // and then the owner: the job is cancelled
+    DWORD start = ::GetTickCount();
+    while (!watch.expired() && ::GetTickCount() - start < 5000) ::Sleep(10);
+    EXPECT_TRUE(watch.expired());  // the worker ended and let the job go
+}
+
+TEST_F(DownloadJobTest, FailuresArriveLikeResults) {
+    m_server.RemoveFile(kImage);
+    CDownloadJobHolder job;
+    job.Reset(CDownloadJob::Start(Url(), L"", DownloadLimits(), CDownloadJob::PostTo(m_wnd, kDone)));
+    EXPECT_TRUE(job.Holds(WaitDone(5000)));
+    EXPECT_EQ(DOWNLOAD_CANNOT_OPEN_URL, job->Result());
+    EXPECT_TRUE(job->Data().empty());
+}
+
+}  // namespace
