@@ -143,6 +143,9 @@ TEST_P(CameraPackageRoadTest, SplitFlashAndMoveOrFailAndKeepTheParts) {
     if (c.fault) c.fault(m_world);
     if (m_world.card) sim::AddDrive(L"card", L'R', m_card.c_str());
     const std::wstring package = m_folder + L"KELTO_v1.3.img";
+    // Parts an earlier package left behind must never pass for this one's.
+    std::ofstream((m_folder + L"__kelto_dfu_bluetooth__.img").c_str(), std::ios::binary) << BluetoothImage();
+    std::ofstream((m_folder + L"__kelto_firmware__.bin").c_str(), std::ios::binary) << "older camera firmware";
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
         Recognise(dlg, 0x3020);
