@@ -67,6 +67,10 @@ public:
     static const UINT_PTR kTimerProgress = 203;
     static const UINT_PTR kTimerPostUpdate = 205;
     static const UINT_PTR kTimerDownload = 206;
+    // The DFU flow's wait for the headset before its engines start.
+    static const UINT_PTR kTimerDeviceWait = 207;
+    // The wait while a headset switches into update mode in line.
+    static const UINT_PTR kTimerSwitchWait = 208;
     // Post-update polls (500 ms apart) before the device counts as lost.
     static const int kPostUpdatePollLimit = 600;
     // Progress ticks at 98 % after which a restart that never ends fails.
@@ -94,6 +98,7 @@ private:
     void BeginUpdateTexts(CFirmwareInfo* info);
     void RunDfuPath(bool fromDispatch);
     void RunInlineSwitch();
+    void FinishInlineSwitch();
     void StartHidPath(int path);
     void EndUpdate(CFirmwareInfo* info);
     void FinishSuccessfully(CFirmwareInfo* info);
@@ -114,6 +119,7 @@ private:
     void StartPostUpdateCheck() override;
     BOOL PostUpdateCheckRunning() override { return m_nRunningTimer != 0; }
     void OnTransferComplete() override { m_counters.finishTicks = 0; }
+    void ArmDeviceWait(DWORD ms) override;
 
     CFont m_fontBold;
     std::shared_ptr<HidUpdateJob> m_hidJob;

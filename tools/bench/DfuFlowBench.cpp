@@ -70,6 +70,12 @@ public:
     void StartPostUpdateCheck() override { restarted = true; }
     BOOL PostUpdateCheckRunning() override { return restarted; }
     void OnTransferComplete() override {}
+    void ArmDeviceWait(DWORD ms) override {
+        waitArmed = true;
+        waitDue = ::GetTickCount() + ms;
+    }
+    bool waitArmed = false;
+    DWORD waitDue = 0;
 
     CFirmwareInfo info;
     bool restarted = false;
@@ -141,7 +147,11 @@ DfuFlowBenchResult RunDfuFlowBench(unsigned phaseMs, int downloadEvents) {
         flow.StartReconfigure();
         const DWORD start = ::GetTickCount();
         while (!host.restarted && !host.info.m_bFinished && ::GetTickCount() - start < kLimitMs) {
-            if (::WaitForSingleObject(host.m_posted, 100) == WAIT_OBJECT_0) flow.HandleOneEvent();
+            if (host.waitArmed && (int)(::GetTickCount() - host.waitDue) >= 0) {
+                host.waitArmed = false;
+                flow.ContinueReconfigure();
+            }
+            if (::WaitForSingleObject(host.m_posted, 5) == WAIT_OBJECT_0) flow.HandleOneEvent();
         }
         r.flowSeconds = Seconds(t0, Now());
         r.flowReachedRestart = host.restarted && host.info.m_nError == 0;
