@@ -207,7 +207,8 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR nIDEvent) {
         break;
     case kTimerSwitchWait:
         KillTimer(kTimerSwitchWait);
-        FinishInlineSwitch();
+        if (m_nSwitchingPath) FinishSwitchFirst();
+        else FinishInlineSwitch();
         break;
     default: Default(); break;
     }

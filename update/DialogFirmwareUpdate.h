@@ -69,7 +69,8 @@ public:
     static const UINT_PTR kTimerDownload = 206;
     // The DFU flow's wait for the headset before its engines start.
     static const UINT_PTR kTimerDeviceWait = 207;
-    // The wait while a headset switches into update mode in line.
+    // The wait while a headset switches into update mode (in line, or
+    // before a HID package update).
     static const UINT_PTR kTimerSwitchWait = 208;
     // Post-update polls (500 ms apart) before the device counts as lost.
     static const int kPostUpdatePollLimit = 600;
@@ -100,6 +101,8 @@ private:
     void RunInlineSwitch();
     void FinishInlineSwitch();
     void StartHidPath(int path);
+    void FinishSwitchFirst();
+    void StartHidWorker(int path);
     void EndUpdate(CFirmwareInfo* info);
     void FinishSuccessfully(CFirmwareInfo* info);
     void MoveStatusTexts(CFirmwareInfo* info);
@@ -123,4 +126,5 @@ private:
 
     CFont m_fontBold;
     std::shared_ptr<HidUpdateJob> m_hidJob;
+    int m_nSwitchingPath = 0;  // the HID path waiting for its headset's switch, else 0
 };

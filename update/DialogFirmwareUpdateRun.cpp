@@ -165,10 +165,11 @@ void CDialogFirmwareUpdate::StartHidPath(int path) {
         BYTE reply[67] = {};
         if (main->m_hHidDevice) HidTransact(&main->m_hHidDevice, request, reply);
         main->ResetDeviceHandles();
-        fw::Clock::Sleep(3000);
-        main->m_hHidDevice = OpenHidDevice((WORD)model);
-        if (!main->m_hHidDevice || !HidVersionMatches(&main->m_hHidDevice, record.m_version)) return fail(L"");
-        break;
+        // The headset comes back in update mode within 3 s; the window
+        // answers meanwhile (FinishSwitchFirst goes on).
+        m_nSwitchingPath = path;
+        SetTimer(kTimerSwitchWait, 3000);
+        return;
     }
     default: {
         main->CloseDeviceHandles();
@@ -187,7 +188,27 @@ void CDialogFirmwareUpdate::StartHidPath(int path) {
         break;
     }
     }
+    StartHidWorker(path);
+}
 
+void CDialogFirmwareUpdate::FinishSwitchFirst() {
+    CUpdaterDlg* main = MainDialog();
+    CFirmwareInfo* info = ActiveFirmwareInfo();
+    const int path = m_nSwitchingPath;
+    m_nSwitchingPath = 0;
+    if (info->m_bFinished) return;
+    main->m_hHidDevice = OpenHidDevice((WORD)main->m_nTargetModel);
+    if (!main->m_hHidDevice || !HidVersionMatches(&main->m_hHidDevice, main->m_deviceRecord.m_version)) {
+        FailUpdate(info, main->m_nPage, TextOf(GetTextMsgNotRecognizedDevice), L"");
+        m_bAutoUpdate = 0;
+        return;
+    }
+    StartHidWorker(path);
+}
+
+void CDialogFirmwareUpdate::StartHidWorker(int path) {
+    CUpdaterDlg* main = MainDialog();
+    CFirmwareInfo* info = ActiveFirmwareInfo();
     HidUpdateProcedure procedure = GetHidUpdateProcedure(HidKindOf(path));
     if (!procedure) {
         FailUpdate(info, main->m_nPage, TextOf(GetTextMsgCannotUpdateFirmware));

@@ -1,4 +1,4 @@
-// The wizard's window answers at once throughout a DFU update: the waits of
+// The wizard's window answers at once throughout an update: the waits of
 // the update (the headset's settle time, its switch into update mode) run on
 // timers, never by putting the window's thread to sleep.
 #include "tests/app/WizardHarness.h"
@@ -10,6 +10,7 @@
 #include "standins/dfuengine/include/DFUImageFormat.h"
 #include "standins/simdevices/SimDevices.h"
 #include "update/ImageIdentity.h"
+#include "tests/update/PackageBuilder.h"
 #include <atomic>
 #include <fstream>
 #include <string>
@@ -101,5 +102,32 @@ TEST_F(DfuResponsivenessTest, TheWindowAnswersWhileAHeadsetSwitchesIntoUpdateMod
         EXPECT_LT(slowest, 100u);
         // The headset was asked to switch, and the update ended in failure.
         EXPECT_NE(0, m_error);
+    });
+}
+
+TEST_F(DfuResponsivenessTest, TheWindowAnswersWhileAHeadsetSwitchesBeforeItsPackageUpdate) {
+    // A HID headset that is switched into update mode first and then takes
+    // the package on its update-mode interface.
+    const BYTE recorded[5] = {1, 0, 0, 0, 0};
+    const BYTE updated[5] = {1, 1, 0, 0, 0};
+    sim::DeviceId headset = sim::AddHidInterface(L"P3", sim::kMakerVendorId, 0x6010);
+    sim::DeviceId updater = sim::AddHidInterface(L"P3 update", sim::kMakerVendorId, 0x6010);
+    for (sim::DeviceId id : {headset, updater}) {
+        sim::SetHidVersion(id, recorded);
+        sim::SetHidVersionAfterUpdate(id, updated);
+    }
+    sim::LinkHidSwitch(headset, updater);
+    sim::SetHidPollDoneAfter(updater, 3);
+    std::vector<BYTE> package = pkgtest::PackageBuilder()
+                                    .Model(0x6010)
+                                    .Part(0, 1, pkgtest::Pattern(6000, 1))
+                                    .Part(2, 2, pkgtest::Pattern(1020, 2))
+                                    .Build();
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        DWORD slowest = Follow(dlg, 0x6010, 0x6010, std::string(package.begin(), package.end()));
+        EXPECT_LT(slowest, 100u);
+        EXPECT_EQ(0, m_error);
+        EXPECT_EQ(2u, sim::HidReceivedParts(updater).size());
     });
 }
