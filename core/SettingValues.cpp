@@ -2,12 +2,6 @@
 
 namespace {
 
-struct FmBand {
-    int minimum;
-    int maximum;
-    int step;
-};
-
 const FmBand kFmBands[FM_REGION_COUNT] = {
     {7600, 10800, 10},  // Worldwide
     {8750, 10790, 20},  // Americas
@@ -24,6 +18,10 @@ int TransmitGainToLevelIndex(int gain) {
     if (gain == 17) return 2;
     return 1;
 }
+
+int FmRegionOrWorldwide(int region) { return region >= 0 && region < FM_REGION_COUNT ? region : 0; }
+
+const FmBand& GetFmBand(int region) { return kFmBands[FmRegionOrWorldwide(region)]; }
 
 int CheckFmFrequency(int region, int f) {
     if (region < 0 || region >= FM_REGION_COUNT) return 1;

@@ -73,15 +73,10 @@ void ReadDfuDeviceName(CPsKeySession& session, CDfuIdentity* id) {
     }
 }
 
-void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey) {
+void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, bool repairKeys) {
     BYTE fw[PSKEY_VERSION_BYTES] = {0, 0, 0, 0};
     BOOL fwRead = session.Read(PSKEY_FW_VERSION, fw, sizeof(fw));
     id->third = id->fourth = 0;
-    id->staleFirmwareKey = FALSE;
-    auto stale = [&] {
-        id->staleFirmwareKey = TRUE;
-        if (clearStaleKey) ClearFwVersion(session);
-    };
     if (id->model == DFU_CAMERA_MODEL) {
         if (fwRead) {
             id->major = fw[3];
@@ -110,7 +105,7 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleK
                 v = legacy[0];
                 id->third = id->fourth = 0;
                 if (v == 3 || old == 32) v = old;
-                else if (v > 3 && v < 32) stale();
+                else if (v > 3 && v < 32) { if (repairKeys) ClearFwVersion(session); }
                 else v = old;
             }
         }
@@ -118,7 +113,7 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleK
         BYTE legacy[PSKEY_VERSION_BYTES] = {0, 0, 0, 0};
         if (session.Read(PSKEY_LEGACY_VERSION, legacy, sizeof(legacy))) {
             v = legacy[0];
-            if (v > 3 && v < 32) stale();
+            if (v > 3 && v < 32 && repairKeys) ClearFwVersion(session);
         } else {
             v = DfuFallbackVersion(id->model);
         }
@@ -130,8 +125,8 @@ void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleK
     id->minor = v % 10;
 }
 
-void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey) {
+void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, bool repairKeys) {
     ReadDfuProductId(session, id);
     ReadDfuDeviceName(session, id);
-    DecideDfuVersion(session, id, clearStaleKey);
+    DecideDfuVersion(session, id, repairKeys);
 }

@@ -21,9 +21,6 @@ struct CDfuIdentity {
     BOOL nameRead = FALSE;
     int version = 0;             // major x 10 + minor (not set for model 0x3020)
     int major = 0, minor = 0, third = 0, fourth = 0;
-    // The newer version key holds a value that the older firmware's version
-    // overrides (the legacy key lies strictly between 0.3 and 3.2).
-    BOOL staleFirmwareKey = FALSE;
 };
 
 // The model of a unit whose product-id key cannot be read, until its name says otherwise.
@@ -44,10 +41,11 @@ void ReadDfuDeviceName(CPsKeySession& session, CDfuIdentity* id);
 // 0x4D30 and 0x4D40, PSKEY_LEGACY_VERSION, with the fallback table below.
 // Where the legacy key holds a version strictly between 0.3 and 3.2 the
 // newer key is cleared to four zero bytes, as the older firmware expects;
-// a reader that must not write (clearStaleKey FALSE) only gets the flag.
-void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey = TRUE);
+// a caller that only checks the identity passes repairKeys false and the
+// device is not written.
+void DecideDfuVersion(CPsKeySession& session, CDfuIdentity* id, bool repairKeys = true);
 // The three steps in order: product id, name, version.
-void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, BOOL clearStaleKey = TRUE);
+void ReadDfuIdentity(CPsKeySession& session, CDfuIdentity* id, bool repairKeys = true);
 
 // The version (major x 10 + minor) of a model whose version keys say
 // nothing: 0x4D10 30, 0x4D30 42, 0x4D40 43, the table of the other models,

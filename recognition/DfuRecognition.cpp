@@ -218,6 +218,8 @@ void SetDfuAcceptedProductIds(const int* ids, int count) {
     else g_accepted.assign(ids, ids + count);
 }
 
+std::vector<int> DfuAcceptedProductIds() { return g_accepted; }
+
 BOOL CameraMarkerDrivePresent() {
     const hw::HardwareApi& api = hw::Api();
     DWORD drives = api.GetLogicalDrives();

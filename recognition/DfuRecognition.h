@@ -6,6 +6,7 @@
 #pragma once
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
+#include <vector>
 
 class CUpdaterDlg;
 
@@ -17,6 +18,9 @@ RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* res
 // library's list: the DFU-side headsets. Tests may widen it (for instance
 // to the two-interface unit 0x5310 / 0xD310); null restores the default.
 void SetDfuAcceptedProductIds(const int* ids, int count);
+// The product ids the DFU path accepts now (the settings writes look for
+// the recognised headset among the same ones).
+std::vector<int> DfuAcceptedProductIds();
 
 // TRUE when a present removable drive holds "kelto.bin" in its root (the
 // camera 0x3020's memory card).

@@ -43,7 +43,8 @@ BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD*
     if (!store) return ok;
     SwapRequestWords(request);
     request[HID_REQ_COMMAND] = HID_CMD_STORE_BLOCK;
-    return HidTransact(device, request, reply);
+    BOOL stored = HidTransact(device, request, reply);
+    return ok && stored;
 }
 
 void ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {

@@ -14,7 +14,9 @@ BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE*
 BOOL HidReadBlockWords(const hw::CDeviceHandle* device, BYTE block, std::vector<WORD>* words, int limit = HID_REPLY_MAX_WORDS);
 // Writes a block of words (big-endian on the wire); with store, follows it
 // with HID_CMD_STORE_BLOCK on the same report, whose payload then goes out
-// in the opposite byte order, as the headsets expect.
+// in the opposite byte order, as the headsets expect. TRUE only when the
+// write and, with store, the store request both succeeded (the store request
+// is sent either way).
 BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD* words, int count, bool store = false);
 
 // HID_CMD_GET_VERSION of a headset chip: reply bytes 3 to 7 as major,

@@ -1,18 +1,66 @@
 #include "settings/DialogDeviceSettingSpeedDial.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
+#include "settings/SettingsSave.h"
+#include "settings/SettingsWrites.h"
+#include "texts/LabelTables.h"
+#include "texts/WizardTexts.h"
+
+namespace {
+
+const int kLabelIds[DEVICE_SPEED_DIALS] = {IDC_SD_LABEL1, IDC_SD_LABEL2, IDC_SD_LABEL3};
+const int kNumberIds[DEVICE_SPEED_DIALS] = {IDC_SD_NUMBER1, IDC_SD_NUMBER2, IDC_SD_NUMBER3};
+
+}  // namespace
+
+const wchar_t* const CDialogDeviceSettingSpeedDial::kAllowed = L"0123456789#*+";
 
 BEGIN_MESSAGE_MAP(CDialogDeviceSettingSpeedDial, CWizardPage)
+    ON_BN_CLICKED(IDC_SD_DEFAULT, &CDialogDeviceSettingSpeedDial::OnBnClickedDefault)
+    ON_BN_CLICKED(IDC_SD_CANCEL, &CDialogDeviceSettingSpeedDial::OnBnClickedCancel)
+    ON_CONTROL_RANGE(EN_CHANGE, IDC_SD_NUMBER1, IDC_SD_NUMBER3, &CDialogDeviceSettingSpeedDial::OnNumberChanged)
 END_MESSAGE_MAP()
 
-CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent) : CWizardPage(IDD_DEVICE_SETTING_SPEEDDIAL, parent) {}
+CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent)
+    : CWizardPage(IDD_DEVICE_SETTING_SPEEDDIAL, parent) {}
+
+void CDialogDeviceSettingSpeedDial::DoDataExchange(CDataExchange* pDX) {
+    CWizardPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SD_DEFAULT, m_btnDefault);
+    DDX_Control(pDX, IDC_SD_CANCEL, m_btnCancel);
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k) {
+        DDX_Control(pDX, kLabelIds[k], m_staticLabel[k]);
+        DDX_Control(pDX, kNumberIds[k], m_editNumber[k]);
+    }
+}
+
+BOOL CDialogDeviceSettingSpeedDial::OnInitDialog() {
+    CWizardPage::OnInitDialog();
+    LOGFONTW lf = {};
+    if (HFONT page = (HFONT)SendMessage(WM_GETFONT)) ::GetObjectW(page, sizeof(lf), &lf);
+    lf.lfWeight = FW_BOLD;
+    m_fontBold.CreateFontIndirect(&lf);
+    m_btnDefault.SetFont(&m_fontBold);
+    m_btnCancel.SetFont(&m_fontBold);
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k) {
+        m_staticLabel[k].SetFont(&m_fontBold);
+        m_editNumber[k].SetFont(&m_fontBold);
+    }
+    return TRUE;
+}
+
+BOOL CDialogDeviceSettingSpeedDial::UsesPageBackground(CWnd*, UINT nCtlColor) {
+    return nCtlColor != CTLCOLOR_EDIT;
+}
 
 void CDialogDeviceSettingSpeedDial::OnPageActivate() {
     CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, TRUE);
-    m_defaultRecord.CopyFrom(main->m_deviceRecord, TRUE);
+    InitForSpeedDialPage(m_defaultRecord, m_workingRecord);
     main->m_nProgress = -1;
-    main->m_nSettingPageIndex = main->FindSettingGroup(7);
+    main->m_nSettingPageIndex = main->FindSettingGroup(PAGE_SPEED_DIAL);
+    ShowNumbers();
+    UpdateLanguageTexts();
 }
 
 int CDialogDeviceSettingSpeedDial::IsSettingsChanged() {
@@ -24,7 +72,95 @@ int CDialogDeviceSettingSpeedDial::IsSettingsChanged() {
 
 int CDialogDeviceSettingSpeedDial::HasUnsavedChanges() { return IsSettingsChanged(); }
 
-void CDialogDeviceSettingSpeedDial::ApplySettingsToDevice() {}
+void CDialogDeviceSettingSpeedDial::ShowNumbers() {
+    m_bShowing = true;
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k) m_editNumber[k].SetWindowText(m_workingRecord.m_astrSpeedDial[k]);
+    m_bShowing = false;
+}
+
+void CDialogDeviceSettingSpeedDial::UpdateLanguageTexts() {
+    CUpdaterDlg* main = MainDialog();
+    if (!main || !m_hWnd) return;
+    int language = texts::LanguageSlot(main->m_nLanguage);
+    CString text;
+    GetDefaultCaption(text, language);
+    m_btnDefault.SetWindowText(text);
+    GetTextCancel(text, language);
+    m_btnCancel.SetWindowText(text);
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k) {
+        text.Format(L"%s %d", (const wchar_t*)g_txtSpeedDial[language][0], k + 1);
+        m_staticLabel[k].SetWindowText(text);
+    }
+    BOOL enable = !(main->m_bBusy || main->m_bPopupOpen);
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k) m_editNumber[k].EnableWindow(enable);
+}
+
+void CDialogDeviceSettingSpeedDial::OnNumberChanged(UINT id) {
+    if (m_bShowing) return;
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k)
+        if ((UINT)kNumberIds[k] == id) FilterNumber(k);
+}
+
+void CDialogDeviceSettingSpeedDial::FilterNumber(int k) {
+    CEdit& edit = m_editNumber[k];
+    CString typed;
+    edit.GetWindowText(typed);
+    int start = 0, end = 0;
+    edit.GetSel(start, end);
+
+    CString kept;
+    bool refused = false;
+    for (int i = 0; i < typed.GetLength(); ++i) {
+        wchar_t c = typed[i];
+        if (c && wcschr(kAllowed, c)) kept += c;
+        else refused = true;
+    }
+    bool cut = kept.GetLength() > kMaxLength;
+    if (cut) kept = kept.Left(kMaxLength);
+    m_workingRecord.m_astrSpeedDial[k] = kept;
+    if (refused || cut) {
+        ShowNumbers();
+        UpdateLanguageTexts();
+        // The caret stays where the typing left it, less what was taken out.
+        int removed = typed.GetLength() - kept.GetLength();
+        if (refused) {
+            start = start - removed;
+            end = end - removed;
+        }
+        if (start < 0) start = 0;
+        if (end < 0) end = 0;
+        if (start > kept.GetLength()) start = kept.GetLength();
+        if (end > kept.GetLength()) end = kept.GetLength();
+        edit.SetSel(start, end);
+        edit.SendMessage(EM_SCROLLCARET);
+    }
+    MainDialog()->UpdateControls();
+    edit.Invalidate();
+}
+
+void CDialogDeviceSettingSpeedDial::OnBnClickedDefault() {
+    CUpdaterDlg* main = MainDialog();
+    if (main->m_bBusy || main->m_bPopupOpen) return;
+    m_workingRecord.CopyFrom(m_defaultRecord, FALSE);
+    main->UpdateControls();
+    ShowNumbers();
+    UpdateLanguageTexts();
+}
+
+void CDialogDeviceSettingSpeedDial::OnBnClickedCancel() {
+    CUpdaterDlg* main = MainDialog();
+    m_workingRecord.CopyFrom(main->m_deviceRecord, FALSE);
+    main->UpdateControls();
+    ShowNumbers();
+    UpdateLanguageTexts();
+}
+
+void CDialogDeviceSettingSpeedDial::ApplySettingsToDevice() {
+    CUpdaterDlg* main = MainDialog();
+    CSettingsSave save(*main, [this] { UpdateLanguageTexts(); });
+    save.Start();
+    save.Finish(WriteSpeedDials(*main, m_workingRecord), m_workingRecord, m_nPendingPage);
+}
 
 void CDialogDeviceSettingSpeedDial::DiscardChangesAndGoToPage() {
     CUpdaterDlg* main = MainDialog();
@@ -32,5 +168,3 @@ void CDialogDeviceSettingSpeedDial::DiscardChangesAndGoToPage() {
     main->m_nPage = m_nPendingPage;
     main->GoToPage(m_nPendingPage);
 }
-
-void CDialogDeviceSettingSpeedDial::UpdateLanguageTexts() {}

@@ -56,7 +56,7 @@ PsCheck PassPersistentStore(const DfuPreparation& p, BOOL prepare) {
         if (result != kPsSame) break;
         if (!IsAcceptedDfuDevice(device.name) || !session.Connect(device)) continue;
         CDfuIdentity id;
-        ReadDfuIdentity(session, &id, FALSE);
+        ReadDfuIdentity(session, &id, false);
         if (id.model != p.device->m_nModelId) {
             result = kPsOtherModel;
         } else if (p.device->CompareFullVersion(id.major, id.minor, id.third, id.fourth) != 0) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-const int kAllGroups = (1 << 1) | (1 << 3) | (1 << 2);  // Basic, FM radio, speed dial
+const int kAllGroups = (1 << 1) | (1 << 3) | (1 << 2);  // Basic, FM radio, speed dial (0x4D15 has all three)
 const int kBasicOnly = 1 << 1;
 
 enum State { kNoTarget, kTargetOnly, kRecognised, kRecognisedBasicOnly, kRecognisedNoGroups };
@@ -27,7 +27,7 @@ void Prepare(CUpdaterDlg& dlg, State state) {
     switch (state) {
     case kNoTarget: break;
     case kTargetOnly: dlg.m_nTargetModel = 0x4D10; break;
-    case kRecognised: WizardTest::Recognise(dlg, 0x4D10, kAllGroups); break;
+    case kRecognised: WizardTest::Recognise(dlg, 0x4D15, kAllGroups); break;
     case kRecognisedBasicOnly: WizardTest::Recognise(dlg, 0x4D10, kBasicOnly); break;
     case kRecognisedNoGroups: WizardTest::Recognise(dlg, 0x4D10, 0); break;
     }
@@ -108,7 +108,7 @@ TEST_F(WizardTest, EveryPageSwitchLandsWhereTheStateAllows) {
 TEST_F(WizardTest, NextAndBackWalkThroughTheSteps) {
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
-        Recognise(dlg, 0x4D10, kAllGroups);
+        Recognise(dlg, 0x4D15, kAllGroups);
         dlg.ShowFirmwareUpdatePage(TRUE);
         ASSERT_TRUE(WaitIdle(dlg));
         const int forward[] = {4, 5, 6, 7, 7};
@@ -213,7 +213,8 @@ TEST_F(WizardTest, LeavingASettingsPageWithChangesAsksFirst) {
             dlg.ShowFirmwareUpdatePage(TRUE);
             ASSERT_TRUE(WaitIdle(dlg));
             EXPECT_EQ(dlg.m_nPage, c.expectedPage);
-            ASSERT_EQ(m_asked.size(), c.changed ? 1u : 0u);
+            // YES saves; with no headset on the bus the save fails with its own box.
+            ASSERT_EQ(m_asked.size(), c.changed ? (c.answer == IDOK ? 2u : 1u) : 0u);
             if (c.changed) {
                 CString title, expected;
                 GetTextPageTitle(title, 7, 0);
