@@ -18,6 +18,8 @@ BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
     ON_BN_CLICKED(IDC_UPDATE_DOWNLOAD, &CDialogFirmwareUpdate::OnBnClickedDownload)
     ON_MESSAGE(WM_DFU_CALLBACK_EVENT, &CDialogFirmwareUpdate::OnDfuCallbackEvent)
     ON_MESSAGE(WM_UPDATE_START_POST_TIMER, &CDialogFirmwareUpdate::OnStartPostTimer)
+    ON_MESSAGE(WM_FIRMWARE_LIST_DONE, &CDialogFirmwareUpdate::OnFirmwareListDone)
+    ON_MESSAGE(WM_FIRMWARE_IMAGE_DONE, &CDialogFirmwareUpdate::OnFirmwareImageDone)
 END_MESSAGE_MAP()
 
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent)
@@ -201,6 +203,15 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR nIDEvent) {
     case kTimerProgress: ProgressTick(); break;
     case kTimerPostUpdate: PostUpdateStep(); break;
     case kTimerDownload: DownloadFirmware(); break;
+    case kTimerDeviceWait:
+        KillTimer(kTimerDeviceWait);
+        m_dfu.ContinueReconfigure();
+        break;
+    case kTimerSwitchWait:
+        KillTimer(kTimerSwitchWait);
+        if (m_nSwitchingPath) FinishSwitchFirst();
+        else FinishInlineSwitch();
+        break;
     default: Default(); break;
     }
 }
@@ -214,6 +225,8 @@ LRESULT CDialogFirmwareUpdate::OnStartPostTimer(WPARAM, LPARAM) {
     StartPostUpdateCheck();
     return 0;
 }
+
+void CDialogFirmwareUpdate::ArmDeviceWait(DWORD ms) { SetTimer(kTimerDeviceWait, ms); }
 
 void CDialogFirmwareUpdate::PostDfuEvent() { ::PostMessageW(m_hWnd, WM_DFU_CALLBACK_EVENT, 0, 0); }
 

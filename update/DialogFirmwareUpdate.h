@@ -6,6 +6,7 @@
 #pragma once
 #include "framework/Framework.h"
 #include "app/WizardPage.h"
+#include "core/DownloadJob.h"
 #include "update/DfuUpdateFlow.h"
 #include "update/FirmwareInfo.h"
 #include "update/UpdateProgress.h"
@@ -16,6 +17,9 @@ struct UpdateModelProfile;
 
 // Posted by the DFU engine's notifications: one queued event waits.
 const UINT WM_DFU_CALLBACK_EVENT = WM_USER + 1;
+// Posted by the page's downloads when they end; lParam is the job's cookie.
+const UINT WM_FIRMWARE_LIST_DONE = WM_USER + 1201;
+const UINT WM_FIRMWARE_IMAGE_DONE = WM_USER + 1202;
 
 class CDialogFirmwareUpdate : public CWizardPage, private IDfuFlowHost {
 public:
@@ -67,6 +71,11 @@ public:
     static const UINT_PTR kTimerProgress = 203;
     static const UINT_PTR kTimerPostUpdate = 205;
     static const UINT_PTR kTimerDownload = 206;
+    // The DFU flow's wait for the headset before its engines start.
+    static const UINT_PTR kTimerDeviceWait = 207;
+    // The wait while a headset switches into update mode (in line, or
+    // before a HID package update).
+    static const UINT_PTR kTimerSwitchWait = 208;
     // Post-update polls (500 ms apart) before the device counts as lost.
     static const int kPostUpdatePollLimit = 600;
     // Progress ticks at 98 % after which a restart that never ends fails.
@@ -81,12 +90,19 @@ protected:
     void OnBnClickedDownload();
     LRESULT OnDfuCallbackEvent(WPARAM, LPARAM);
     LRESULT OnStartPostTimer(WPARAM, LPARAM);
+    LRESULT OnFirmwareListDone(WPARAM, LPARAM cookie);
+    LRESULT OnFirmwareImageDone(WPARAM, LPARAM cookie);
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Timers.
+    // Timers. The list and the image are fetched on workers; the rest
+    // follows when their messages arrive.
     void CheckServerList();
+    void ServerListArrived(int bytes, const std::string& list);
     void DownloadFirmware();
+    void DownloadEnded(int result);
+    CDownloadJobHolder m_listJob;
+    CDownloadJobHolder m_imageJob;
     void ProgressTick();
     void PostUpdateStep();
 
@@ -94,7 +110,10 @@ private:
     void BeginUpdateTexts(CFirmwareInfo* info);
     void RunDfuPath(bool fromDispatch);
     void RunInlineSwitch();
+    void FinishInlineSwitch();
     void StartHidPath(int path);
+    void FinishSwitchFirst();
+    void StartHidWorker(int path);
     void EndUpdate(CFirmwareInfo* info);
     void FinishSuccessfully(CFirmwareInfo* info);
     void MoveStatusTexts(CFirmwareInfo* info);
@@ -114,7 +133,9 @@ private:
     void StartPostUpdateCheck() override;
     BOOL PostUpdateCheckRunning() override { return m_nRunningTimer != 0; }
     void OnTransferComplete() override { m_counters.finishTicks = 0; }
+    void ArmDeviceWait(DWORD ms) override;
 
     CFont m_fontBold;
     std::shared_ptr<HidUpdateJob> m_hidJob;
+    int m_nSwitchingPath = 0;  // the HID path waiting for its headset's switch, else 0
 };
