@@ -73,7 +73,23 @@ BOOL CDialogFirmwareRestore::OnInitDialog() {
     m_bArchiveRead = FALSE;
     for (int col = 0; col < 3; ++col) m_listFeatures.InsertColumn(col, L"", LVCFMT_LEFT, -1);
     SetListColumnWidths();
+    MeasureFeatureRows();
     return TRUE;
+}
+
+// A new font makes the list view take its rows as high as the font; the grid
+// asks for its own row height again only when it first draws, after the rows
+// of the first backup are in and their scroll range is set. Asking now keeps
+// the range right, so that the last rows of a long list can be scrolled to.
+void CDialogFirmwareRestore::MeasureFeatureRows() {
+    CRect rc;
+    m_listFeatures.GetWindowRect(&rc);
+    WINDOWPOS wp = {};
+    wp.hwnd = m_listFeatures.m_hWnd;
+    wp.cx = rc.Width();
+    wp.cy = rc.Height();
+    wp.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    m_listFeatures.SendMessage(WM_WINDOWPOSCHANGED, 0, (LPARAM)&wp);
 }
 
 CString CDialogFirmwareRestore::GetTitleText(int language) {
@@ -275,6 +291,10 @@ void CDialogFirmwareRestore::UpdateFeatureListVisibility() {
     m_listFeatures.ShowWindow(show ? SW_SHOW : SW_HIDE);
 }
 
+void CDialogFirmwareRestore::SetFeatureText(int row, int column, LPCWSTR text) {
+    m_listFeatures.SetItem(row, column, LVIF_TEXT, text, 0, 0, 0, 0);
+}
+
 void CDialogFirmwareRestore::FillBackupFeatureList() {
     if (!m_listFeatures.m_hWnd) return;
     CUpdaterDlg* main = MainDialog();
@@ -292,14 +312,15 @@ void CDialogFirmwareRestore::FillBackupFeatureList() {
         return;
     }
     // Every row first, with its separator; then label and value row by row.
+    // Only texts: the grid gets no cell, so Tab passes over it.
     const int count = (int)plan.rows.size();
     for (int i = 0; i < count; ++i) {
         m_listFeatures.InsertItem(i, L"");
-        m_listFeatures.SetItemText(i, 1, kBackupFeatureSeparator);
+        SetFeatureText(i, 1, kBackupFeatureSeparator);
     }
     for (int i = 0; i < count; ++i) {
-        m_listFeatures.SetItemText(i, 0, plan.rows[(size_t)i].label);
-        m_listFeatures.SetItemText(i, 2, plan.rows[(size_t)i].value);
+        SetFeatureText(i, 0, plan.rows[(size_t)i].label);
+        SetFeatureText(i, 2, plan.rows[(size_t)i].value);
     }
 }
 

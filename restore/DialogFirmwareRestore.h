@@ -6,6 +6,7 @@
 #include "framework/Framework.h"
 #include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
+#include "grid/ConfigListCtrl.h"
 #include "restore/BackupList.h"
 #include "restore/SettingsArchive.h"
 #include "update/FirmwareInfo.h"
@@ -30,7 +31,7 @@ public:
     CComboBox m_comboVoicePrompt;  // control 1034
     CStatic m_staticVoiceLabel, m_staticDateLabel, m_staticDate;
     CStatic m_staticRowLabel[6], m_staticRowValue[6];
-    CListCtrl m_listFeatures;      // control 1202: the backup settings grid
+    CConfigListCtrl m_listFeatures;  // control 1202: the backup settings grid (text only)
 
     // Entry of page 4; mode nonzero when the status line is to be updated.
     void EnterPage(int mode);
@@ -73,6 +74,8 @@ private:
     void SetFailureStatus(void (*reason)(CString&, int));
     void RebuildVoicePromptCombo();
     int SelectedKind() const;
+    void SetFeatureText(int row, int column, LPCWSTR text);
+    void MeasureFeatureRows();
 
     int m_nEntryMode = 0;
     unsigned m_nRowsWritten = 0;

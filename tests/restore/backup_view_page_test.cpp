@@ -6,6 +6,7 @@
 #include "../app/WizardHarness.h"
 #include <cstring>
 #include "core/ModelCatalog.h"
+#include "framework/TestSeams.h"
 #include "restore/BackupFeatureList.h"
 #include "texts/LabelTables.h"
 #include "texts/WizardTexts.h"
@@ -152,5 +153,29 @@ TEST_F(BackupViewPageTest, TabLeavesTheGridThatHasNoCells) {
             EXPECT_NE(focus, grid.m_hWnd) << (backwards ? "Shift+Tab" : "Tab");
             EXPECT_TRUE(focus && ::IsChild(dlg.m_hWnd, focus)) << (backwards ? "Shift+Tab" : "Tab");
         }
+    });
+}
+
+// A list longer than the grid scrolls down to its last row.
+TEST_F(BackupViewPageTest, TheLastRowsOfALongListCanBeScrolledTo) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        m_server.PutFile("/zarnbluetoothmanager/Revisions", "40Z : v3.0 : 40Z.img\n");
+        WriteImageFile(L"40Z.talvoarch", "keyDeviceRecognized=21776\r\nkeyDeviceVersion=3.0\r\n");
+        Recognise(dlg, 0x5510, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        ASSERT_TRUE(WaitIdle(dlg));
+        CListCtrl& grid = Page(dlg).m_listFeatures;
+        ASSERT_TRUE(GridShown(dlg));
+        ASSERT_EQ(grid.GetItemCount(), 25);
+        fw::test::PumpFor(100);  // drawn once
+        for (int i = 0; i < 30; ++i) grid.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+        fw::test::PumpFor(50);
+        EXPECT_EQ(grid.GetTopIndex(), 25 - grid.GetCountPerPage());
+        RECT last = {}, client = {};
+        ASSERT_TRUE(grid.GetItemRect(24, &last, LVIR_BOUNDS));
+        grid.GetClientRect(&client);
+        EXPECT_LE(last.bottom, client.bottom);
+        EXPECT_GE(last.top, client.top);
     });
 }
