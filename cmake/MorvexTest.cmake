@@ -1,7 +1,13 @@
-# morvex_test(NAME src... LIBS lib...)
+# morvex_test(NAME [ALONE] src... LIBS lib...)
 # One GoogleTest executable, run under Wine; each test case is one ctest test.
+# ALONE: the cases measure how quickly a window answers, so they run while no
+# other test loads the machine.
 function(morvex_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "ALONE" "" "SOURCES;LIBS" ${ARGN})
+  set(serial "")
+  if(T_ALONE)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gmock gtest)
   # Console subsystem: tests print to stdout.
@@ -9,5 +15,5 @@ function(morvex_test name)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${MORVEX_OUT}
     DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 300 ENVIRONMENT "MORVEX_BUILD_DIR=${CMAKE_BINARY_DIR}")
+    PROPERTIES TIMEOUT 300 ${serial} ENVIRONMENT "MORVEX_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
