@@ -236,6 +236,7 @@ BOOL CUpdaterDlg::CloseWizard() {
     // Refused like the busy rule refuses it while a box of the program is
     // open above the wizard: the box first.
     if (m_bBusy || CProgramBox::OpenCount() > 0 || !IsWindowEnabled()) return FALSE;
+    if (StaysOpenForUnsavedChanges()) return FALSE;
     SaveConfig();
     EndDialog(IDCANCEL);
     return TRUE;
