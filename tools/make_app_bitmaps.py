@@ -242,21 +242,41 @@ def help_glyph(size):
     return c
 
 
-def checkbox_strip(size=13):
+class KeyedCanvas:
+    """A canvas whose pixels outside the given discs become the transparent
+    key colour; the edges inside are smoothed against the canvas background."""
+
+    def __init__(self, canvas, discs, key):
+        self.canvas, self.discs, self.key = canvas, discs, key
+
+    def pixels(self):
+        px = self.canvas.pixels()
+        for y, row in enumerate(px):
+            for x in range(len(row)):
+                inside = any((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= (r + 0.6) ** 2 for cx, cy, r in self.discs)
+                if not inside:
+                    row[x] = self.key
+        return px
+
+
+def checkbox_strip(size=20):
+    """The four option glyphs of the grid's on/off cells, side by side: an
+    empty round box, a marked one, and both greyed. Magenta is transparent."""
     c = Canvas(size * 4, size, WHITE)
+    r = size * 0.4
+    discs = []
     for i in range(4):
-        x = i * size
+        cx, cy = i * size + size / 2, size / 2
         disabled = i >= 2
-        checked = i % 2 == 1
-        border = (160, 168, 180) if disabled else (90, 104, 124)
+        marked = i % 2 == 1
+        ring = (176, 184, 196) if disabled else (110, 122, 140)
         fill = (236, 239, 243) if disabled else WHITE
-        c.rect(x + 0.5, 0.5, x + size - 0.5, size - 0.5, border)
-        c.rect(x + 1.5, 1.5, x + size - 1.5, size - 1.5, fill)
-        if checked:
-            mark = (150, 158, 170) if disabled else BLUE
-            c.line(x + 3.2, 6.6, x + 5.4, 9.0, 1.8, mark)
-            c.line(x + 5.4, 9.0, x + 9.8, 3.8, 1.8, mark)
-    return c
+        c.ellipse(cx, cy, r, r, ring)
+        c.ellipse(cx, cy, r - 1.4, r - 1.4, fill)
+        if marked:
+            c.ellipse(cx, cy, r * 0.45, r * 0.45, (150, 158, 170) if disabled else (30, 45, 68))
+        discs.append((cx, cy, r))
+    return KeyedCanvas(c, discs, (255, 0, 255))
 
 
 def helmet(c, cx, cy, r, shell, visor, unit=True, boom=False, slim=False):

@@ -1,0 +1,5 @@
+#pragma once
+#define IDD_GRID_HOST 9101
+#define IDC_GRID_BEFORE 9102
+#define IDC_GRID_LIST 9103
+#define IDC_GRID_AFTER 9104
