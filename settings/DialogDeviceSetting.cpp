@@ -185,6 +185,9 @@ void CDialogDeviceSetting::DiscardChangesAndGoToPage() {
     main->GoToPage(m_nPendingPage);
 }
 
-BOOL CDialogDeviceSetting::IsCellPopupWindow(HWND) const { return FALSE; }
+BOOL CDialogDeviceSetting::IsCellPopupWindow(HWND hWnd) const { return CConfigListCtrl::IsCellWindow(hWnd); }
 
-void CDialogDeviceSetting::HideActiveCellPublic() { m_bCellPopupOpen = FALSE; }
+void CDialogDeviceSetting::HideActiveCellPublic() {
+    if (m_listSettings.m_hWnd) m_listSettings.HideActiveCellPublic();
+    m_bCellPopupOpen = FALSE;
+}

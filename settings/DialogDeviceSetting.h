@@ -10,8 +10,10 @@
 #include "framework/Framework.h"
 #include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
+#include "grid/ConfigListCtrl.h"
+#include "grid/ConfigListOwner.h"
 
-class CDialogDeviceSetting : public CWizardPage {
+class CDialogDeviceSetting : public CWizardPage, public CConfigListOwner {
 public:
     explicit CDialogDeviceSetting(CWnd* parent = nullptr);
 
@@ -22,7 +24,7 @@ public:
     // TRUE while a drop-down cell of the grid has its popup list open.
     BOOL m_bCellPopupOpen = FALSE;
     // The settings grid (control 1201), filled by FillSettingsList.
-    CListCtrl m_listSettings;
+    CConfigListCtrl m_listSettings;
 
     // Called by the main wizard each time page 5 is entered.
     void OnPageActivate();
@@ -53,6 +55,12 @@ public:
     void ArrangeRowsForModel();
     // The grid's rows for the target model and firmware.
     void FillSettingsList();
+
+    // The grid's clicks and picks (help, check boxes, lists) on the working record.
+    void OnConfigListClick(CConfigListCtrl& list, int row, int column) override;
+    void OnConfigListValuePicked(CConfigListCtrl& list, int row, int column, CCellComboBox& combo) override;
+    void OnConfigListPopupDone(CConfigListCtrl& list) override;
+    void OnConfigListPopupOpen(CConfigListCtrl& list, BOOL open) override;
 
     // "%s (3 ~ 60)" with "seconds" in the UI language.
     void GetSecondsRangeText(CString* out);

@@ -60,9 +60,17 @@ RowState EvaluateRow(const RowKind& kind, const CDeviceRecord& working) {
 }
 
 void FillSettingsList(ISettingsGrid& grid, const RowsContext& ctx, const CDeviceRecord& working) {
-    if (grid.GetRowCount() != 0) grid.DeleteAllRows();
     const RowList* list = ListOf(ctx);
-    if (!list) return;
+    if (grid.GetRowCount() != 0) {
+        if (!list) {
+            grid.DeleteAllRows();
+            return;
+        }
+    } else if (!list) {
+        return;
+    }
+    grid.BeginUpdate();
+    if (grid.GetRowCount() != 0) grid.DeleteAllRows();
 
     for (int i = 0; i < list->count; ++i) {
         grid.InsertRow(i);
@@ -86,6 +94,7 @@ void FillSettingsList(ISettingsGrid& grid, const RowsContext& ctx, const CDevice
     GetTextDisable(disable, ctx.language);
     for (int k = 0; k < list->count; ++k)
         if ((*list)[k].cell == CellKind::CheckBox) grid.SetCheckTexts(k, enable, disable);
+    grid.EndUpdate();
 }
 
 bool OnCheckBoxClicked(ISettingsGrid& grid, const RowsContext& ctx, int row, CDeviceRecord& working) {
@@ -94,6 +103,8 @@ bool OnCheckBoxClicked(ISettingsGrid& grid, const RowsContext& ctx, int row, CDe
     if (grid.IsDisabled(row)) return false;
     const int state = grid.GetCheck(row);
     if (state < 0) return false;
+    // A click on the option already marked changes nothing.
+    if (state == CheckState(kind->source, kind->polarity, working)) return false;
     if (!kind->source.Write(working, ValueForState(kind->polarity, state))) return false;
     ApplyClickRule(*kind, working);
     SyncCells(grid, *ListOf(ctx), working);

@@ -36,6 +36,9 @@ public:
     // The index of the selected option; -1 when none or no list at `row`.
     virtual int GetSelectedOption(int row) = 0;
     virtual bool IsDisabled(int row) = 0;
+    // Around a whole fill: the grid may hold its painting until the end.
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
 };
 
 // The inputs every operation reads.

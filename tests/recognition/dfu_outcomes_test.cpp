@@ -226,3 +226,34 @@ TEST_F(DfuOutcomeTest, TwoInterfaceUnitsThatAgreeDisagreeOrLackAnInterface) {
         EXPECT_EQ(0u, AskedText(m_asked.size() - 1).find(L"USB interface(s) less than expected is(are) found.\n"));
     });
 }
+
+TEST_F(DfuOutcomeTest, BatchValuesGoOnlyToAHeadsetOfTheTargetsFamily) {
+    const int ids[] = {0x4D10, 0xCD10};
+    SetDfuAcceptedProductIds(ids, 2);
+    // LAP 2C9BD2 is above the threshold of the 0x4D10 family.
+    sim::DeviceId dev = AddDfu(L"Vela", 0x4D10, 0x4D10);
+    sim::SetPsKeyWords(dev, PSKEY_BDADDR, {0x002C, 0x9BD2, 0x0078, 0x1A2B});
+    sim::SetPsKey(dev, PSKEY_FW_VERSION, std::vector<BYTE>{42, 0, 0, 0}.data(), 4);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
+        EXPECT_EQ(0x4D10, dlg.m_nTargetModel);
+        EXPECT_EQ(CString(L"1A2B78[2C9BD2]"), dlg.m_deviceRecord.m_strBdAddress);
+        std::vector<WORD> keys = WrittenKeys(dev);
+        ASSERT_EQ(7u, keys.size());
+        EXPECT_EQ(PSKEY_BATCH_TUNE_0017, keys[0]);
+        EXPECT_EQ(PSKEY_BATCH_TUNE_0242, keys[6]);
+
+        // The same unit reporting a model of another family gets nothing.
+        sim::SetPsKeyWords(dev, PSKEY_PRODUCT_ID, {0x5010});
+        EXPECT_EQ(RECOGNITION_OTHER_MODEL, Recognize(dlg));
+        EXPECT_EQ(7u, WrittenKeys(dev).size());
+
+        // An unreadable address: no batch test at all.
+        sim::SetPsKeyWords(dev, PSKEY_PRODUCT_ID, {0x4D10});
+        sim::SetPsReadFails(dev, PSKEY_BDADDR, true);
+        EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
+        EXPECT_EQ(7u, WrittenKeys(dev).size());
+        EXPECT_TRUE(dlg.m_deviceRecord.m_strBdAddress.IsEmpty());
+    });
+}

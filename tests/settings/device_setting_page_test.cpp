@@ -222,7 +222,13 @@ TEST_F(DeviceSettingPageTest, GridColumnsAndTheNoteButtonFollowModelAndLanguage)
                   (std::vector<int>{grid.GetColumnWidth(0), grid.GetColumnWidth(1), grid.GetColumnWidth(2)}));
         EXPECT_FALSE(Visible(dlg, IDC_DS_NOTE_BUTTON));  // a grid model
         Enter(dlg, 0x5610, 1, 0);
+        // Russian check boxes need more than 170 pixels for both words: the
+        // value column takes them from the names, the two keep their sum.
+        EXPECT_EQ(480, grid.GetColumnWidth(1) + grid.GetColumnWidth(2));
+        EXPECT_GT(grid.GetColumnWidth(2), 170);
+        dlg.ApplyLanguage(0, FALSE);
         EXPECT_EQ(310, grid.GetColumnWidth(1));
+        dlg.ApplyLanguage(8, FALSE);
         Enter(dlg, 0x2020, 1, 0);
         for (int language = 0; language < 13; ++language) {
             dlg.ApplyLanguage(language, FALSE);

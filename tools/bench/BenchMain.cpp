@@ -3,6 +3,7 @@
 //   MorvexBench.exe            every section
 //   MorvexBench.exe hid        the sections whose name starts with "hid"
 #include "tools/bench/HidPackageBench.h"
+#include "tools/bench/SettingsRowsBench.h"
 #include <cstdio>
 #include <cstring>
 
@@ -18,8 +19,11 @@ void HidPackage() {
     PrintHidPackageBench(stdout, RunHidPackageBench(1 << 20));
 }
 
+void GridRows() { PrintSettingsRowsBench(stdout, RunSettingsRowsBench(200)); }
+
 const Section kSections[] = {
     {"hid-package", HidPackage},
+    {"grid-rows", GridRows},
 };
 
 }  // namespace
