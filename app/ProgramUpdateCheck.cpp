@@ -6,45 +6,44 @@
 #include "app/ShellOpen.h"
 #include "app/SoftwareList.h"
 #include "app/UpdaterDlg.h"
-#include "core/Download.h"
 #include "core/FileLength.h"
 #include "core/ServerAddress.h"
 #include "core/VersionCompare.h"
 #include "recognition/DialogDeviceSelection.h"
 #include "texts/WizardTexts.h"
-#include <cstdlib>
 
-// One download, shared by the worker thread and the page: the thread writes
-// the progress and the result and never touches a window.
-struct CProgramUpdateCheck::Job {
-    CString url;
-    CString path;
-    volatile LONG progress = 0;
-    volatile LONG result = 0;
-    volatile LONG done = 0;
-};
-
-namespace {
-
-UINT DownloadThread(LPVOID param) {
-    // The thread holds its own reference: the job outlives a closed wizard.
-    std::shared_ptr<CProgramUpdateCheck::Job>* holder = static_cast<std::shared_ptr<CProgramUpdateCheck::Job>*>(param);
-    std::shared_ptr<CProgramUpdateCheck::Job> job = *holder;
-    delete holder;
-    int progress = 0;
-    int result = DownloadUrl(job->url, nullptr, job->path, &progress);
-    ::InterlockedExchange(&job->progress, progress);
-    ::InterlockedExchange(&job->result, result);
-    ::InterlockedExchange(&job->done, 1);
-    return 0;
+DownloadLimits ProgramDownloadLimits() {
+    DownloadLimits limits;
+    limits.sameOriginAs = (const wchar_t*)GetServerBaseUrl();
+    limits.replaceTarget = false;
+    return limits;
 }
 
-}  // namespace
+CString FreeInstallerPath(const CString& folder, const CString& name) {
+    int dot = name.ReverseFind(L'.');
+    CString stem = dot < 0 ? name : name.Left(dot);
+    CString extension = dot < 0 ? CString() : name.Mid(dot);
+    for (int n = 1; n <= 20; ++n) {
+        CString candidate = folder + name;
+        if (n > 1) candidate.Format(L"%s%s (%d)%s", (const wchar_t*)folder, (const wchar_t*)stem, n,
+                                    (const wchar_t*)extension);
+        if (::GetFileAttributesW(candidate) == INVALID_FILE_ATTRIBUTES && ::GetLastError() == ERROR_FILE_NOT_FOUND)
+            return candidate;
+    }
+    return CString();
+}
 
 CProgramUpdateCheck::CProgramUpdateCheck() = default;
 CProgramUpdateCheck::~CProgramUpdateCheck() = default;
 
-BOOL CProgramUpdateCheck::IsDownloading() const { return m_job && !m_job->done; }
+BOOL CProgramUpdateCheck::IsDownloading() const { return m_downloadJob && !m_downloadJob->IsDone(); }
+
+BOOL CProgramUpdateCheck::CancelForClose() {
+    BOOL running = (m_listJob && !m_listJob->IsDone()) || IsDownloading();
+    m_listJob.Reset();
+    m_downloadJob.Reset();
+    return running;
+}
 
 void CProgramUpdateCheck::GiveBack(CDialogDeviceSelection& page, CUpdaterDlg& main) {
     main.m_bBusy = FALSE;
@@ -60,24 +59,38 @@ void CProgramUpdateCheck::SetStatus(CUpdaterDlg& main, int textId, BOOL error) {
     main.ShowStatusText(current, error);
 }
 
-BOOL CProgramUpdateCheck::RunCheck(CDialogDeviceSelection& page, CUpdaterDlg& main) {
-    if (IsDownloading()) return TRUE;
-    CString base = GetServerBaseUrl();
-    char* buffer = nullptr;
-    int bytes = DownloadUrl(base + L"x64/Software", &buffer, nullptr, nullptr);
-    if (bytes <= 0 || !buffer) {
-        free(buffer);
-        return FALSE;
+void CProgramUpdateCheck::StartCheck(CDialogDeviceSelection& page) {
+    if (IsDownloading()) return;
+    m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"x64/Software", CString(), ProgramDownloadLimits(),
+                                        CDownloadJob::PostTo(page.m_hWnd, WM_PROGRAM_LIST_DONE)));
+}
+
+int CProgramUpdateCheck::ListArrived(CDialogDeviceSelection& page, CUpdaterDlg& main, LPARAM cookie) {
+    if (!m_listJob.Holds(cookie)) return -1;
+    const int bytes = m_listJob->Result();
+    m_list = m_listJob->Data();
+    m_listJob.Reset();
+    // The check keeps the wizard busy on WELCOME; when another page has
+    // been shown meanwhile, that page owns the wizard now and the check is
+    // dropped (the next display of WELCOME checks again).
+    if (main.m_nPage != PAGE_WELCOME) return -1;
+    if (bytes <= 0 || m_list.empty()) {
+        GiveBack(page, main);
+        return 0;
     }
+    return 1;
+}
+
+void CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdaterDlg& main) {
     CSoftwareList list;
-    list.Parse(buffer, bytes);
-    free(buffer);
+    list.Parse(m_list.c_str(), (int)m_list.size());
+    m_list.clear();
 
     SoftwareEntry entry;
     if (!list.Find(MANAGER_PROGRAM_NAME, &entry) ||
         CompareMajorMinor(entry.major, entry.minor, kManagerVersionMajor, kManagerVersionMinor) <= 0) {
         GiveBack(page, main);
-        return TRUE;
+        return;
     }
 
     CString text, yes, no;
@@ -90,48 +103,54 @@ BOOL CProgramUpdateCheck::RunCheck(CDialogDeviceSelection& page, CUpdaterDlg& ma
     box.SetupEx(text, 0, notes, no, yes, &size, FALSE);
     if (box.DoModal() != IDOK) {
         GiveBack(page, main);
-        return TRUE;
+        return;
     }
 
-    CString folder = apppaths::ImageFolder();
-    m_strInstallerUrl = base + entry.file;
-    m_strInstallerPath = folder + entry.FileName();
+    m_strInstallerUrl = GetServerBaseUrl() + entry.file;
+    m_strInstallerPath = FreeInstallerPath(apppaths::ImageFolder(), entry.FileName());
     m_nExpectedSize = entry.size;
     m_nPollTicks = 0;
-    m_job = std::make_shared<Job>();
-    m_job->url = m_strInstallerUrl;
-    m_job->path = m_strInstallerPath;
-
+    if (m_strInstallerPath.IsEmpty()) {
+        // No name left that is not taken: nothing is replaced, the download fails.
+        main.m_nProgress = -1;
+        GiveBack(page, main);
+        SetStatus(main, apptext::kProgramDownloadFailed, TRUE);
+        return;
+    }
     main.m_nProgress = 0;
     SetStatus(main, apptext::kDownloadingProgram, FALSE);
     main.UpdateControls();
     page.RefreshModelButtons();
-    AfxBeginThread(&DownloadThread, new std::shared_ptr<Job>(m_job));
+    m_downloadJob.Reset(
+        CDownloadJob::Start(m_strInstallerUrl, m_strInstallerPath, ProgramDownloadLimits(), nullptr));
     page.SetTimer(CDialogDeviceSelection::kTimerDownloadProgress, 1000);
-    return TRUE;
 }
 
 void CProgramUpdateCheck::PollDownload(CDialogDeviceSelection& page, CUpdaterDlg& main) {
-    if (!m_job) {
+    if (!m_downloadJob) {
         page.KillTimer(CDialogDeviceSelection::kTimerDownloadProgress);
         return;
     }
     ++m_nPollTicks;
-    int progress = (int)::InterlockedCompareExchange(&m_job->progress, 0, 0);
+    int progress = m_downloadJob->Percent();
     main.m_nProgress = progress < 0 ? 0 : (progress > 100 ? 100 : progress);
-    if (!::InterlockedCompareExchange(&m_job->done, 0, 0)) {
+    if (!m_downloadJob->IsDone()) {
         main.UpdateControls();
         return;
     }
     page.KillTimer(CDialogDeviceSelection::kTimerDownloadProgress);
-    long result = ::InterlockedCompareExchange(&m_job->result, 0, 0);
-    m_job.reset();
+    const int result = m_downloadJob->Result();
+    m_downloadJob.Reset();
 
-    // Only a complete installer of the listed size is opened; anything else
-    // is removed so that no broken installer stays in the image folder.
-    long onDisk = GetFileLength(m_strInstallerPath);
-    BOOL complete = result > 0 && onDisk == result && (m_nExpectedSize == 0 || result == m_nExpectedSize);
-    if (!complete) ::DeleteFileW(m_strInstallerPath);
+    // Only a complete installer of the listed size is opened. A download
+    // that succeeded made its file in this run; one that does not match is
+    // removed again. A failed download has made nothing.
+    BOOL complete = FALSE;
+    if (result > 0) {
+        long onDisk = GetFileLength(m_strInstallerPath);
+        complete = onDisk == result && (m_nExpectedSize == 0 || result == m_nExpectedSize);
+        if (!complete) ::DeleteFileW(m_strInstallerPath);
+    }
 
     main.m_nProgress = -1;
     main.m_bBusy = FALSE;

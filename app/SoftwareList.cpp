@@ -38,6 +38,34 @@ BOOL IsPlainRelativePath(const CString& path) {
     return TRUE;
 }
 
+BOOL IsDeviceFileName(const CString& name) {
+    int dot = name.Find(L'.');
+    CString base = dot < 0 ? name : name.Left(dot);
+    base.TrimRight();
+    base.MakeUpper();
+    static const wchar_t* const kNames[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"};
+    for (const wchar_t* device : kNames)
+        if (base == device) return TRUE;
+    return base.GetLength() == 4 && (base.Left(3) == L"COM" || base.Left(3) == L"LPT") && base[3] >= L'0' &&
+           base[3] <= L'9';
+}
+
+BOOL IsInstallerPath(const CString& path) {
+    if (!IsPlainRelativePath(path) || path.Find(L'%') >= 0) return FALSE;
+    int start = 0;
+    while (start <= path.GetLength()) {
+        int slash = path.Find(L'/', start);
+        if (slash < 0) slash = path.GetLength();
+        CString name = path.Mid(start, slash - start);
+        wchar_t last = name[name.GetLength() - 1];
+        if (IsDeviceFileName(name) || last == L'.' || last == L' ') return FALSE;
+        start = slash + 1;
+    }
+    CString extension = path.Right(4);
+    extension.MakeLower();
+    return path.GetLength() > 4 && path[path.GetLength() - 5] != L'/' && (extension == L".exe" || extension == L".msi");
+}
+
 CString SoftwareEntry::FileName() const {
     int slash = file.ReverseFind(L'/');
     return slash < 0 ? file : file.Mid(slash + 1);
@@ -74,7 +102,7 @@ void CSoftwareList::Parse(const char* text, int length) {
         if (e.name.IsEmpty() || version.GetLength() < 2 || (version[0] != L'v' && version[0] != L'V')) continue;
         if (!ParseMajorMinor(version.Mid(1), &e.major, &e.minor)) continue;
         e.file = fields[2];
-        if (!IsPlainRelativePath(e.file)) continue;
+        if (!IsInstallerPath(e.file)) continue;
         if (count == 4 && !ParseSize(fields[3], &e.size)) continue;
         m_entries[m_nCount++] = e;
     }

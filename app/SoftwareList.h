@@ -1,6 +1,7 @@
 // The server's program-version list "x64/Software": 8-bit text, one entry a
 // line, fields separated by ':' and trimmed:
 //     name ":" version ":" file [":" size]
+// (file must be an installer's address, see IsInstallerPath)
 // name: the program's name ("MorvexBluetoothDeviceManager"), compared
 // case-sensitively; version: "v" followed by major.minor; file: the
 // installer's path relative to the server's base address (for example
@@ -36,3 +37,9 @@ private:
 BOOL IsPlainFileName(const CString& name);
 // A relative address of plain names separated by '/'.
 BOOL IsPlainRelativePath(const CString& path);
+// A name Windows may treat as a device in any folder ("COM1", "nul.exe", "AUX .txt").
+BOOL IsDeviceFileName(const CString& name);
+// An installer's address on the server: a plain relative address whose
+// names are no device names, end in no dot or space and hold no '%'
+// escape, the last one ending in ".exe" or ".msi".
+BOOL IsInstallerPath(const CString& path);

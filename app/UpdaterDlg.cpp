@@ -235,7 +235,10 @@ void CUpdaterDlg::OnTimer(UINT_PTR nIDEvent) {
 BOOL CUpdaterDlg::CloseWizard() {
     // Refused like the busy rule refuses it while a box of the program is
     // open above the wizard: the box first.
-    if (m_bBusy || CProgramBox::OpenCount() > 0 || !IsWindowEnabled()) return FALSE;
+    if (CProgramBox::OpenCount() > 0 || !IsWindowEnabled()) return FALSE;
+    // Busy only with the program's own version check or download: closing
+    // cancels it. Any other busy state refuses.
+    if (m_bBusy && !m_selectionPage.m_updateCheck.CancelForClose()) return FALSE;
     if (StaysOpenForUnsavedChanges()) return FALSE;
     SaveConfig();
     EndDialog(IDCANCEL);

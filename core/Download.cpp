@@ -20,7 +20,7 @@ const DWORD kAbortGraceMs = 1000;
 // Under a sped-up clock (tests) no limit passes sooner than this much real
 // time (or its own length, when shorter): a loaded machine must not fail a
 // transfer that the same machine at full speed would finish.
-const DWORD kRealFloorMs = 2000;
+const DWORD kRealFloorMs = 5000;
 
 UINT TransferThread(LPVOID param) {
     std::unique_ptr<std::shared_ptr<CHttpTransfer>> holder(static_cast<std::shared_ptr<CHttpTransfer>*>(param));

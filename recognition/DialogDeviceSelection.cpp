@@ -6,6 +6,7 @@ BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CWizardPage)
     ON_WM_DRAWITEM()
     ON_BN_CLICKED(IDC_SELECTION_PICTURE, &CDialogDeviceSelection::OnBnClickedStartImage)
     ON_WM_TIMER()
+    ON_MESSAGE(WM_PROGRAM_LIST_DONE, &CDialogDeviceSelection::OnProgramListDone)
 END_MESSAGE_MAP()
 
 CDialogDeviceSelection::CDialogDeviceSelection(CWnd* parent) : CWizardPage(IDD_DEVICE_SELECTION, parent) {}
@@ -56,14 +57,8 @@ void CDialogDeviceSelection::OnBnClickedStartImage() {
 void CDialogDeviceSelection::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == kTimerVersionCheck) {
         KillTimer(kTimerVersionCheck);
-        CUpdaterDlg* main = MainDialog();
-        if (m_updateCheck.RunCheck(*this, *main)) {
-            m_bFirstShown = 1;
-        } else {
-            main->m_bBusy = FALSE;
-            main->UpdateControls();
-            RefreshModelButtons();
-        }
+        // Fetched on a worker: the window goes on answering meanwhile.
+        m_updateCheck.StartCheck(*this);
         return;
     }
     if (nIDEvent == kTimerDownloadProgress) {
@@ -71,6 +66,15 @@ void CDialogDeviceSelection::OnTimer(UINT_PTR nIDEvent) {
         return;
     }
     Default();
+}
+
+LRESULT CDialogDeviceSelection::OnProgramListDone(WPARAM, LPARAM cookie) {
+    CUpdaterDlg* main = MainDialog();
+    // A failed fetch has given the wizard back and leaves the flag at 0.
+    if (m_updateCheck.ListArrived(*this, *main, cookie) != 1) return 0;
+    m_bFirstShown = 1;
+    m_updateCheck.OfferNewerVersion(*this, *main);
+    return 0;
 }
 
 BOOL CDialogDeviceSelection::UsesPageBackground(CWnd*, UINT nCtlColor) { return nCtlColor == CTLCOLOR_DLG; }

@@ -37,5 +37,6 @@ protected:
     BOOL UsesPageBackground(CWnd* pWnd, UINT nCtlColor) override;
     void OnBnClickedStartImage();
     void OnTimer(UINT_PTR nIDEvent);
+    LRESULT OnProgramListDone(WPARAM, LPARAM cookie);
     DECLARE_MESSAGE_MAP()
 };

@@ -1,51 +1,25 @@
 #include "restore/BackupTransfer.h"
 #include <cstdlib>
-#include "core/Download.h"
-#include "framework/Thread.h"
+#include "core/DownloadJob.h"
 
 namespace {
 
-struct Job {
-    CString url;
-    CString localPath;
-    HWND notify;
-    bool toFile;
-};
-
-UINT TransferThread(LPVOID param) {
-    Job* job = static_cast<Job*>(param);
-    if (job->toFile) {
-        int result = DownloadUrl(job->url, nullptr, job->localPath, nullptr);
-        ::PostMessageW(job->notify, WM_BACKUP_DOWNLOAD_DONE, BackupDownloadCode(result), 0);
-    } else {
-        BackupListDownload* list = new BackupListDownload;
-        char* buffer = nullptr;
-        list->bytes = DownloadUrl(job->url, &buffer, nullptr, nullptr);
-        if (buffer) {
-            if (list->bytes > 0) list->text.assign(buffer);  // up to the first zero byte
-            free(buffer);
-        }
-        if (!::PostMessageW(job->notify, WM_BACKUP_LIST_DONE, 0, (LPARAM)list)) delete list;
-    }
-    delete job;
-    return 0;
-}
-
+// Each transfer is a download job; its completion only posts to the page
+// (a page that is gone gets nothing, and nothing of it is touched).
 class CThreadTransfer : public CBackupTransfer {
 public:
-    void FetchList(const CString& url, HWND notify) override { Start(new Job{url, CString(), notify, false}); }
-    void FetchImage(const CString& url, const CString& localPath, HWND notify) override {
-        Start(new Job{url, localPath, notify, true});
+    void FetchList(const CString& url, HWND notify) override {
+        CDownloadJob::Start(url, CString(), DownloadLimits(), [notify](CDownloadJob& job) {
+            BackupListDownload* list = new BackupListDownload;
+            list->bytes = job.Result();
+            if (list->bytes > 0) list->text.assign(job.Data().c_str());  // up to the first zero byte
+            if (!::PostMessageW(notify, WM_BACKUP_LIST_DONE, 0, (LPARAM)list)) delete list;
+        });
     }
-
-private:
-    static void Start(Job* job) {
-        if (!AfxBeginThread(TransferThread, job)) {
-            // No thread: report the failure as the worker would have.
-            if (job->toFile) ::PostMessageW(job->notify, WM_BACKUP_DOWNLOAD_DONE, BACKUP_DOWNLOAD_FAILED, 0);
-            else ::PostMessageW(job->notify, WM_BACKUP_LIST_DONE, 0, (LPARAM) new BackupListDownload{-1, {}});
-            delete job;
-        }
+    void FetchImage(const CString& url, const CString& localPath, HWND notify) override {
+        CDownloadJob::Start(url, localPath, DownloadLimits(), [notify](CDownloadJob& job) {
+            ::PostMessageW(notify, WM_BACKUP_DOWNLOAD_DONE, BackupDownloadCode(job.Result()), 0);
+        });
     }
 };
 

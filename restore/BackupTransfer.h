@@ -37,7 +37,7 @@ public:
     virtual void FetchImage(const CString& url, const CString& localPath, HWND notify) = 0;
 };
 
-// The transfer the page uses: worker threads over DownloadUrl unless a test
+// The transfer the page uses: download jobs (core/DownloadJob.h) unless a test
 // put another in place (null restores it).
 CBackupTransfer& BackupTransfer();
 void SetBackupTransferForTest(CBackupTransfer* transfer);

@@ -4,6 +4,7 @@
 #include "app/resource.h"
 #include "core/ModelCatalog.h"
 #include "core/ServerAddress.h"
+#include "restore/BackupFeatureList.h"
 #include "restore/BackupInfo.h"
 #include "restore/BackupTransfer.h"
 #include "texts/LabelTables.h"
@@ -275,8 +276,31 @@ void CDialogFirmwareRestore::UpdateFeatureListVisibility() {
 }
 
 void CDialogFirmwareRestore::FillBackupFeatureList() {
-    // The per-model rows of the backup settings grid come with the backup
-    // settings view; until then the grid stays empty (and hidden).
+    if (!m_listFeatures.m_hWnd) return;
+    CUpdaterDlg* main = MainDialog();
+    if (m_listFeatures.GetItemCount() != 0) m_listFeatures.DeleteAllItems();
+    BackupFeatureInput input;
+    input.model = main->m_nTargetModel;
+    input.kind = SelectedKind();
+    input.language = main->m_nLanguage;
+    input.backup = &m_backupRecord;
+    input.device = &main->m_deviceRecord;
+    input.keys = &m_archivedKeys;
+    BackupFeaturePlan plan = PlanBackupFeatureList(input);
+    if (plan.action == BackupFeaturePlan::kHideGrid) {
+        m_listFeatures.ShowWindow(SW_HIDE);
+        return;
+    }
+    // Every row first, with its separator; then label and value row by row.
+    const int count = (int)plan.rows.size();
+    for (int i = 0; i < count; ++i) {
+        m_listFeatures.InsertItem(i, L"");
+        m_listFeatures.SetItemText(i, 1, kBackupFeatureSeparator);
+    }
+    for (int i = 0; i < count; ++i) {
+        m_listFeatures.SetItemText(i, 0, plan.rows[(size_t)i].label);
+        m_listFeatures.SetItemText(i, 2, plan.rows[(size_t)i].value);
+    }
 }
 
 void CDialogFirmwareRestore::RebuildVoicePromptCombo() {

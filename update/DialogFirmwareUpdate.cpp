@@ -18,6 +18,8 @@ BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
     ON_BN_CLICKED(IDC_UPDATE_DOWNLOAD, &CDialogFirmwareUpdate::OnBnClickedDownload)
     ON_MESSAGE(WM_DFU_CALLBACK_EVENT, &CDialogFirmwareUpdate::OnDfuCallbackEvent)
     ON_MESSAGE(WM_UPDATE_START_POST_TIMER, &CDialogFirmwareUpdate::OnStartPostTimer)
+    ON_MESSAGE(WM_FIRMWARE_LIST_DONE, &CDialogFirmwareUpdate::OnFirmwareListDone)
+    ON_MESSAGE(WM_FIRMWARE_IMAGE_DONE, &CDialogFirmwareUpdate::OnFirmwareImageDone)
 END_MESSAGE_MAP()
 
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent)

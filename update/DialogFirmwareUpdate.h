@@ -6,6 +6,7 @@
 #pragma once
 #include "framework/Framework.h"
 #include "app/WizardPage.h"
+#include "core/DownloadJob.h"
 #include "update/DfuUpdateFlow.h"
 #include "update/FirmwareInfo.h"
 #include "update/UpdateProgress.h"
@@ -16,6 +17,9 @@ struct UpdateModelProfile;
 
 // Posted by the DFU engine's notifications: one queued event waits.
 const UINT WM_DFU_CALLBACK_EVENT = WM_USER + 1;
+// Posted by the page's downloads when they end; lParam is the job's cookie.
+const UINT WM_FIRMWARE_LIST_DONE = WM_USER + 1201;
+const UINT WM_FIRMWARE_IMAGE_DONE = WM_USER + 1202;
 
 class CDialogFirmwareUpdate : public CWizardPage, private IDfuFlowHost {
 public:
@@ -81,12 +85,19 @@ protected:
     void OnBnClickedDownload();
     LRESULT OnDfuCallbackEvent(WPARAM, LPARAM);
     LRESULT OnStartPostTimer(WPARAM, LPARAM);
+    LRESULT OnFirmwareListDone(WPARAM, LPARAM cookie);
+    LRESULT OnFirmwareImageDone(WPARAM, LPARAM cookie);
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Timers.
+    // Timers. The list and the image are fetched on workers; the rest
+    // follows when their messages arrive.
     void CheckServerList();
+    void ServerListArrived(int bytes, const std::string& list);
     void DownloadFirmware();
+    void DownloadEnded(int result);
+    CDownloadJobHolder m_listJob;
+    CDownloadJobHolder m_imageJob;
     void ProgressTick();
     void PostUpdateStep();
 

@@ -18,20 +18,38 @@
 
 void CDialogFirmwareUpdate::CheckServerList() {
     KillTimer(kTimerServerList);
+    // The page is not left while its list is fetched (also when a language
+    // change fetches it again); a fetch still running is dropped.
+    CUpdaterDlg* main = MainDialog();
+    if (!main->m_bBusy) {
+        main->m_bBusy = TRUE;
+        main->UpdateControls();
+    }
+    m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"Firmware", CString(), DownloadLimits(),
+                                        CDownloadJob::PostTo(m_hWnd, WM_FIRMWARE_LIST_DONE)));
+}
+
+LRESULT CDialogFirmwareUpdate::OnFirmwareListDone(WPARAM, LPARAM cookie) {
+    if (!m_listJob.Holds(cookie)) return 0;
+    const int bytes = m_listJob->Result();
+    const std::string list = m_listJob->Data();
+    m_listJob.Reset();
+    ServerListArrived(bytes, list);
+    return 0;
+}
+
+void CDialogFirmwareUpdate::ServerListArrived(int got, const std::string& list) {
     CUpdaterDlg* main = MainDialog();
     const int model = main->m_nTargetModel;
 
-    char* list = nullptr;
-    CString url = GetServerBaseUrl() + L"Firmware";
-    int got = DownloadUrl(url, &list, nullptr, nullptr);
-    if (got <= 0 || !list) {
+    if (got <= 0 || list.empty()) {
         for (int& w : m_firmwareInfo.m_anVersion) w = 0;
     } else {
         FirmwareListQuery query;
         GetModelName(query.modelName, model, TRUE);
         query.fourPartVersion = model == 0x3020;
         query.firmwareLanguage = main->m_strFirmwareLanguage;
-        FirmwareListResult r = ParseFirmwareList(list, query, &m_firmwareInfo);
+        FirmwareListResult r = ParseFirmwareList(list.c_str(), query, &m_firmwareInfo);
         if (r.usbStatusGiven) main->m_nUsbStatus = r.usbStatus;
         // The combo lists the record's languages, named in the UI language.
         m_comboVoicePrompt.ResetContent();
@@ -42,7 +60,6 @@ void CDialogFirmwareUpdate::CheckServerList() {
         }
         if (r.selection >= 0) m_comboVoicePrompt.SetCurSel(r.selection);
     }
-    if (list) std::free(list);
 
     if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {
         CString english;
@@ -130,12 +147,25 @@ void CDialogFirmwareUpdate::OnBnClickedDownload() {
 
 void CDialogFirmwareUpdate::DownloadFirmware() {
     KillTimer(kTimerDownload);
-    CUpdaterDlg* main = MainDialog();
-    int result = DOWNLOAD_CANNOT_OPEN_URL;
-    if (IsPlainServerFileName(m_firmwareInfo.m_strSelectedFile)) {
-        CString url = GetServerBaseUrl() + m_firmwareInfo.m_strSelectedFile;
-        result = DownloadUrl(url, nullptr, m_firmwareInfo.m_strFirmwarePath, nullptr);
+    if (!IsPlainServerFileName(m_firmwareInfo.m_strSelectedFile)) {
+        DownloadEnded(DOWNLOAD_CANNOT_OPEN_URL);
+        return;
     }
+    CString url = GetServerBaseUrl() + m_firmwareInfo.m_strSelectedFile;
+    m_imageJob.Reset(CDownloadJob::Start(url, m_firmwareInfo.m_strFirmwarePath, DownloadLimits(),
+                                         CDownloadJob::PostTo(m_hWnd, WM_FIRMWARE_IMAGE_DONE)));
+}
+
+LRESULT CDialogFirmwareUpdate::OnFirmwareImageDone(WPARAM, LPARAM cookie) {
+    if (!m_imageJob.Holds(cookie)) return 0;
+    const int result = m_imageJob->Result();
+    m_imageJob.Reset();
+    DownloadEnded(result);
+    return 0;
+}
+
+void CDialogFirmwareUpdate::DownloadEnded(int result) {
+    CUpdaterDlg* main = MainDialog();
     const bool ok = result > 0;
     m_firmwareInfo.ClearStatusTexts();
     if (!ok) {

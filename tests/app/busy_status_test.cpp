@@ -175,6 +175,11 @@ TEST_F(WizardTest, LanguageChangeRefetchesTheVoicePromptListsOnlyWhenTheyFollowT
             CComboBox& combo = c.page == 3 ? dlg.m_updatePage.m_comboVoicePrompt : dlg.m_restorePage.m_comboVoicePrompt;
             combo.AddString(L"English");
             combo.AddString(L"French");
+            // The restore page lists the languages of its record's images.
+            if (c.page == 4) {
+                dlg.m_restorePage.m_firmwareInfo.AddPair(L"a-en.img", L"English");
+                dlg.m_restorePage.m_firmwareInfo.AddPair(L"a-fr.img", L"French");
+            }
             g_bUpdatePromptArmed = 1;
             dlg.ApplyLanguage(1, c.applyToFirmware);
             EXPECT_EQ(combo.GetCount() == 0, c.refetched);

@@ -47,3 +47,45 @@ TEST(SoftwareList, SizeIsOptionalAndPathsMustStayPlain) {
         EXPECT_EQ(list.Find(L"P", nullptr) != FALSE, c.accepted) << c.line;
     }
 }
+
+TEST(SoftwareList, OnlyInstallersWithNamesWindowsTakesLiterally) {
+    struct Case {
+        const char* line;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"P : v1.1 : x64/Setup.exe", true},
+        {"P : v1.1 : x64/Setup.MSI", true},
+        {"P : v1.1 : x64/Setup 1.1.exe", true},
+        // Anything else an installer is not: the program would open or
+        // overwrite whatever it is.
+        {"P : v1.1 : MorvexBluetoothDeviceManager.talvoconf", false},
+        {"P : v1.1 : x64/Settings_4D10.bak", false},
+        {"P : v1.1 : x64/readme.txt", false},
+        {"P : v1.1 : x64/Setup.exe.lnk", false},
+        {"P : v1.1 : x64/.exe", false},
+        // Device names, with or without an extension, in any part.
+        {"P : v1.1 : x64/COM1", false},
+        {"P : v1.1 : x64/NUL.exe", false},
+        {"P : v1.1 : x64/aux.msi", false},
+        {"P : v1.1 : x64/Com9.exe", false},
+        {"P : v1.1 : x64/lpt1 .exe", false},
+        {"P : v1.1 : con/Setup.exe", false},
+        {"P : v1.1 : x64/CONIN$.exe", false},
+        // Trailing dots and spaces, and escapes the server would decode.
+        {"P : v1.1 : x64/Setup.exe.", false},
+        {"P : v1.1 : x64./Setup.exe", false},
+        {"P : v1.1 : x64 /Setup.exe", false},
+        {"P : v1.1 : %2e%2e/Setup.exe", false},
+        {"P : v1.1 : x64/Setup%2eexe", false},
+        {"P : v1.1 : x64/Setup.exe%00", false},
+    };
+    for (const Case& c : cases) {
+        CSoftwareList list;
+        list.Parse(c.line, (int)strlen(c.line));
+        EXPECT_EQ(list.Find(L"P", nullptr) != FALSE, c.accepted) << c.line;
+    }
+    EXPECT_TRUE(IsDeviceFileName(L"nul"));
+    EXPECT_FALSE(IsDeviceFileName(L"COM10.exe"));
+    EXPECT_FALSE(IsDeviceFileName(L"nullable.exe"));
+}

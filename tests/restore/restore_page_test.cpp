@@ -352,7 +352,7 @@ TEST_F(RestorePageTest, RowsAModelDoesNotWriteAreHidden) {
             int kind = page.m_anSettingPageKind[i];
             EXPECT_EQ(RowsShown(dlg), kind == 1 ? 0x1 : 0) << "kind " << kind;
         }
-        // A grid model shows no row for Basic, and its grid only once it has rows.
+        // A grid model shows no row for Basic, and its grid with the archived settings.
         WriteImageFile(L"40N.talvoarch", Archive(0x5520, "1.3"));
         Recognise(dlg, 0x5520, kAllGroups);
         dlg.ShowFirmwareRestorePage(TRUE);
@@ -366,7 +366,8 @@ TEST_F(RestorePageTest, RowsAModelDoesNotWriteAreHidden) {
         EXPECT_EQ(Status(dlg), press);
         if (page.m_nSettingPageCount > 0 && page.m_anSettingPageKind[0] == 1) {
             EXPECT_EQ(RowsShown(dlg), 0);
-            EXPECT_FALSE(Shown(dlg, IDC_RESTORE_LIST));
+            EXPECT_TRUE(Shown(dlg, IDC_RESTORE_LIST));
+            EXPECT_EQ(page.m_listFeatures.GetItemCount(), 10);
         }
     });
 }
