@@ -123,6 +123,11 @@ TEST_P(UnsavedChangesTest, YesSavesFirstAndAFailedSaveStaysWithTheEdits) {
                   m_asked[1].text);
         EXPECT_EQ(way.page, dlg.m_nPage);
         EXPECT_EQ(1, Unsaved(dlg, way.page));
+        // The page asked for is forgotten: a later SAVE stays here.
+        int pending = way.page == PAGE_DEVICE_SETTING ? dlg.m_settingPage.m_nPendingPage
+                      : way.page == PAGE_FM_RADIO     ? dlg.m_settingSecondPage.m_nPendingPage
+                                                      : dlg.m_speedDialPage.m_nPendingPage;
+        EXPECT_EQ(0, pending);
         CString status;
         dlg.GetStatusText(&status);
         EXPECT_EQ(CString(L"Failed to save device setting. Not the recognized device"), status);
