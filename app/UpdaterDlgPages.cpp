@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/DialogMessageBox.h"
 #include "app/resource.h"
+#include "core/ModelGroups.h"
 #include "texts/WizardTexts.h"
 
 namespace {
@@ -192,6 +193,9 @@ void CUpdaterDlg::EnterSettingsPage(int page, BOOL updateStatusLine) {
         if (!first || first == page) return;
         page = first;
     }
+    // A model without an FM radio has no FM page: the FM page would send the
+    // wizard on while it activates and stay on the screen half entered.
+    if (page == PAGE_FM_RADIO && !model_groups::IsFmModel(m_nTargetModel)) page = PAGE_DEVICE_SETTING;
     m_nPage = page;
     ShowPageWindow(page);
     switch (page) {

@@ -5,11 +5,12 @@
 #include "core/UsbScan.h"
 #include "texts/MessageTexts.h"
 #include "update/DfuDevices.h"
-#include "update/DfuIdentity.h"
+#include "recognition/DfuIdentity.h"
+#include "recognition/PsKeyAccess.h"
+#include "standins/dfuengine/include/DFUEngine.h"
 #include "update/FirmwareInfo.h"
 #include "update/UpdateModels.h"
 #include "update/UpdateStatusTexts.h"
-#include "standins/dfuengine/include/DFUTransport.h"
 #include <windows.h>
 #include <cstdio>
 #include <cstring>
@@ -45,33 +46,28 @@ BOOL UsbMatches(const DfuPreparation& p) {
 
 enum PsCheck { kPsSame, kPsOtherModel, kPsOtherVersion };
 
-// Every accepted headset still says the recognised model and version.
-// With prepare, the keys of the new firmware are also prepared.
+// Every accepted headset still says the recognised model and version, read
+// by recognition's own identity routine (without its writes). With prepare,
+// the keys of the new firmware are also prepared.
 PsCheck PassPersistentStore(const DfuPreparation& p, BOOL prepare) {
     PsCheck result = kPsSame;
-    DFUTransportUSB::init();
-    CStringListX names;
-    DFURequestsUSB::EnumerateDevices(names);
-    POSITION pos = names.GetHeadPosition();
-    while (pos && result == kPsSame) {
-        const CStringX& name = names.GetNext(pos);
-        if (!IsAcceptedDfuDevice(name)) continue;
-        DFUTransportCOM transport;
-        if (!DFURequestsUSB::ConnectDevice(DFUTransportUSB::PathInternal(name), transport)) continue;
-        DfuIdentity id;
-        ReadDfuIdentity(transport, &id);
+    CPsKeySession session;
+    for (const CPsDevice& device : session.ListDevices()) {
+        if (result != kPsSame) break;
+        if (!IsAcceptedDfuDevice(device.name) || !session.Connect(device)) continue;
+        CDfuIdentity id;
+        ReadDfuIdentity(session, &id, false);
         if (id.model != p.device->m_nModelId) {
             result = kPsOtherModel;
         } else if (p.device->CompareFullVersion(id.major, id.minor, id.third, id.fourth) != 0) {
             result = kPsOtherVersion;
         } else if (prepare && GetUpdateProfile(p.targetModel).prepareKeys) {
-            BYTE zero[512] = {};
-            if (p.device->CompareVersion(3, 2) == 0) transport.BCCMDSetPS(pskey::kFirmwareVersion, zero, 4);
-            transport.BCCMDSetPS(pskey::kVoxIntercom, zero, 2);
-            transport.BCCMDSetPS(pskey::kVoxPhone, zero, 2);
+            const BYTE zero[4] = {0, 0, 0, 0};
+            if (p.device->CompareVersion(3, 2) == 0) session.Write(PSKEY_FW_VERSION, zero, PSKEY_VERSION_BYTES);
+            session.Write(PSKEY_VOX_INTERCOM, zero, PSKEY_WORD_BYTES);
+            session.Write(PSKEY_VOX_PHONE, zero, PSKEY_WORD_BYTES);
         }
     }
-    DFUTransportUSB::deinit();
     return result;
 }
 

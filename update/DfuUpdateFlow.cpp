@@ -23,6 +23,9 @@ const int kOpDownloaded = 4;
 const int kWaitEventsBeforeBox = 20;
 // Polls (one a second) for a headset switched into update mode in line.
 const int kSwitchedDevicePolls = 600;
+// The headset's settle time before it is looked for.
+const DWORD kSettleMs = 3000;
+const DWORD kPollMs = 1000;
 
 bool IsSwitchedInLine(int model) { return GetUpdateProfile(model).path == UPDATE_PATH_INLINE_SWITCH; }
 
@@ -42,25 +45,31 @@ void CDfuUpdateFlow::BeginTransferPhase() {
 }
 
 void CDfuUpdateFlow::StartReconfigure() {
+    m_nDevicePolls = 0;
+    m_bWaitingForDevice = true;
+    m_pHost->ArmDeviceWait(kSettleMs);
+}
+
+void CDfuUpdateFlow::ContinueReconfigure() {
+    if (!m_bWaitingForDevice) return;  // the update has ended meanwhile
     CFirmwareInfo* info = m_pHost->ActiveRecord();
+    if (!info || info->m_bFinished) {
+        m_bWaitingForDevice = false;
+        return;
+    }
     const int page = m_pHost->CurrentPage();
     const int model = m_pHost->TargetModel();
     const bool switched = IsSwitchedInLine(model);
-    fw::Clock::Sleep(3000);
 
     CStringListX names;
-    int count = 0;
-    if (switched) {
-        for (int poll = 0; poll < kSwitchedDevicePolls; ++poll) {
-            count = DFUEngine::GetUSBDeviceNames(names);
-            if (count == 1) break;
-            if (poll + 1 < kSwitchedDevicePolls) fw::Clock::Sleep(1000);
-        }
-        if (count == 0) return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), L"[8][0]");
-    } else {
-        count = DFUEngine::GetUSBDeviceNames(names);
-        if (count == 0) return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), L"[8][2]");
+    const int count = DFUEngine::GetUSBDeviceNames(names);
+    if (switched && count != 1 && ++m_nDevicePolls < kSwitchedDevicePolls) {
+        m_pHost->ArmDeviceWait(kPollMs);
+        return;
     }
+    m_bWaitingForDevice = false;
+    if (count == 0)
+        return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), switched ? L"[8][0]" : L"[8][2]");
 
     DestroyEngines();
     m_strFirstDevice.Empty();
@@ -102,6 +111,7 @@ void CDfuUpdateFlow::DestroyEngines() {
     if (m_bEngineBCreated) m_dfuEngineB.Destroy();
     m_bEngineACreated = 0;
     m_bEngineBCreated = 0;
+    m_bWaitingForDevice = false;
     m_events.Clear();
 }
 

@@ -28,6 +28,9 @@ public:
     virtual BOOL PostUpdateCheckRunning() = 0;
     // The transfer is complete: the restart phase starts counting anew.
     virtual void OnTransferComplete() = 0;
+    // Calls the flow's ContinueReconfigure on the UI thread after ms of the
+    // program's clock (a timer: the UI thread never sleeps meanwhile).
+    virtual void ArmDeviceWait(DWORD ms) = 0;
 };
 
 class CDfuUpdateFlow : public DFUEngine::Callback {
@@ -37,9 +40,13 @@ public:
     CDfuUpdateFlow(const CDfuUpdateFlow&) = delete;
     CDfuUpdateFlow& operator=(const CDfuUpdateFlow&) = delete;
 
+    // Starts the update: after the headset's settle time (and, for a headset
+    // that switches into update mode, once it shows up, polled once a second)
+    // ContinueReconfigure looks for the devices.
+    void StartReconfigure();
     // Finds the accepted DFU devices, creates an engine on each and starts
     // the reconfigure of the first; failures end the update in the record.
-    void StartReconfigure();
+    void ContinueReconfigure();
     // Starts the transfer anew on the second engine (the second chip of a
     // two-device headset); FALSE when the engine refuses.
     BOOL StartSecondReconfigure();
@@ -58,6 +65,8 @@ public:
     int m_nWaitEventCount = 0;
     int m_bDownloadStarted = 0;
     int m_bTransferComplete = 0;
+    int m_nDevicePolls = 0;
+    bool m_bWaitingForDevice = false;  // a device wait is armed and not yet over
     DFUEngine m_dfuEngineA;
     DFUEngine m_dfuEngineB;
     CDfuEventQueue m_events;

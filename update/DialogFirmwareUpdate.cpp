@@ -203,6 +203,15 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR nIDEvent) {
     case kTimerProgress: ProgressTick(); break;
     case kTimerPostUpdate: PostUpdateStep(); break;
     case kTimerDownload: DownloadFirmware(); break;
+    case kTimerDeviceWait:
+        KillTimer(kTimerDeviceWait);
+        m_dfu.ContinueReconfigure();
+        break;
+    case kTimerSwitchWait:
+        KillTimer(kTimerSwitchWait);
+        if (m_nSwitchingPath) FinishSwitchFirst();
+        else FinishInlineSwitch();
+        break;
     default: Default(); break;
     }
 }
@@ -216,6 +225,8 @@ LRESULT CDialogFirmwareUpdate::OnStartPostTimer(WPARAM, LPARAM) {
     StartPostUpdateCheck();
     return 0;
 }
+
+void CDialogFirmwareUpdate::ArmDeviceWait(DWORD ms) { SetTimer(kTimerDeviceWait, ms); }
 
 void CDialogFirmwareUpdate::PostDfuEvent() { ::PostMessageW(m_hWnd, WM_DFU_CALLBACK_EVENT, 0, 0); }
 

@@ -71,6 +71,11 @@ public:
     static const UINT_PTR kTimerProgress = 203;
     static const UINT_PTR kTimerPostUpdate = 205;
     static const UINT_PTR kTimerDownload = 206;
+    // The DFU flow's wait for the headset before its engines start.
+    static const UINT_PTR kTimerDeviceWait = 207;
+    // The wait while a headset switches into update mode (in line, or
+    // before a HID package update).
+    static const UINT_PTR kTimerSwitchWait = 208;
     // Post-update polls (500 ms apart) before the device counts as lost.
     static const int kPostUpdatePollLimit = 600;
     // Progress ticks at 98 % after which a restart that never ends fails.
@@ -105,7 +110,10 @@ private:
     void BeginUpdateTexts(CFirmwareInfo* info);
     void RunDfuPath(bool fromDispatch);
     void RunInlineSwitch();
+    void FinishInlineSwitch();
     void StartHidPath(int path);
+    void FinishSwitchFirst();
+    void StartHidWorker(int path);
     void EndUpdate(CFirmwareInfo* info);
     void FinishSuccessfully(CFirmwareInfo* info);
     void MoveStatusTexts(CFirmwareInfo* info);
@@ -125,7 +133,9 @@ private:
     void StartPostUpdateCheck() override;
     BOOL PostUpdateCheckRunning() override { return m_nRunningTimer != 0; }
     void OnTransferComplete() override { m_counters.finishTicks = 0; }
+    void ArmDeviceWait(DWORD ms) override;
 
     CFont m_fontBold;
     std::shared_ptr<HidUpdateJob> m_hidJob;
+    int m_nSwitchingPath = 0;  // the HID path waiting for its headset's switch, else 0
 };

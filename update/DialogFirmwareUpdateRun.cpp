@@ -113,11 +113,13 @@ void CDialogFirmwareUpdate::RunDfuFirmwareUpdate() {
 void CDialogFirmwareUpdate::RunInlineSwitch() {
     CUpdaterDlg* main = MainDialog();
     CFirmwareInfo* info = ActiveFirmwareInfo();
-    HCURSOR old = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    // The headset restarts into update mode meanwhile: 3 + 4 + 3 + 1 s after
+    // the request, 1 + 1 s when it is there already. The wizard stays busy
+    // (with the wait cursor) and its window answers all along.
+    DWORD waitMs = 2000;
     if (main->m_nUsbStatus < 0x8000) {
         main->m_hHidDevice = OpenHidDevice((WORD)main->m_nTargetModel);
         if (!main->m_hHidDevice || !HidVersionMatches(&main->m_hHidDevice, main->m_deviceRecord.m_version)) {
-            ::SetCursor(old);
             FailUpdate(info, main->m_nPage, TextOf(GetTextMsgNotRecognizedDevice));
             m_bAutoUpdate = 0;
             return;
@@ -125,16 +127,16 @@ void CDialogFirmwareUpdate::RunInlineSwitch() {
         BYTE request[1023] = {1, 0x0E};
         BYTE reply[67] = {};
         HidTransact(&main->m_hHidDevice, request, reply);
-        fw::Clock::Sleep(3000);
-        fw::Clock::Sleep(4000);
-        fw::Clock::Sleep(3000);
-        if (main->m_nUsbStatus == 0x6020 || main->m_nUsbStatus == 0x6022 || main->m_nUsbStatus == 0x6024)
-            main->m_nUsbStatus += 1;
-    } else {
-        fw::Clock::Sleep(1000);
+        waitMs = 11000;
     }
-    fw::Clock::Sleep(1000);
-    ::SetCursor(old);
+    SetTimer(kTimerSwitchWait, waitMs);
+}
+
+void CDialogFirmwareUpdate::FinishInlineSwitch() {
+    CUpdaterDlg* main = MainDialog();
+    if (ActiveFirmwareInfo()->m_bFinished) return;
+    if (main->m_nUsbStatus == 0x6020 || main->m_nUsbStatus == 0x6022 || main->m_nUsbStatus == 0x6024)
+        main->m_nUsbStatus += 1;
     RunDfuPath(true);
 }
 
@@ -163,10 +165,11 @@ void CDialogFirmwareUpdate::StartHidPath(int path) {
         BYTE reply[67] = {};
         if (main->m_hHidDevice) HidTransact(&main->m_hHidDevice, request, reply);
         main->ResetDeviceHandles();
-        fw::Clock::Sleep(3000);
-        main->m_hHidDevice = OpenHidDevice((WORD)model);
-        if (!main->m_hHidDevice || !HidVersionMatches(&main->m_hHidDevice, record.m_version)) return fail(L"");
-        break;
+        // The headset comes back in update mode within 3 s; the window
+        // answers meanwhile (FinishSwitchFirst goes on).
+        m_nSwitchingPath = path;
+        SetTimer(kTimerSwitchWait, 3000);
+        return;
     }
     default: {
         main->CloseDeviceHandles();
@@ -185,7 +188,27 @@ void CDialogFirmwareUpdate::StartHidPath(int path) {
         break;
     }
     }
+    StartHidWorker(path);
+}
 
+void CDialogFirmwareUpdate::FinishSwitchFirst() {
+    CUpdaterDlg* main = MainDialog();
+    CFirmwareInfo* info = ActiveFirmwareInfo();
+    const int path = m_nSwitchingPath;
+    m_nSwitchingPath = 0;
+    if (info->m_bFinished) return;
+    main->m_hHidDevice = OpenHidDevice((WORD)main->m_nTargetModel);
+    if (!main->m_hHidDevice || !HidVersionMatches(&main->m_hHidDevice, main->m_deviceRecord.m_version)) {
+        FailUpdate(info, main->m_nPage, TextOf(GetTextMsgNotRecognizedDevice), L"");
+        m_bAutoUpdate = 0;
+        return;
+    }
+    StartHidWorker(path);
+}
+
+void CDialogFirmwareUpdate::StartHidWorker(int path) {
+    CUpdaterDlg* main = MainDialog();
+    CFirmwareInfo* info = ActiveFirmwareInfo();
     HidUpdateProcedure procedure = GetHidUpdateProcedure(HidKindOf(path));
     if (!procedure) {
         FailUpdate(info, main->m_nPage, TextOf(GetTextMsgCannotUpdateFirmware));

@@ -25,25 +25,38 @@ DFUEngine::Result::operator bool() const { return code_ == dfu_result::kOk; }
 
 // ------------------------------------------------------------------ engine
 
+// Shared by the engine object and its running operation: an operation that
+// was let go (Destroy called from one of its own callbacks) keeps it alive
+// until it has returned, even when the engine object is deleted meanwhile.
 struct DFUEngine::Impl {
     std::mutex lock;
     std::wstring deviceName;  // empty until CreateUSB
     Callback* callback = nullptr;
+    // Held while a callback runs: SetCallback and Destroy wait for it, so
+    // that the callback object may go once they return. Recursive because a
+    // callback may call them itself.
+    std::recursive_mutex calling;
     std::thread worker;
     std::atomic<bool> busy{false};
     std::atomic<bool> stop{false};
+    std::atomic<int> owners{1};
+
+    void Release() {
+        if (--owners == 0) delete this;
+    }
 
     enum Kind { kNotify, kStatus, kComplete };
 
     void Report(Kind kind, int op, int code, int state, int progress = 0) {
+        // The operation is over once it completes: the next one may start
+        // from the completion callback on.
+        if (kind == kComplete) busy = false;
+        std::lock_guard<std::recursive_mutex> call(calling);
         Callback* cb;
         {
             std::lock_guard<std::mutex> hold(lock);
             cb = callback;
         }
-        // The operation is over once it completes: the next one may start
-        // from the completion callback on.
-        if (kind == kComplete) busy = false;
         if (!cb || stop) return;
         Status status{op, Result(code), state, progress};
         if (kind == kNotify) cb->OnDfuNotify(progress, status);
@@ -82,7 +95,11 @@ struct DFUEngine::Impl {
         if (busy.exchange(true)) return false;
         Join();
         stop = false;
-        worker = std::thread([this, operation] { operation(); });
+        ++owners;
+        worker = std::thread([this, operation] {
+            operation();
+            Release();
+        });
         return true;
     }
 
@@ -159,7 +176,7 @@ DFUEngine::DFUEngine() : impl_(new Impl) {}
 
 DFUEngine::~DFUEngine() {
     Destroy();
-    delete impl_;
+    impl_->Release();
 }
 
 bool DFUEngine::CreateUSB(const wchar_t* deviceName) {
@@ -170,6 +187,7 @@ bool DFUEngine::CreateUSB(const wchar_t* deviceName) {
 }
 
 void DFUEngine::SetCallback(Callback* callback) {
+    std::lock_guard<std::recursive_mutex> call(impl_->calling);
     std::lock_guard<std::mutex> hold(impl_->lock);
     impl_->callback = callback;
 }
@@ -177,7 +195,8 @@ void DFUEngine::SetCallback(Callback* callback) {
 bool DFUEngine::StartReconfigure(bool, bool, const wchar_t*) {
     sim::DeviceId id = impl_->Device();
     if (!id || sim::GetDfuBehaviour(id).refuseReconfigure) return false;
-    return impl_->Run([this, id] { impl_->Reconfigure(id); });
+    Impl* impl = impl_;
+    return impl->Run([impl, id] { impl->Reconfigure(id); });
 }
 
 bool DFUEngine::StartDownload(const wchar_t* imagePath) {
@@ -186,19 +205,22 @@ bool DFUEngine::StartDownload(const wchar_t* imagePath) {
     if (!id || !sim::InDfuMode(id) || !dfuimage::Read(imagePath, version)) return false;
     std::wstring image = imagePath;
     std::array<BYTE, 4> v = {version[0], version[1], version[2], version[3]};
-    return impl_->Run([this, id, image, v] { impl_->Download(id, image, v.data()); });
+    Impl* impl = impl_;
+    return impl->Run([impl, id, image, v] { impl->Download(id, image, v.data()); });
 }
 
 bool DFUEngine::StartManifest() {
     sim::DeviceId id = impl_->Device();
     if (!id || !sim::InDfuMode(id)) return false;
-    return impl_->Run([this, id] { impl_->Manifest(id); });
+    Impl* impl = impl_;
+    return impl->Run([impl, id] { impl->Manifest(id); });
 }
 
 void DFUEngine::Destroy() {
     impl_->stop = true;
     impl_->Join();
     impl_->busy = false;
+    std::lock_guard<std::recursive_mutex> call(impl_->calling);
     std::lock_guard<std::mutex> hold(impl_->lock);
     impl_->deviceName.clear();
     impl_->callback = nullptr;

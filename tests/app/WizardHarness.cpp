@@ -6,7 +6,11 @@
 #include "core/ServerAddress.h"
 #include "framework/TestSeams.h"
 #include "standins/simdevices/SimDevices.h"
+#include <algorithm>
+#include <cstring>
 #include <fstream>
+#include <iterator>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -136,11 +140,92 @@ void WizardTest::Recognise(CUpdaterDlg& dlg, int model, int settingKinds) {
     dlg.m_nSettingPageIndex = 0;
 }
 
-void WizardTest::Screenshot(HWND wnd, const wchar_t* name) {
+void WizardTest::Screenshot(HWND wnd, const wchar_t* name, BOOL controlTexts) {
     std::wstring folder = OutFolder() + L"screenshots\\";
     ::CreateDirectoryW(folder.c_str(), nullptr);
     std::wstring path = folder + name + L".bmp";
-    EXPECT_TRUE(fw::test::SaveWindowImage(wnd, path.c_str())) << "screenshot " << std::string(path.begin(), path.end());
+    bool saved = fw::test::SaveWindowImage(wnd, path.c_str());
+    EXPECT_TRUE(saved) << "screenshot " << std::string(path.begin(), path.end());
+    if (saved) EXPECT_TRUE(LooksDrawn(wnd, path, controlTexts)) << "screenshot " << std::string(path.begin(), path.end());
+}
+
+namespace {
+
+// A 24-bit bottom-up BMP file as SaveWindowImage writes it.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<unsigned char> data;
+    size_t stride = 0;
+
+    bool Load(const std::wstring& path) {
+        std::ifstream f(path.c_str(), std::ios::binary);
+        std::vector<unsigned char> file((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        if (file.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return false;
+        BITMAPFILEHEADER fh;
+        BITMAPINFOHEADER ih;
+        memcpy(&fh, file.data(), sizeof fh);
+        memcpy(&ih, file.data() + sizeof fh, sizeof ih);
+        if (fh.bfType != 0x4D42 || ih.biBitCount != 24 || ih.biWidth <= 0 || ih.biHeight <= 0) return false;
+        width = ih.biWidth;
+        height = ih.biHeight;
+        stride = ((size_t)width * 3 + 3) & ~(size_t)3;
+        if (file.size() < fh.bfOffBits + stride * height) return false;
+        data.assign(file.begin() + fh.bfOffBits, file.begin() + fh.bfOffBits + stride * height);
+        return true;
+    }
+    // The colour at (x, y) counted from the top left.
+    DWORD At(int x, int y) const {
+        const unsigned char* p = &data[(size_t)(height - 1 - y) * stride + (size_t)x * 3];
+        return p[0] | (p[1] << 8) | (p[2] << 16);
+    }
+    // Distinct colours in the rectangle, counted up to limit.
+    size_t Colours(RECT r, size_t limit) const {
+        std::set<DWORD> seen;
+        for (int y = std::max(0L, r.top); y < std::min((LONG)height, r.bottom); ++y)
+            for (int x = std::max(0L, r.left); x < std::min((LONG)width, r.right); ++x) {
+                seen.insert(At(x, y));
+                if (seen.size() >= limit) return seen.size();
+            }
+        return seen.size();
+    }
+};
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+    ((std::vector<HWND>*)param)->push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
+::testing::AssertionResult WizardTest::LooksDrawn(HWND wnd, const std::wstring& bmpPath, BOOL controlTexts) {
+    Picture picture;
+    if (!picture.Load(bmpPath)) return ::testing::AssertionFailure() << "the picture cannot be read";
+    RECT all = {0, 0, picture.width, picture.height};
+    if (picture.Colours(all, 4) < 4) return ::testing::AssertionFailure() << "the window is blank";
+    if (!controlTexts) return ::testing::AssertionSuccess();
+    RECT window;
+    ::GetWindowRect(wnd, &window);
+    std::vector<HWND> children;
+    ::EnumChildWindows(wnd, CollectChild, (LPARAM)&children);
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    bool failed = false;
+    for (HWND child : children) {
+        if (!::IsWindowVisible(child) || ::GetWindowTextLengthW(child) == 0) continue;
+        RECT r;
+        ::GetWindowRect(child, &r);
+        ::OffsetRect(&r, -window.left, -window.top);
+        RECT shown;
+        if (!::IntersectRect(&shown, &r, &all)) continue;
+        if (picture.Colours(shown, 2) >= 2) continue;
+        wchar_t text[64] = {};
+        ::GetWindowTextW(child, text, 64);
+        std::wstring t = text;
+        if (!failed) result = ::testing::AssertionFailure();
+        failed = true;
+        result << "control " << ::GetDlgCtrlID(child) << " \"" << std::string(t.begin(), t.end())
+               << "\" shows nothing; ";
+    }
+    return result;
 }
 
 std::wstring WizardTest::ReadImageFile(const wchar_t* name) {

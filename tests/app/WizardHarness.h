@@ -40,8 +40,18 @@ protected:
     bool WaitIdle(CUpdaterDlg& dlg, DWORD ms = 10000);
     // Runs onShown once the dialog is on the screen, inside its modal loop.
     void WhenShown(CDialog* dlg, std::function<void(CDialog&)> onShown);
-    // Saves a screenshot under <build>/out/screenshots/<name>.bmp.
-    static void Screenshot(HWND wnd, const wchar_t* name);
+    // Saves a screenshot under <build>/out/screenshots/<name>.bmp and
+    // checks that the window is not blank and, with controlTexts, that every
+    // visible control's text is drawn (LooksDrawn).
+    static void Screenshot(HWND wnd, const wchar_t* name, BOOL controlTexts = FALSE);
+
+public:
+    // Checks a saved picture of the window: not blank (several distinct
+    // colours), and with controlTexts every visible control that has a text
+    // shows something in its rectangle (more than one colour).
+    static ::testing::AssertionResult LooksDrawn(HWND wnd, const std::wstring& bmpPath, BOOL controlTexts = TRUE);
+
+protected:
 
     std::wstring ReadImageFile(const wchar_t* name);
     void WriteImageFile(const wchar_t* name, const std::string& content);

@@ -37,18 +37,20 @@ std::vector<DWORD> Render(CWizardButton& button, UINT state) {
     bi.bmiHeader = {sizeof(bi.bmiHeader), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP bmp = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(mem, bmp);
-    DRAWITEMSTRUCT dis{};
-    dis.CtlType = ODT_BUTTON;
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.itemState = state;
-    dis.hwndItem = button.m_hWnd;
-    dis.hDC = mem;
-    dis.rcItem = r;
-    button.DrawItem(&dis);
-    ::GdiFlush();
-    std::vector<DWORD> pixels((const DWORD*)bits, (const DWORD*)bits + r.right * r.bottom);
-    ::SelectObject(mem, old);
+    std::vector<DWORD> pixels;
+    {
+        CGdiSelection picture(mem, bmp);
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_BUTTON;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = state;
+        dis.hwndItem = button.m_hWnd;
+        dis.hDC = mem;
+        dis.rcItem = r;
+        button.DrawItem(&dis);
+        ::GdiFlush();
+        pixels.assign((const DWORD*)bits, (const DWORD*)bits + r.right * r.bottom);
+    }
     ::DeleteObject(bmp);
     ::DeleteDC(mem);
     ::ReleaseDC(nullptr, screen);
@@ -193,10 +195,11 @@ TEST_F(LookTest, AboutBoxCopyrightHasTheYearInEveryLanguage) {
                 RECT r;
                 ::GetClientRect(::GetDlgItem(d.m_hWnd, IDC_ABOUT_COPYRIGHT), &r);
                 HDC dc = ::GetDC(d.m_hWnd);
-                HGDIOBJ old = ::SelectObject(dc, (HFONT)d.SendMessage(WM_GETFONT));
                 SIZE s{};
-                ::GetTextExtentPoint32W(dc, text, (int)wcslen(text), &s);
-                ::SelectObject(dc, old);
+                {
+                    CGdiSelection font(dc, (HFONT)d.SendMessage(WM_GETFONT));
+                    ::GetTextExtentPoint32W(dc, text, (int)wcslen(text), &s);
+                }
                 ::ReleaseDC(d.m_hWnd, dc);
                 EXPECT_LE(s.cx, r.right) << language;
                 d.EndDialog(IDOK);

@@ -300,3 +300,19 @@ TEST_F(WizardTest, DeviceFamiliesAndTheDeviceModeBitsAreByModel) {
     EXPECT_EQ(dlg.WriteDeviceModeBits(&none, 3), 0);
     EXPECT_EQ(dlg.WriteDeviceModeBits(nullptr, 3), 0);
 }
+
+// A model without an FM radio asked for the FM page (its group list says it
+// has one) lands on DEVICE SETTING, and only that page is on the screen: the
+// FM page is not left visible under or over it.
+TEST_F(WizardTest, FmPageForAModelWithoutFmShowsOnlyDeviceSetting) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x4D10, kAllGroups);
+        dlg.ShowDeviceSettingSecondPage(TRUE);
+        EXPECT_EQ(dlg.m_nPage, PAGE_DEVICE_SETTING);
+        EXPECT_TRUE(dlg.m_settingPage.IsWindowVisible());
+        EXPECT_FALSE(dlg.m_settingSecondPage.IsWindowVisible());
+        EXPECT_FALSE(dlg.m_speedDialPage.IsWindowVisible());
+        EXPECT_TRUE(m_asked.empty());  // nothing to save on a page never shown
+    });
+}

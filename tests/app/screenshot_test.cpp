@@ -29,7 +29,7 @@ protected:
         std::wstring name = Name(what);
         WhenShown(&box, [&](CDialog& d) {
             fw::test::PumpFor(150);
-            Screenshot(d.m_hWnd, name.c_str());
+            Screenshot(d.m_hWnd, name.c_str(), TRUE);
             d.EndDialog(IDCANCEL);
         });
         box.DoModal();
@@ -102,7 +102,7 @@ TEST_P(ScreenshotTest, EveryBox) {
         wait->Setup(text, 1, nullptr, nullptr, &waitSize);
         ASSERT_TRUE(wait->CreateWaitBox(&dlg));
         fw::test::PumpFor(300);
-        Screenshot(wait->m_hWnd, Name(L"box_wait").c_str());
+        Screenshot(wait->m_hWnd, Name(L"box_wait").c_str(), TRUE);
         wait->DestroyWindow();
         delete wait;
 
@@ -120,6 +120,55 @@ TEST_P(ScreenshotTest, EveryBox) {
         prompt.m_strLatestVersion = L"v1.3";
         Take(prompt, L"box_new_firmware");
     });
+}
+
+namespace {
+
+// A framed window with one static text whose colour the test chooses.
+COLORREF g_textColour = RGB(0, 0, 0);
+
+LRESULT CALLBACK ProbeProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CTLCOLORSTATIC) {
+        ::SetTextColor((HDC)wParam, g_textColour);
+        ::SetBkColor((HDC)wParam, RGB(255, 255, 255));
+        return (LRESULT)::GetStockObject(WHITE_BRUSH);
+    }
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        ::GetClientRect(wnd, &r);
+        ::FillRect((HDC)wParam, &r, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+        return 1;
+    }
+    return ::DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+bool ProbeLooksDrawn(DWORD style, COLORREF textColour, const wchar_t* name) {
+    g_textColour = textColour;
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ProbeProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ScreenshotProbe";
+    ::RegisterClassW(&wc);
+    HWND wnd = ::CreateWindowExW(WS_EX_TOPMOST, L"ScreenshotProbe", L"Probe", style | WS_VISIBLE, 40, 40, 300, 160,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+    ::CreateWindowExW(0, L"STATIC", L"Some words to read", WS_CHILD | WS_VISIBLE, 20, 20, 200, 24, wnd, (HMENU)77,
+                      wc.hInstance, nullptr);
+    fw::test::PumpFor(100);
+    std::wstring path = std::wstring(L"probe_") + name + L".bmp";
+    bool ok = fw::test::SaveWindowImage(wnd, path.c_str()) && WizardTest::LooksDrawn(wnd, path);
+    ::DestroyWindow(wnd);
+    ::DeleteFileW(path.c_str());
+    return ok;
+}
+
+}  // namespace
+
+// The check every screenshot goes through tells a drawn window from a blank
+// one and a drawn text from an invisible one.
+TEST(ScreenshotCheck, BlankWindowsAndUndrawnTextsAreCaught) {
+    EXPECT_TRUE(ProbeLooksDrawn(WS_OVERLAPPEDWINDOW, RGB(0, 0, 0), L"drawn"));
+    EXPECT_FALSE(ProbeLooksDrawn(WS_OVERLAPPEDWINDOW, RGB(255, 255, 255), L"invisible_text"));
+    EXPECT_FALSE(ProbeLooksDrawn(WS_POPUP, RGB(255, 255, 255), L"blank"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotTest,

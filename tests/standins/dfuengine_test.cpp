@@ -4,6 +4,7 @@
 #include "tests/standins/SimTestSupport.h"
 #include "standins/dfuengine/include/DFUImageFormat.h"
 #include "standins/dfuengine/include/DFUTransport.h"
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -153,6 +154,23 @@ public:
     void OnDfuStatus(int, const DFUEngine::Status& s) override { Add('S', s); }
     void OnDfuComplete(int, const DFUEngine::Status& s) override { Add('C', s); }
 
+    // The next callback waits inside the engine's thread until Release, so
+    // that the operation is surely still running meanwhile; HoldNext
+    // returns once that callback has arrived.
+    void HoldNext() {
+        std::lock_guard<std::mutex> hold(lock_);
+        holdNext_ = true;
+    }
+    bool WaitHeld(DWORD timeoutMs = 10000) {
+        std::unique_lock<std::mutex> hold(lock_);
+        return changed_.wait_for(hold, std::chrono::milliseconds(timeoutMs), [this] { return held_; });
+    }
+    void Release() {
+        std::lock_guard<std::mutex> hold(lock_);
+        holdNext_ = false;
+        changed_.notify_all();
+    }
+
     // Waits for the next completion; false after timeoutMs.
     bool WaitComplete(DWORD timeoutMs = 10000) {
         std::unique_lock<std::mutex> hold(lock_);
@@ -179,15 +197,22 @@ public:
 
 private:
     void Add(char kind, const DFUEngine::Status& s) {
-        std::lock_guard<std::mutex> hold(lock_);
+        std::unique_lock<std::mutex> hold(lock_);
         events_.push_back({kind, s.operation, s.result.GetCode(), s.state, ::GetCurrentThreadId()});
         if (kind == 'C') ++completes_;
+        if (holdNext_) {
+            held_ = true;
+            changed_.notify_all();
+            changed_.wait(hold, [this] { return !holdNext_; });
+            held_ = false;
+        }
         changed_.notify_all();
     }
     std::mutex lock_;
     std::condition_variable changed_;
     std::vector<Event> events_;
     int completes_ = 0, seen_ = 0;
+    bool holdNext_ = false, held_ = false;
 };
 
 std::wstring ImagePath() {
@@ -201,15 +226,18 @@ TEST_F(DfuEngineTest, UpdateRunsReconfigureDownloadManifestWithCallbacksInOrderO
     CStringListX names;
     ASSERT_EQ(1, DFUEngine::GetUSBDeviceNames(names));
     POSITION pos = names.GetHeadPosition();
-    DFUEngine engine;
     Recorder recorder;
+    DFUEngine engine;
     ASSERT_TRUE(engine.CreateUSB(names.GetNext(pos)));
     engine.SetCallback(&recorder);
     std::wstring image = ImagePath();
     ASSERT_TRUE(DFUEngine::IsDFUFileValid(image.c_str()));
 
+    recorder.HoldNext();
     ASSERT_TRUE(engine.StartReconfigure(false, true, image.c_str()));
+    ASSERT_TRUE(recorder.WaitHeld());
     EXPECT_FALSE(engine.StartDownload(image.c_str()));  // still reconfiguring
+    recorder.Release();
     ASSERT_TRUE(recorder.WaitComplete());
     auto events = recorder.Take();
     EXPECT_EQ("S16 S16 S16 N17 C2:0", Recorder::Summary(events));
@@ -236,8 +264,8 @@ TEST_F(DfuEngineTest, AHeadsetAlreadyInFirmwareManagementModeSkipsTheWait) {
     CStringListX names;
     DFUEngine::GetUSBDeviceNames(names);
     POSITION pos = names.GetHeadPosition();
+    Recorder recorder;  // outlives the engine, which stops its thread first
     DFUEngine engine;
-    Recorder recorder;
     engine.CreateUSB(names.GetNext(pos));
     engine.SetCallback(&recorder);
     ASSERT_TRUE(engine.StartReconfigure(false, true, ImagePath().c_str()));
@@ -253,8 +281,8 @@ TEST_F(DfuEngineTest, AFailedDownloadReportsItsCodeAndARetryEngineNeedsTheHeadse
     CStringListX names;
     DFUEngine::GetUSBDeviceNames(names);
     POSITION pos = names.GetHeadPosition();
-    DFUEngine first, retry;
     Recorder recorder;
+    DFUEngine first, retry;
     CStringX name = names.GetNext(pos);
     first.CreateUSB(name);
     first.SetCallback(&recorder);
@@ -309,7 +337,7 @@ TEST_F(DfuEngineTest, OperationsThatCannotStartReturnFalse) {
 
 TEST_F(DfuEngineTest, DestroyStopsARunningOperationWithoutFurtherCallbacks) {
     sim::DfuBehaviour slow = sim::GetDfuBehaviour(headset);
-    slow.waitEvents = 50;
+    slow.waitEvents = 500;  // 50 s of real time to run to its end
     slow.phaseMs = 10000;
     sim::SetDfuBehaviour(headset, slow);
     CStringListX names;
@@ -322,11 +350,91 @@ TEST_F(DfuEngineTest, DestroyStopsARunningOperationWithoutFurtherCallbacks) {
     ASSERT_TRUE(engine.StartReconfigure(false, true, ImagePath().c_str()));
     DWORD start = ::GetTickCount();
     engine.Destroy();
-    EXPECT_LT(::GetTickCount() - start, 2000u);
+    EXPECT_LT(::GetTickCount() - start, 10000u);
     size_t count = recorder.Take().size();
-    ::Sleep(100);
+    ::Sleep(300);
     EXPECT_TRUE(recorder.Take().empty());
-    EXPECT_LE(count, 1u);
+    EXPECT_LT(count, 100u);  // far from the end of the operation
+}
+
+// A callback that is still running when the owner takes it away: the owner
+// may free the callback object as soon as SetCallback or Destroy returns.
+class SlowCallback : public DFUEngine::Callback {
+public:
+    void OnDfuNotify(int, const DFUEngine::Status&) override {}
+    void OnDfuStatus(int, const DFUEngine::Status&) override {}
+    void OnDfuComplete(int, const DFUEngine::Status&) override {
+        inside = true;
+        ::Sleep(300);
+        inside = false;
+        ++completes;
+    }
+    std::atomic<bool> inside{false};
+    std::atomic<int> completes{0};
+};
+
+bool WaitFor(const std::atomic<bool>& flag, DWORD ms) {
+    for (DWORD start = ::GetTickCount(); !flag; ::Sleep(1))
+        if (::GetTickCount() - start > ms) return false;
+    return true;
+}
+
+TEST_F(DfuEngineTest, TakingTheCallbackAwayWaitsForARunningCallback) {
+    sim::SetDfuMode(headset, true);
+    CStringListX names;
+    DFUEngine::GetUSBDeviceNames(names);
+    POSITION pos = names.GetHeadPosition();
+    CStringX name = names.GetNext(pos);
+    for (bool destroy : {false, true}) {
+        SCOPED_TRACE(destroy ? "Destroy" : "SetCallback");
+        SlowCallback callback;
+        DFUEngine engine;
+        ASSERT_TRUE(engine.CreateUSB(name));
+        engine.SetCallback(&callback);
+        ASSERT_TRUE(engine.StartReconfigure(false, true, ImagePath().c_str()));
+        ASSERT_TRUE(WaitFor(callback.inside, 10000));
+        if (destroy) engine.Destroy();
+        else engine.SetCallback(nullptr);
+        EXPECT_FALSE(callback.inside);
+        EXPECT_EQ(1, callback.completes);
+    }
+}
+
+// Deletes the engine from inside its own callback, the way an owner that
+// gives up on the first notification would.
+class DeletingCallback : public DFUEngine::Callback {
+public:
+    DFUEngine* engine = nullptr;
+    std::atomic<int> calls{0};
+    std::atomic<bool> deleted{false};
+    void OnDfuNotify(int, const DFUEngine::Status&) override { Call(); }
+    void OnDfuStatus(int, const DFUEngine::Status&) override { Call(); }
+    void OnDfuComplete(int, const DFUEngine::Status&) override { Call(); }
+
+private:
+    void Call() {
+        ++calls;
+        if (engine) {
+            delete engine;
+            engine = nullptr;
+            deleted = true;
+        }
+    }
+};
+
+TEST_F(DfuEngineTest, EngineDeletedFromItsOwnCallbackEndsItsOperationQuietly) {
+    CStringListX names;
+    DFUEngine::GetUSBDeviceNames(names);
+    POSITION pos = names.GetHeadPosition();
+    DeletingCallback callback;
+    callback.engine = new DFUEngine;
+    ASSERT_TRUE(callback.engine->CreateUSB(names.GetNext(pos)));
+    callback.engine->SetCallback(&callback);
+    // The reconfigure reports several waits; the first one deletes the engine.
+    ASSERT_TRUE(callback.engine->StartReconfigure(false, true, ImagePath().c_str()));
+    ASSERT_TRUE(WaitFor(callback.deleted, 10000));
+    ::Sleep(300);  // several of the operation's steps
+    EXPECT_EQ(1, callback.calls);
 }
 
 TEST(DfuImageTest, OnlyWholeImagesAreValid) {

@@ -69,11 +69,19 @@ public:
     void StartPostUpdateCheck() override { checkRunning = true; }
     BOOL PostUpdateCheckRunning() override { return checkRunning; }
     void OnTransferComplete() override { ++transferComplete; }
+    void ArmDeviceWait(DWORD ms) override {
+        waitArmed = true;
+        waitDue = ::GetTickCount() + ms / fw::Clock::GetSpeed();
+        ++waits;
+    }
 
     CFirmwareInfo info;
     int model = 0x2110, usb = 0x2110;
     int boxes = 0, twoKeyBoxes = 0, transferComplete = 0;
     bool checkRunning = false;
+    bool waitArmed = false;
+    DWORD waitDue = 0;
+    int waits = 0;
     HANDLE m_posted;
 };
 
@@ -115,6 +123,10 @@ protected:
     void Drive(CDfuUpdateFlow& flow, DWORD realMs = 20000) {
         const DWORD start = ::GetTickCount();
         while (!host->info.m_bFinished && ::GetTickCount() - start < realMs) {
+            if (host->waitArmed && (int)(::GetTickCount() - host->waitDue) >= 0) {
+                host->waitArmed = false;
+                flow.ContinueReconfigure();
+            }
             if (::WaitForSingleObject(host->m_posted, 20) == WAIT_OBJECT_0) flow.HandleOneEvent();
             if (host->checkRunning && IsDfuHeadsetBack(host->model, flow.m_nActiveEngine)) {
                 host->info.m_nError = 0;

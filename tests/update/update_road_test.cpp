@@ -169,6 +169,10 @@ const RoadCase kRoads[] = {
      L"Failed to update firmware. Cannot get device", true, 10},
     {"GoneDuringManifest", [](World& w) { w.behaviour.vanishDuringManifest = true; },
      L"Failed to update firmware. Cannot update firmware", true, 12},
+    // The headset stops answering halfway through the download: the page
+    // gives up once the transfer has stood still for its whole length.
+    {"StallDuringDownload", [](World& w) { w.behaviour.stallDuringDownload = true; },
+     L"Failed to update firmware. Cannot update firmware", true, 10},
     {"ReconfigureRefused", [](World& w) { w.behaviour.refuseReconfigure = true; },
      L"Failed to update firmware. Cannot get device[8][3]", true, 10},
     {"DownloadTruncated",

@@ -14,6 +14,8 @@
 #include "standins/simdevices/SimDevices.h"
 #include <algorithm>
 #include <fstream>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -179,3 +181,68 @@ TEST_F(WholeRoadTest, RecogniseUpdateAndRestoreTheDefaultHeadsetWithTheWizardsBu
 }
 
 }  // namespace
+
+namespace {
+
+struct OlderHeadset {
+    const char* name;
+    int model;          // what recognition made of it
+    int major, minor;
+    std::function<void(sim::DeviceId)> keys;
+    const wchar_t* refusal;
+};
+
+void PrintTo(const OlderHeadset& h, std::ostream* os) { *os << h.name; }
+
+class OlderHeadsetCheckTest : public WholeRoadTest, public ::testing::WithParamInterface<OlderHeadset> {};
+
+const OlderHeadset kOlderHeadsets[] = {
+    // The newer version key is stale: the older key's 2.5 counts, and the
+    // stale key is left for recognition to clear.
+    {"StaleVersionKey", 0x4D10, 2, 5,
+     [](sim::DeviceId id) {
+         sim::SetPsKeyWords(id, kProductIdKey, {0x4D10});
+         sim::SetPsKeyText(id, kNameKey, "TKV40");
+         sim::SetPsKey(id, kFirmwareKey, "\x28\0\0\0", 4);
+         sim::SetPsKey(id, 0x0293, "\x19\0\0\0", 4);
+     },
+     L"Firmware not for TKV40"},
+    // No product id: the name says which model, and its table version counts.
+    {"NameInsteadOfProductId", 0x5010, 3, 2,
+     [](sim::DeviceId id) { sim::SetPsKeyText(id, kNameKey, "DRW40 rider"); }, L"Firmware not for "},
+};
+
+}  // namespace
+
+// The update's check of the headset reads its identity with recognition's
+// own routine, so the model and version recognition stored are found again
+// (the image is looked at, not refused as another device), and the check
+// writes nothing: an image refused afterwards leaves the headset untouched.
+TEST_P(OlderHeadsetCheckTest, TheUpdateFindsTheRecognisedDeviceAndWritesNothingBeforeTheImageIsAccepted) {
+    const OlderHeadset& h = GetParam();
+    sim::Reset();
+    m_headset = sim::AddDfuHeadset(L"older", sim::kMakerVendorId, 0x2110, 0xA110);
+    h.keys(m_headset);
+    m_server.PutFile("/zarnbluetoothmanager/Firmware", "TKV40 : v9.9 : other.img\n");
+    const std::wstring image = m_folder + L"chosen.img";
+    std::ofstream(image.c_str(), std::ios::binary) << Image(33);  // made for another model
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, h.model);
+        dlg.m_deviceRecord.m_version.Set(h.major, h.minor, 0, 0, 0);
+        dlg.m_nUsbStatus = 0x2110;
+        dlg.GoToPage(PAGE_FIRMWARE_UPDATE);
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.m_updatePage.m_firmwareInfo.m_strFirmwarePath = image.c_str();
+        dlg.m_updatePage.m_editFile.SetWindowText(image.c_str());
+        Press(dlg, IDC_ACTION);
+        ASSERT_TRUE(FollowUntil(dlg, L"Failed to update firmware", PAGE_FIRMWARE_UPDATE)) << Texts();
+        EXPECT_TRUE(Saw(h.refusal)) << Texts();
+        EXPECT_FALSE(Saw(L"Not recognized")) << Texts();
+        EXPECT_TRUE(sim::PsWriteLog().empty());
+        EXPECT_TRUE(sim::LastDownloadedImage(m_headset).empty());
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Older, OlderHeadsetCheckTest, ::testing::ValuesIn(kOlderHeadsets),
+                         [](const ::testing::TestParamInfo<OlderHeadset>& info) { return std::string(info.param.name); });

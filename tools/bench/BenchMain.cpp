@@ -2,6 +2,7 @@
 // goals are measured here, not in the tests. Run it from the output folder:
 //   MorvexBench.exe            every section
 //   MorvexBench.exe hid        the sections whose name starts with "hid"
+#include "tools/bench/DfuFlowBench.h"
 #include "tools/bench/HidPackageBench.h"
 #include "tools/bench/SettingsRowsBench.h"
 #include <cstdio>
@@ -21,9 +22,16 @@ void HidPackage() {
 
 void GridRows() { PrintSettingsRowsBench(stdout, RunSettingsRowsBench(200)); }
 
+void DfuFlow() {
+    // 3 waits, 80 download steps and the manifest, 250 ms apart: some 21 s
+    // of the headset's own time, as a small image takes.
+    PrintDfuFlowBench(stdout, RunDfuFlowBench(250, 80));
+}
+
 const Section kSections[] = {
     {"hid-package", HidPackage},
     {"grid-rows", GridRows},
+    {"dfu-flow", DfuFlow},
 };
 
 }  // namespace
