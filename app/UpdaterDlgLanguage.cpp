@@ -44,5 +44,8 @@ void CUpdaterDlg::ApplyLanguage(int language, BOOL applyToFirmware) {
     m_settingSecondPage.UpdateLanguageTexts();
     m_speedDialPage.UpdateLanguageTexts();
 
+    // Relabelling a hidden page can show it (turning its redraw back on does),
+    // so the page on the screen is made the only one again.
+    ShowPageWindow(m_nPage);
     UpdateControls();
 }

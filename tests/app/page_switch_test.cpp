@@ -302,6 +302,31 @@ TEST_F(WizardTest, DeviceFamiliesAndTheDeviceModeBitsAreByModel) {
     EXPECT_EQ(dlg.WriteDeviceModeBits(nullptr, 3), 0);
 }
 
+TEST_F(WizardTest, ALanguageChangeShowsOnlyThePageOnTheScreen) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        CDialog* pages[] = {&dlg.m_selectionPage, &dlg.m_recognitionPage,   &dlg.m_updatePage,
+                            &dlg.m_restorePage,   &dlg.m_settingPage,       &dlg.m_settingSecondPage,
+                            &dlg.m_speedDialPage};
+        auto visible = [&]() {
+            std::vector<int> shown;
+            for (int i = 0; i < 7; ++i)
+                if (::IsWindowVisible(pages[i]->m_hWnd)) shown.push_back(i + 1);
+            return shown;
+        };
+        dlg.m_nTargetModel = 0x4D10;
+        dlg.ShowRecognitionPage(TRUE, nullptr, 0);
+        for (int language : {4, 8, 0}) {
+            dlg.ApplyLanguage(language, TRUE);
+            EXPECT_EQ(std::vector<int>{PAGE_RECOGNITION}, visible()) << language;
+        }
+        Recognise(dlg, 0x4D15, kAllGroups);
+        dlg.ShowDeviceSettingSecondPage(TRUE);
+        dlg.ApplyLanguage(10, TRUE);
+        EXPECT_EQ(std::vector<int>{PAGE_FM_RADIO}, visible());
+    });
+}
+
 // A model without an FM radio asked for the FM page (its group list says it
 // has one) lands on DEVICE SETTING, and only that page is on the screen: the
 // FM page is not left visible under or over it.
