@@ -239,6 +239,7 @@ BOOL CUpdaterDlg::CloseWizard() {
     // Busy only with the program's own version check or download: closing
     // cancels it. Any other busy state refuses.
     if (m_bBusy && !m_selectionPage.m_updateCheck.CancelForClose()) return FALSE;
+    if (StaysOpenForUnsavedChanges()) return FALSE;
     SaveConfig();
     EndDialog(IDCANCEL);
     return TRUE;

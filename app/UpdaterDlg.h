@@ -174,6 +174,9 @@ private:
     // The settings page shown as page 5, 6 or 7 asks about unsaved changes
     // before another page is shown; TRUE when the switch must stop here.
     BOOL LeaveSettingsPage(int wantedPage);
+    // Before the wizard closes on a settings page with unsaved changes: asks,
+    // and saves on YES; TRUE when the wizard must stay open.
+    BOOL StaysOpenForUnsavedChanges();
     // The switch to page 3 to 7; FALSE when it went to page 1 or 2 instead.
     BOOL EnterDevicePage(int page, BOOL updateStatusLine);
     void EnterSettingsPage(int page, BOOL updateStatusLine);

@@ -28,6 +28,25 @@ BOOL AskAboutUnsavedChanges(CUpdaterDlg& main, Page& page, int wantedPage) {
     return TRUE;
 }
 
+// Closing the wizard on a settings page with unsaved changes: the same
+// question. NO (or Esc) closes without the edits; YES saves first, and the
+// wizard closes only when the save went through. TRUE: the wizard stays.
+template <class Page>
+BOOL StaysOpenForUnsavedChanges(CUpdaterDlg& main, Page& page) {
+    if (page.HasUnsavedChanges() != 1) return FALSE;
+    CString prompt, yes, no;
+    main.GetSaveChangesPrompt(&prompt);
+    GetTextYes(yes, main.m_nLanguage);
+    GetTextNo(no, main.m_nLanguage);
+    CSize size(400, 130);
+    CDialogMessageBox box(&main);
+    box.Setup(prompt, 0, no, yes, &size);
+    if (box.DoModal() != IDOK) return FALSE;
+    page.m_nPendingPage = 0;
+    page.ApplySettingsToDevice();
+    return main.m_bBusy || page.HasUnsavedChanges() == 1;
+}
+
 }  // namespace
 
 int KindOfPage(int page) {
@@ -45,6 +64,15 @@ int PageOfKind(int kind) {
     case SETTING_PAGE_FM_RADIO: return PAGE_FM_RADIO;
     case SETTING_PAGE_SPEED_DIAL: return PAGE_SPEED_DIAL;
     default: return 0;
+    }
+}
+
+BOOL CUpdaterDlg::StaysOpenForUnsavedChanges() {
+    switch (m_nPage) {
+    case PAGE_DEVICE_SETTING: return ::StaysOpenForUnsavedChanges(*this, m_settingPage);
+    case PAGE_FM_RADIO: return ::StaysOpenForUnsavedChanges(*this, m_settingSecondPage);
+    case PAGE_SPEED_DIAL: return ::StaysOpenForUnsavedChanges(*this, m_speedDialPage);
+    default: return FALSE;
     }
 }
 

@@ -175,7 +175,10 @@ void CDialogDeviceSetting::ApplySettingsToDevice() {
     CUpdaterDlg* main = MainDialog();
     CSettingsSave save(*main, [this] { UpdateTextsAndVisibility(); });
     save.Start();
-    save.Finish(WriteBasicSettings(*main, m_workingRecord), m_workingRecord, m_nPendingPage);
+    SettingsWriteResult result = WriteBasicSettings(*main, m_workingRecord);
+    save.Finish(result, m_workingRecord, m_nPendingPage);
+    // A page asked for before a failed save was not reached: SAVE stays on this page.
+    if (result != SETTINGS_WRITTEN) m_nPendingPage = 0;
 }
 
 void CDialogDeviceSetting::DiscardChangesAndGoToPage() {

@@ -159,7 +159,10 @@ void CDialogDeviceSettingSpeedDial::ApplySettingsToDevice() {
     CUpdaterDlg* main = MainDialog();
     CSettingsSave save(*main, [this] { UpdateLanguageTexts(); });
     save.Start();
-    save.Finish(WriteSpeedDials(*main, m_workingRecord), m_workingRecord, m_nPendingPage);
+    SettingsWriteResult result = WriteSpeedDials(*main, m_workingRecord);
+    save.Finish(result, m_workingRecord, m_nPendingPage);
+    // A page asked for before a failed save was not reached: SAVE stays on this page.
+    if (result != SETTINGS_WRITTEN) m_nPendingPage = 0;
 }
 
 void CDialogDeviceSettingSpeedDial::DiscardChangesAndGoToPage() {

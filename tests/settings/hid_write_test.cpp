@@ -247,3 +247,38 @@ TEST_F(HidFmAndSpeedDialTest, SpeedDialsGoOneBlockEachAndAnEmptyNumberAsTheModel
         if (second) EXPECT_TRUE(Block(second, 0x5A).empty());
     }
 }
+
+namespace {
+class GridSaveTest : public SettingsWizardTest {};
+}  // namespace
+
+TEST_F(GridSaveTest, AGridClickIsWhatTheHeadsetKeepsAfterSave) {
+    sim::DeviceId id = AddHidHeadset(0x5610, {1, 0});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        EnterPage(dlg, 0x5610, PAGE_DEVICE_SETTING);
+        CConfigListCtrl& grid = dlg.m_settingPage.m_listSettings;
+        ASSERT_TRUE(grid.IsWindowVisible());
+        ASSERT_GT(grid.GetItemCount(), 2);
+        ASSERT_FALSE(ActionEnabled(dlg));
+        // Row 1 is VOX Phone: one click on its value toggles it.
+        CRect cell;
+        grid.GetSubItemRect(1, 2, LVIR_LABEL, cell);
+        grid.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+        CPoint at(cell.right - 10, cell.CenterPoint().y);  // on the option not marked
+        CDeviceRecord before = dlg.m_settingPage.m_workingRecord;
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        fw::test::PumpFor(10);
+        grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        fw::test::PumpFor(30);
+        ASSERT_EQ(1, before.DiffersFrom(dlg.m_settingPage.m_workingRecord, 0));
+        ASSERT_TRUE(ActionEnabled(dlg));
+        CDeviceRecord shown = dlg.m_settingPage.m_workingRecord;
+        Save(dlg);
+        EXPECT_EQ(CString(L"Device setting saved successfully"), Status(dlg));
+        EXPECT_EQ((std::vector<WORD>{shown.PackFeatureWord(), 0}), Block(id, HID_BLOCK_SETTINGS));
+        EXPECT_EQ(0, dlg.m_deviceRecord.DiffersFrom(shown, 0));
+        // The grid shows the headset as read again.
+        EXPECT_GT(grid.GetItemCount(), 2);
+        EXPECT_FALSE(ActionEnabled(dlg));
+    });
+}

@@ -2,6 +2,7 @@
 // real wizard against simulated headsets: the keys written, only where a
 // value changed (basic settings) or whole (FM block, speed dials).
 #include "SettingsWizard.h"
+#include "settings/SettingsWrites.h"
 
 using namespace settingstest;
 
@@ -125,4 +126,34 @@ TEST_F(PsWriteTest, AllThreeSpeedDialKeysAreWrittenWithTheirTwentyWords) {
     EXPECT_EQ(first, Written(id, PSKEY_SPEED_DIAL_1));
     EXPECT_EQ(std::vector<BYTE>(40, 0), Written(id, PSKEY_SPEED_DIAL_2));
     EXPECT_EQ(std::vector<BYTE>(40, 0), Written(id, PSKEY_SPEED_DIAL_3));
+}
+
+TEST_F(PsWriteTest, TheTwoInterfaceUnitIsWrittenOnBothOfItsDevices) {
+    const int ids[] = {0x5310, 0xD310};
+    sim::DeviceId units[2];
+    for (int i = 0; i < 2; ++i) {
+        units[i] = sim::AddDfuHeadset(i ? L"unit B" : L"unit A", sim::kMakerVendorId, 0x5310, 0xD310);
+        sim::SetPsKeyWords(units[i], PSKEY_PRODUCT_ID, {0x5310});
+        sim::SetPsKeyText(units[i], PSKEY_DEVICE_NAME, "Module");
+        sim::SetPsKey(units[i], PSKEY_FW_VERSION, std::vector<BYTE>{11, 0, 0, 0}.data(), 4);
+    }
+    SetDfuAcceptedProductIds(ids, 2);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.m_nTargetModel = 0x5310;
+        dlg.ShowRecognitionPage(TRUE, nullptr, 0);
+        ASSERT_EQ(RECOGNITION_OK, dlg.m_recognitionPage.RecognizeDevice(nullptr, TRUE));
+        ASSERT_EQ(0x5310, dlg.m_nUsbStatus);
+        CDeviceRecord working = dlg.m_deviceRecord;
+        working.m_astrSpeedDial[0] = L"12";
+        EXPECT_EQ(SETTINGS_WRITTEN, WriteSpeedDials(dlg, working));
+        // With one of the two gone the unit is not the one recognised.
+        sim::SetPresent(units[1], false);
+        EXPECT_EQ(SETTINGS_WRONG_DEVICE, WriteSpeedDials(dlg, working));
+    });
+    std::vector<BYTE> twelve = LittleEndian({'1', '2'});
+    twelve.resize(40, 0);
+    EXPECT_EQ(twelve, Written(units[0], PSKEY_SPEED_DIAL_1));
+    EXPECT_EQ(twelve, Written(units[1], PSKEY_SPEED_DIAL_1));
+    EXPECT_EQ(3u, WrittenKeys(units[1]).size());
 }

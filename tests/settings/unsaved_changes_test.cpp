@@ -123,6 +123,11 @@ TEST_P(UnsavedChangesTest, YesSavesFirstAndAFailedSaveStaysWithTheEdits) {
                   m_asked[1].text);
         EXPECT_EQ(way.page, dlg.m_nPage);
         EXPECT_EQ(1, Unsaved(dlg, way.page));
+        // The page asked for is forgotten: a later SAVE stays here.
+        int pending = way.page == PAGE_DEVICE_SETTING ? dlg.m_settingPage.m_nPendingPage
+                      : way.page == PAGE_FM_RADIO     ? dlg.m_settingSecondPage.m_nPendingPage
+                                                      : dlg.m_speedDialPage.m_nPendingPage;
+        EXPECT_EQ(0, pending);
         CString status;
         dlg.GetStatusText(&status);
         EXPECT_EQ(CString(L"Failed to save device setting. Not the recognized device"), status);
@@ -163,4 +168,41 @@ TEST(UnsavedChangesLanguageTest, ALanguageChangeKeepsThePageAndItsEdits) {
         }
     } harness;
     harness.Run();
+}
+
+TEST(UnsavedChangesCloseTest, ClosingAsksAndYesClosesOnlyAfterASave) {
+    struct Harness : WizardTest {
+        void TestBody() override {}
+        void Run(INT_PTR answer, bool closes) {
+            SetUp();
+            RunWizard([&](CUpdaterDlg& dlg) {
+                ASSERT_TRUE(WaitIdle(dlg));
+                Recognise(dlg, 0x4D15, (1 << 1) | (1 << 3) | (1 << 2));
+                dlg.GoToPage(PAGE_SPEED_DIAL);
+                ASSERT_EQ(PAGE_SPEED_DIAL, dlg.m_nPage);
+                // Without changes: no question.
+                m_asked.clear();
+                dlg.m_speedDialPage.m_workingRecord.m_astrSpeedDial[1] = L"9";
+                QueueAnswer(answer);
+                dlg.SendMessage(WM_CLOSE);
+                fw::test::PumpFor(30);
+                ASSERT_GE(m_asked.size(), 1u);
+                EXPECT_EQ(CString(L"Would you like to save DEVICE SETTING changes?"), m_asked[0].text);
+                EXPECT_EQ(closes, !dlg.IsWindowVisible());  // an ended wizard hides at once
+                if (!closes) {
+                    // YES without a headset: the save failed, the edits wait.
+                    EXPECT_EQ(CString(L"9"), dlg.m_speedDialPage.m_workingRecord.m_astrSpeedDial[1]);
+                    dlg.m_speedDialPage.m_workingRecord.m_astrSpeedDial[1] = L"";
+                    m_asked.clear();
+                    dlg.SendMessage(WM_CLOSE);
+                    fw::test::PumpFor(30);
+                    EXPECT_TRUE(m_asked.empty());
+                    EXPECT_FALSE(dlg.IsWindowVisible());
+                }
+            });
+            TearDown();
+        }
+    };
+    Harness().Run(IDCANCEL, true);
+    Harness().Run(IDOK, false);
 }
