@@ -59,11 +59,14 @@ void CProgramUpdateCheck::SetStatus(CUpdaterDlg& main, int textId, BOOL error) {
     main.ShowStatusText(current, error);
 }
 
-void CProgramUpdateCheck::StartCheck(CDialogDeviceSelection& page) {
-    if (IsDownloading()) return;
+BOOL CProgramUpdateCheck::StartCheck(CDialogDeviceSelection& page) {
+    if (IsDownloading()) return FALSE;
     m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"x64/Software", CString(), ProgramDownloadLimits(),
                                         CDownloadJob::PostTo(page.m_hWnd, WM_PROGRAM_LIST_DONE)));
+    return TRUE;
 }
+
+BOOL CProgramUpdateCheck::IsFetchingList() const { return m_listJob ? TRUE : FALSE; }
 
 int CProgramUpdateCheck::ListArrived(CDialogDeviceSelection& page, CUpdaterDlg& main, LPARAM cookie) {
     if (!m_listJob.Holds(cookie)) return -1;
@@ -81,7 +84,7 @@ int CProgramUpdateCheck::ListArrived(CDialogDeviceSelection& page, CUpdaterDlg& 
     return 1;
 }
 
-void CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdaterDlg& main) {
+BOOL CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdaterDlg& main) {
     CSoftwareList list;
     list.Parse(m_list.c_str(), (int)m_list.size());
     m_list.clear();
@@ -90,7 +93,7 @@ void CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdat
     if (!list.Find(MANAGER_PROGRAM_NAME, &entry) ||
         CompareMajorMinor(entry.major, entry.minor, kManagerVersionMajor, kManagerVersionMinor) <= 0) {
         GiveBack(page, main);
-        return;
+        return FALSE;
     }
 
     CString text, yes, no;
@@ -103,7 +106,7 @@ void CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdat
     box.SetupEx(text, 0, notes, no, yes, &size, FALSE);
     if (box.DoModal() != IDOK) {
         GiveBack(page, main);
-        return;
+        return TRUE;
     }
 
     m_strInstallerUrl = GetServerBaseUrl() + entry.file;
@@ -115,7 +118,7 @@ void CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdat
         main.m_nProgress = -1;
         GiveBack(page, main);
         SetStatus(main, apptext::kProgramDownloadFailed, TRUE);
-        return;
+        return TRUE;
     }
     main.m_nProgress = 0;
     SetStatus(main, apptext::kDownloadingProgram, FALSE);
@@ -124,6 +127,7 @@ void CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdat
     m_downloadJob.Reset(
         CDownloadJob::Start(m_strInstallerUrl, m_strInstallerPath, ProgramDownloadLimits(), nullptr));
     page.SetTimer(CDialogDeviceSelection::kTimerDownloadProgress, 1000);
+    return TRUE;
 }
 
 void CProgramUpdateCheck::PollDownload(CDialogDeviceSelection& page, CUpdaterDlg& main) {

@@ -25,16 +25,20 @@ public:
     ~CProgramUpdateCheck();
 
     // Timer 101: starts fetching the list; the page hears of it by
-    // WM_PROGRAM_LIST_DONE.
-    void StartCheck(CDialogDeviceSelection& page);
+    // WM_PROGRAM_LIST_DONE. FALSE when nothing was started (a download of
+    // the program runs).
+    BOOL StartCheck(CDialogDeviceSelection& page);
+    // The list is being fetched.
+    BOOL IsFetchingList() const;
     // WM_PROGRAM_LIST_DONE: -1 when the message is not about the running
     // fetch, 0 when the fetch failed (the wizard is given back), 1 when the
     // list arrived with at least one byte.
     int ListArrived(CDialogDeviceSelection& page, CUpdaterDlg& main, LPARAM cookie);
     // After a list arrived (and the page noted it): without a newer version,
     // or when the user declines, the wizard is given back (busy cleared);
-    // with a download started it stays busy and timer 102 runs.
-    void OfferNewerVersion(CDialogDeviceSelection& page, CUpdaterDlg& main);
+    // with a download started it stays busy and timer 102 runs. TRUE when
+    // the user was asked about a newer version.
+    BOOL OfferNewerVersion(CDialogDeviceSelection& page, CUpdaterDlg& main);
     // Timer 102: follows the download and ends it.
     void PollDownload(CDialogDeviceSelection& page, CUpdaterDlg& main);
     BOOL IsDownloading() const;

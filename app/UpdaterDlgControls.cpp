@@ -81,9 +81,12 @@ void CUpdaterDlg::UpdateNavigationButtons() {
         break;
     }
 
-    // NEXT leads on while there is a further step.
+    // NEXT leads on while there is a further step. On WELCOME it can be
+    // pressed while the program-version check runs: it then waits for it.
     BOOL nextEnabled = free;
-    if (m_nPage == PAGE_FIRMWARE_RESTORE) {
+    if (m_nPage == PAGE_WELCOME) {
+        nextEnabled = free || m_selectionPage.IsVersionCheckRunning();
+    } else if (m_nPage == PAGE_FIRMWARE_RESTORE) {
         nextEnabled = free && m_nSettingPageCount > 0;
     } else if (m_nPage >= PAGE_DEVICE_SETTING) {
         int index = FindSettingGroup(m_nPage);

@@ -291,12 +291,14 @@ void CUpdaterDlg::OnStepSetting() {
 }
 
 void CUpdaterDlg::OnBnClickedNext() {
+    // On WELCOME the page decides: NEXT pressed during its version check
+    // waits for the check.
+    if (m_nPage == PAGE_WELCOME) {
+        m_selectionPage.StartWithDefaultModel();
+        return;
+    }
     if (m_bBusy || m_bPopupOpen) return;
     switch (m_nPage) {
-    case PAGE_WELCOME:
-        m_nTargetModel = CDialogDeviceSelection::kDefaultTargetModel;
-        ShowRecognitionPage(TRUE, nullptr, 0);
-        break;
     case PAGE_RECOGNITION:
         m_recognitionPage.RecognizeDevice(nullptr, TRUE);
         break;

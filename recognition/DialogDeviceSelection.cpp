@@ -29,7 +29,9 @@ void CDialogDeviceSelection::ShowPage() {
     main->m_nProgress = -1;
     RefreshModelButtons();
     if (CWnd* next = main->GetDlgItem(IDC_NEXT)) next->SetFocus();
+    m_bStartPending = FALSE;
     if (!m_bFirstShown) {
+        m_bCheckRunning = TRUE;
         main->m_bBusy = TRUE;
         main->UpdateControls();
         RefreshModelButtons();
@@ -46,19 +48,39 @@ void CDialogDeviceSelection::RefreshModelButtons() {
     Invalidate(TRUE);
 }
 
-void CDialogDeviceSelection::OnBnClickedStartImage() {
+void CDialogDeviceSelection::OnBnClickedStartImage() { StartWithDefaultModel(); }
+
+void CDialogDeviceSelection::StartWithDefaultModel() {
     CUpdaterDlg* main = MainDialog();
-    if (main->m_bBusy || main->m_bPopupOpen) return;
+    if (main->m_bPopupOpen) return;
+    if (main->m_bBusy) {
+        // The check holds the wizard only while it asks the server: the
+        // press is not lost but waits for it.
+        if (m_bCheckRunning && main->m_nPage == PAGE_WELCOME) m_bStartPending = TRUE;
+        return;
+    }
+    m_bStartPending = FALSE;
     main->m_nTargetModel = kDefaultTargetModel;
     main->ShowRecognitionPage(1, 0, 0);
     if (CWnd* next = main->GetDlgItem(IDC_NEXT)) next->SetFocus();
+}
+
+void CDialogDeviceSelection::VersionCheckEnded(BOOL asked) {
+    m_bCheckRunning = FALSE;
+    BOOL pending = m_bStartPending && !asked;
+    m_bStartPending = FALSE;
+    CUpdaterDlg* main = MainDialog();
+    if (pending && main->m_nPage == PAGE_WELCOME && !main->m_bBusy) StartWithDefaultModel();
 }
 
 void CDialogDeviceSelection::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent == kTimerVersionCheck) {
         KillTimer(kTimerVersionCheck);
         // Fetched on a worker: the window goes on answering meanwhile.
-        m_updateCheck.StartCheck(*this);
+        if (!m_updateCheck.StartCheck(*this)) {
+            m_bCheckRunning = FALSE;
+            m_bStartPending = FALSE;
+        }
         return;
     }
     if (nIDEvent == kTimerDownloadProgress) {
@@ -70,10 +92,24 @@ void CDialogDeviceSelection::OnTimer(UINT_PTR nIDEvent) {
 
 LRESULT CDialogDeviceSelection::OnProgramListDone(WPARAM, LPARAM cookie) {
     CUpdaterDlg* main = MainDialog();
+    const int arrived = m_updateCheck.ListArrived(*this, *main, cookie);
+    if (arrived < 0) {
+        // Another fetch's message; or the wizard left WELCOME meanwhile and
+        // the check was dropped.
+        if (!m_updateCheck.IsFetchingList()) {
+            m_bCheckRunning = FALSE;
+            m_bStartPending = FALSE;
+        }
+        return 0;
+    }
     // A failed fetch has given the wizard back and leaves the flag at 0.
-    if (m_updateCheck.ListArrived(*this, *main, cookie) != 1) return 0;
+    if (arrived == 0) {
+        VersionCheckEnded(FALSE);
+        return 0;
+    }
     m_bFirstShown = 1;
-    m_updateCheck.OfferNewerVersion(*this, *main);
+    m_bCheckRunning = FALSE;
+    VersionCheckEnded(m_updateCheck.OfferNewerVersion(*this, *main));
     return 0;
 }
 

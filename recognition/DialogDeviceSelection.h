@@ -17,6 +17,13 @@ public:
     void ShowPage();
     // Shows or hides the picture (hidden while a program download shows its progress).
     void RefreshModelButtons();
+    // The picture or NEXT: the default model becomes the target and the
+    // recognition page shows. While the program-version check holds the
+    // wizard, the request is kept and carried out when the check ends,
+    // unless the check asked the user about a newer version.
+    void StartWithDefaultModel();
+    // The program-version check of this display has not ended yet.
+    BOOL IsVersionCheckRunning() const { return m_bCheckRunning; }
 
     // 0 until a tick of timer 101 has fetched the server's program-version list.
     int m_bFirstShown = 0;
@@ -39,4 +46,11 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     LRESULT OnProgramListDone(WPARAM, LPARAM cookie);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The check ended: the wizard is free again, or the user was asked.
+    void VersionCheckEnded(BOOL asked);
+
+    BOOL m_bCheckRunning = FALSE;
+    BOOL m_bStartPending = FALSE;  // the picture or NEXT was pressed during the check
 };

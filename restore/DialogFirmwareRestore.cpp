@@ -98,6 +98,11 @@ CString CDialogFirmwareRestore::GetTitleText(int language) {
     return title;
 }
 
+BOOL CDialogFirmwareRestore::IsConfigListFirstColumnRightAligned(const CConfigListCtrl&) const {
+    CUpdaterDlg* main = MainDialog();
+    return main && main->m_nPage == PAGE_FIRMWARE_RESTORE;
+}
+
 void CDialogFirmwareRestore::SetListColumnWidths() {
     m_listFeatures.SetColumnWidth(0, 322);
     m_listFeatures.SetColumnWidth(1, 11);
@@ -233,7 +238,9 @@ void CDialogFirmwareRestore::FinishBackupInfo() {
             main->SetStatusTextForLanguage(text, i);
         }
     }
-    if (m_bArchiveRead && m_backupRecord.m_nModelId != 0 && available) {
+    // The backup's setting groups come from what the archive recorded, also
+    // when no image can be offered for it.
+    if (m_bArchiveRead) {
         GetSettingPages(m_backupRecord.m_nModelId, m_backupRecord.m_version.m_nMajor, m_backupRecord.m_version.m_nMinor,
                         &m_nSettingPageCount, m_anSettingPageKind, &m_nSettingPageIndex);
     } else {
@@ -340,9 +347,7 @@ void CDialogFirmwareRestore::RebuildVoicePromptCombo() {
     }
     m_comboVoicePrompt.SetCurSel(selected);
     m_comboVoicePrompt.ShowWindow(SW_SHOW);
-    CString label;
-    label.Format(L"%s:", g_txtVoicePrompt[texts::LanguageSlot(main->m_nLanguage)][0].GetString());
-    m_staticVoiceLabel.SetWindowText(label);
+    m_staticVoiceLabel.SetWindowText(g_txtVoicePrompt[texts::LanguageSlot(main->m_nLanguage)][0]);
     m_staticVoiceLabel.ShowWindow(SW_SHOW);
 }
 

@@ -7,11 +7,12 @@
 #include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 #include "grid/ConfigListCtrl.h"
+#include "grid/ConfigListOwner.h"
 #include "restore/BackupList.h"
 #include "restore/SettingsArchive.h"
 #include "update/FirmwareInfo.h"
 
-class CDialogFirmwareRestore : public CWizardPage {
+class CDialogFirmwareRestore : public CWizardPage, public CConfigListOwner {
 public:
     explicit CDialogFirmwareRestore(CWnd* parent = nullptr);
 
@@ -52,6 +53,10 @@ public:
     void ShowValueRows(BOOL show);
     void UpdateFeatureListVisibility();
     void SetListColumnWidths();
+
+    // The setting names of the backup grid stand right-aligned, next to
+    // their values, while this page is the one shown.
+    BOOL IsConfigListFirstColumnRightAligned(const CConfigListCtrl& list) const override;
 
     static const UINT_PTR kTimerLoadBackupInfo = 202;
     static const UINT_PTR kTimerUpdateProgress = 203;  // the update page's

@@ -72,7 +72,23 @@ int CDialogDeviceSettingSpeedDial::IsSettingsChanged() {
 
 int CDialogDeviceSettingSpeedDial::HasUnsavedChanges() { return IsSettingsChanged(); }
 
+CString CDialogDeviceSettingSpeedDial::KeepDialable(const CString& number, bool* refused) {
+    CString kept;
+    bool other = false;
+    for (int i = 0; i < number.GetLength(); ++i) {
+        wchar_t c = number[i];
+        if (c && wcschr(kAllowed, c)) kept += c;
+        else other = true;
+    }
+    if (refused) *refused = other;
+    return kept.GetLength() > kMaxLength ? kept.Left(kMaxLength) : kept;
+}
+
 void CDialogDeviceSettingSpeedDial::ShowNumbers() {
+    // A number as the headset keeps it may hold what no one could type
+    // here: the page shows and keeps it as it would have been typed.
+    for (int k = 0; k < DEVICE_SPEED_DIALS; ++k)
+        m_workingRecord.m_astrSpeedDial[k] = KeepDialable(m_workingRecord.m_astrSpeedDial[k]);
     m_bShowing = true;
     for (int k = 0; k < DEVICE_SPEED_DIALS; ++k) m_editNumber[k].SetWindowText(m_workingRecord.m_astrSpeedDial[k]);
     m_bShowing = false;
@@ -108,15 +124,9 @@ void CDialogDeviceSettingSpeedDial::FilterNumber(int k) {
     int start = 0, end = 0;
     edit.GetSel(start, end);
 
-    CString kept;
     bool refused = false;
-    for (int i = 0; i < typed.GetLength(); ++i) {
-        wchar_t c = typed[i];
-        if (c && wcschr(kAllowed, c)) kept += c;
-        else refused = true;
-    }
-    bool cut = kept.GetLength() > kMaxLength;
-    if (cut) kept = kept.Left(kMaxLength);
+    CString kept = KeepDialable(typed, &refused);
+    bool cut = !refused && typed.GetLength() > kMaxLength;
     m_workingRecord.m_astrSpeedDial[k] = kept;
     if (refused || cut) {
         ShowNumbers();
@@ -142,16 +152,16 @@ void CDialogDeviceSettingSpeedDial::OnBnClickedDefault() {
     CUpdaterDlg* main = MainDialog();
     if (main->m_bBusy || main->m_bPopupOpen) return;
     m_workingRecord.CopyFrom(m_defaultRecord, FALSE);
-    main->UpdateControls();
     ShowNumbers();
+    main->UpdateControls();
     UpdateLanguageTexts();
 }
 
 void CDialogDeviceSettingSpeedDial::OnBnClickedCancel() {
     CUpdaterDlg* main = MainDialog();
     m_workingRecord.CopyFrom(main->m_deviceRecord, FALSE);
-    main->UpdateControls();
     ShowNumbers();
+    main->UpdateControls();
     UpdateLanguageTexts();
 }
 

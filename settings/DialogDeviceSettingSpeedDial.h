@@ -30,6 +30,9 @@ public:
     // The characters a number may hold, and its longest length.
     static const wchar_t* const kAllowed;
     static const int kMaxLength = 20;
+    // The number with only those characters, cut to the longest length;
+    // *refused tells whether another character was taken out.
+    static CString KeepDialable(const CString& number, bool* refused = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

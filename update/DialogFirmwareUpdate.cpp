@@ -23,7 +23,11 @@ BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
 END_MESSAGE_MAP()
 
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent)
-    : CWizardPage(IDD_FIRMWARE_UPDATE, parent), m_dfu(this) {}
+    : CWizardPage(IDD_FIRMWARE_UPDATE, parent), m_dfu(this) {
+    // The program's own flat buttons, like those of the wizard beside them.
+    m_btnBrowse.m_nKind = CWizardButton::kNavigation;
+    m_btnDownload.m_nKind = CWizardButton::kNavigation;
+}
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() {
     // No engine may call back into a page that is gone.

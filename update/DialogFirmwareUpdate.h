@@ -5,6 +5,7 @@
 // starts, through the active firmware-info record.
 #pragma once
 #include "framework/Framework.h"
+#include "app/WizardButton.h"
 #include "app/WizardPage.h"
 #include "core/DownloadJob.h"
 #include "update/DfuUpdateFlow.h"
@@ -36,9 +37,9 @@ public:
 
     CStatic m_staticFileCaption;    // 1027
     CEdit m_editFile;               // 1028
-    CButton m_btnBrowse;            // 1029
+    CWizardButton m_btnBrowse;      // 1029
     CStatic m_staticLatest;         // 1030
-    CButton m_btnDownload;          // 1031
+    CWizardButton m_btnDownload;    // 1031
     CComboBox m_comboVoicePrompt;   // 1032
     CStatic m_staticVoiceCaption;   // 1035
     CStatic m_staticInstructions;   // 1207

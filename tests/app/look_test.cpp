@@ -272,3 +272,22 @@ TEST_F(LookTest, EveryPageFitsTheColumnBesideTheSteps) {
         }
     });
 }
+
+TEST_F(LookTest, BrowseAndDownloadAreFlatLikeTheWizardsButtons) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (int id : {IDC_UPDATE_BROWSE, IDC_UPDATE_DOWNLOAD}) {
+            HWND h = ::GetDlgItem(dlg.m_updatePage.m_hWnd, id);
+            auto* button = dynamic_cast<CWizardButton*>(CWnd::FromHandlePermanent(h));
+            ASSERT_NE(button, nullptr) << id;
+            EXPECT_EQ(button->GetStyle() & BS_TYPEMASK, (DWORD)BS_OWNERDRAW) << id;
+            // Drawn as BACK and NEXT are: the same pixels at the same size.
+            auto* back = dynamic_cast<CWizardButton*>(CWnd::FromHandlePermanent(Item(dlg, IDC_BACK)));
+            ASSERT_NE(back, nullptr);
+            std::vector<DWORD> pixels = Render(*button, 0);
+            ASSERT_FALSE(pixels.empty());
+            // The page's background behind the rounded corner, never a 3-D edge.
+            EXPECT_EQ(pixels[0] & 0xFFFFFF, Render(*back, 0)[0] & 0xFFFFFF) << id;
+        }
+    });
+}

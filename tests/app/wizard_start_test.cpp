@@ -277,3 +277,56 @@ TEST_F(WizardTest, DeclinedNewVersionIsNotDownloaded) {
     });
     for (const std::string& r : m_server.Requests()) EXPECT_EQ(r.find("Setup_v1.1.exe"), std::string::npos);
 }
+
+// The check for a newer program holds the wizard while it asks the server:
+// the picture or NEXT pressed meanwhile is carried out once it ends, unless
+// the check asked the user about a newer version.
+TEST_F(WizardTest, PictureOrNextPressedDuringTheVersionCheckWaitsForIt) {
+    struct Case {
+        const char* name;
+        const char* list;  // the served list, or null for none
+        int pressed;       // the control pressed
+        bool goesOn;       // the recognition page follows
+    };
+    const Case cases[] = {
+        {"picture, nothing newer", "MorvexBluetoothDeviceManager : v1.0 : x64/Setup_v1.1.exe\n", IDC_SELECTION_PICTURE, true},
+        {"NEXT, nothing newer", "MorvexBluetoothDeviceManager : v1.0 : x64/Setup_v1.1.exe\n", IDC_NEXT, true},
+        {"NEXT, no list", nullptr, IDC_NEXT, true},
+        {"picture, newer version declined", "MorvexBluetoothDeviceManager : v3.0 : x64/Setup_v1.1.exe\n",
+         IDC_SELECTION_PICTURE, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.list) m_server.PutFile(kSoftwarePath, c.list);
+        else m_server.RemoveFile(kSoftwarePath);
+        m_server.AddFault({fwserver::Fault::Slow, "x64/Software", 700});
+        m_asked.clear();
+        m_answers.clear();
+        QueueAnswer(IDCANCEL);  // "no" to a newer version
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(fw::test::PumpUntil([&] { return dlg.m_nPage == PAGE_WELCOME && dlg.m_bBusy; }, 5000));
+            dlg.m_nTargetModel = 0x5520;
+            HWND pressed = c.pressed == IDC_NEXT ? Item(dlg, IDC_NEXT)
+                                                 : ::GetDlgItem(dlg.m_selectionPage.m_hWnd, IDC_SELECTION_PICTURE);
+            EXPECT_TRUE(::IsWindowEnabled(pressed));
+            ::SendMessageW(pressed, BM_CLICK, 0, 0);
+            // Nothing happens while the check runs...
+            EXPECT_EQ(dlg.m_nPage, PAGE_WELCOME);
+            EXPECT_TRUE(dlg.m_bBusy);
+            // ...and once it has ended, the press takes effect (or not).
+            ASSERT_TRUE(WaitIdle(dlg));
+            fw::test::PumpFor(50);
+            if (c.goesOn) {
+                EXPECT_EQ(dlg.m_nPage, PAGE_RECOGNITION);
+                EXPECT_EQ(dlg.m_nTargetModel, 0x4D10);
+                EXPECT_TRUE(m_asked.empty());
+            } else {
+                EXPECT_EQ(dlg.m_nPage, PAGE_WELCOME);
+                EXPECT_EQ(m_asked.size(), 1u);
+            }
+            // While nothing is running the step buttons are as usual.
+            EXPECT_FALSE(dlg.m_bBusy);
+        });
+        m_server.ClearFaults();
+    }
+}

@@ -5,6 +5,7 @@
 #include "../app/KeyboardSupport.h"
 #include "../app/WizardHarness.h"
 #include <cstring>
+#include <vector>
 #include "core/ModelCatalog.h"
 #include "framework/TestSeams.h"
 #include "restore/BackupFeatureList.h"
@@ -177,5 +178,84 @@ TEST_F(BackupViewPageTest, TheLastRowsOfALongListCanBeScrolledTo) {
         grid.GetClientRect(&client);
         EXPECT_LE(last.bottom, client.bottom);
         EXPECT_GE(last.top, client.top);
+    });
+}
+
+namespace {
+
+// The columns' text extents of one row of the grid as it draws it: for
+// each column, the leftmost and rightmost x of the text's pixels (-1 when
+// the column drew no text), relative to the column's own left edge.
+std::vector<std::pair<int, int>> TextExtents(CConfigListCtrl& grid, int row) {
+    RECT client;
+    grid.GetClientRect(&client);
+    HDC screen = ::GetDC(nullptr);
+    HDC mem = ::CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(bi.bmiHeader), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bmp = ::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::vector<std::pair<int, int>> extents;
+    {
+        CGdiSelection picture(mem, bmp);
+        CGdiSelection font(mem, (HGDIOBJ)grid.SendMessage(WM_GETFONT));
+        RECT item;
+        grid.GetItemRect(row, &item, LVIR_BOUNDS);
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_LISTVIEW;
+        dis.itemID = (UINT)row;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.hwndItem = grid.m_hWnd;
+        dis.hDC = mem;
+        dis.rcItem = item;
+        grid.DrawItem(&dis);
+        ::GdiFlush();
+        const DWORD* px = (const DWORD*)bits;
+        for (int c = 0; c < 3; ++c) {
+            CRect cell;
+            grid.GetSubItemRect(row, c, LVIR_LABEL, cell);
+            int left = -1, right = -1;
+            for (int y = (int)cell.top; y < (int)cell.bottom && y < client.bottom; ++y)
+                for (int x = (int)cell.left; x < (int)cell.right && x < client.right; ++x) {
+                    DWORD p = px[y * client.right + x] & 0xFFFFFF;
+                    if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) > 3 * 96) continue;  // not text
+                    if (left < 0 || x - cell.left < left) left = x - (int)cell.left;
+                    if (x - cell.left > right) right = x - (int)cell.left;
+                }
+            extents.push_back({left, right});
+        }
+    }
+    ::DeleteObject(bmp);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+    return extents;
+}
+
+}  // namespace
+
+// On the restore page the setting names end at the separator column, beside
+// their values; the values stay left-aligned.
+TEST_F(BackupViewPageTest, TheSettingNamesStandRightAligned) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (int language : {0, 2, 4}) {
+            dlg.ShowWelcomePage();
+            ASSERT_TRUE(WaitIdle(dlg));
+            dlg.ApplyLanguage(language, FALSE);
+            Enter40N(dlg, "2.0");
+            CConfigListCtrl& grid = Page(dlg).m_listFeatures;
+            ASSERT_TRUE(GridShown(dlg));
+            const int nameWidth = grid.GetColumnWidth(0);
+            ASSERT_GE(grid.GetCountPerPage(), 6);
+            for (int row = 0; row < grid.GetCountPerPage(); ++row) {
+                std::vector<std::pair<int, int>> x = TextExtents(grid, row);
+                ASSERT_GE(x[0].first, 0) << language << " row " << row << ": no name drawn";
+                EXPECT_GE(x[0].second, nameWidth - 12) << language << " row " << row;
+                EXPECT_GT(x[0].first, nameWidth / 3) << language << " row " << row;
+                ASSERT_GE(x[2].first, 0) << language << " row " << row << ": no value drawn";
+                EXPECT_LT(x[2].first, 12) << language << " row " << row;
+            }
+        }
+        dlg.ApplyLanguage(0, FALSE);
     });
 }

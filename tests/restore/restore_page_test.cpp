@@ -2,12 +2,16 @@
 // to the hand-over to the update flow, against the local firmware server.
 #include "../app/WizardHarness.h"
 #include "app/AppPaths.h"
+#include "core/ModelCatalog.h"
 #include "framework/TestSeams.h"
 #include "restore/BackupInfo.h"
 #include "restore/BackupTransfer.h"
+#include "texts/LabelTables.h"
 #include "texts/LanguageNames.h"
 #include "texts/MessageTexts.h"
 #include "texts/WizardTexts.h"
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -118,6 +122,7 @@ TEST_F(RestorePageTest, AnArchiveTheServerServesOffersItsVoicePromptsAndEnablesR
         EXPECT_EQ(page.m_comboVoicePrompt.GetCurSel(), 1);  // the voice prompt chosen before
         EXPECT_TRUE(Shown(dlg, IDC_RESTORE_VOICE_COMBO));
         EXPECT_TRUE(Shown(dlg, IDC_BACKUP_VOICE_LABEL));
+        EXPECT_EQ(ItemText(dlg, IDC_BACKUP_VOICE_LABEL), L"Voice Prompt");
         CString expected;
         GetTextMsgPressRestoreAfterVoicePromptLanguage(expected, 0);
         EXPECT_EQ(Status(dlg), expected);
@@ -313,6 +318,7 @@ TEST_F(RestorePageTest, TheVoicePromptListFollowsTheUiLanguage) {
                 EXPECT_EQ(have, want);
             }
             EXPECT_EQ(page.m_comboVoicePrompt.GetCurSel(), 2);  // the choice stays
+            EXPECT_EQ(ItemText(dlg, IDC_BACKUP_VOICE_LABEL), g_txtVoicePrompt[texts::LanguageSlot(language)][0]);
             EXPECT_EQ(ItemText(dlg, IDC_BACKUP_TITLE), CDialogFirmwareRestore::GetTitleText(language));
         }
         // With the voice prompt following the UI language the list is fetched
@@ -397,5 +403,129 @@ TEST_F(RestorePageTest, AServerThatIsDownEndsTheLoadOrTheDownloadWithTheConnecti
         EXPECT_FALSE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
         EXPECT_EQ(Status(dlg), RestoreFailed(GetTextMsgCannotConnectToServer));
         EXPECT_FALSE(::IsWindowEnabled(Item(dlg, IDC_ACTION)));
+    });
+}
+
+// The backup's setting groups (the group buttons under the steps) are those
+// of the archived model and firmware, also when no image can be offered.
+TEST_F(RestorePageTest, TheBackupsSettingGroupsComeFromTheArchiveWhateverTheLoadEndsIn) {
+    struct Case {
+        const char* name;
+        int model;           // archived model, 0 for no archive
+        const char* version;
+        const char* list;    // the served list, or null for a 404
+    };
+    const Case cases[] = {
+        {"server has no list", 0x4D10, "5.0", nullptr},
+        {"no entry for the version", 0x4D10, "4.3", kTkv40List},
+        {"firmware no restore serves", 0x4D30, "4.1", kTkv40List},
+        {"served", 0x4D10, "5.0", kTkv40List},
+        {"no archive", 0, "", kTkv40List},
+    };
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            if (c.list) m_server.PutFile("/zarnbluetoothmanager/Revisions", c.list);
+            else m_server.RemoveFile("/zarnbluetoothmanager/Revisions");
+            ::DeleteFileW((m_folder + L"TKV40.talvoarch").c_str());
+            if (c.model) WriteImageFile(L"TKV40.talvoarch", Archive(c.model, c.version));
+            Recognise(dlg, 0x4D10, kAllGroups);
+            dlg.ShowFirmwareRestorePage(TRUE);
+            ASSERT_TRUE(WaitIdle(dlg));
+            CDialogFirmwareRestore& page = Page(dlg);
+            int count = 0, kinds[3] = {}, index = -1;
+            int major = 0, minor = 0;
+            if (c.model) sscanf(c.version, "%d.%d", &major, &minor);
+            GetSettingPages(c.model, major, minor, &count, kinds, &index);
+            EXPECT_EQ(page.m_nSettingPageCount, count);
+            for (int i = 0; i < count; ++i) EXPECT_EQ(page.m_anSettingPageKind[i], kinds[i]) << i;
+            EXPECT_EQ(page.m_nSettingPageIndex, 0);
+            EXPECT_EQ(c.model != 0, count > 0);
+            EXPECT_EQ(count > 0, ::IsWindowVisible(Item(dlg, IDC_GROUP_BASIC)) != FALSE);
+            EXPECT_EQ(count > 1, ::IsWindowVisible(Item(dlg, IDC_GROUP_LIST)) != FALSE);
+            dlg.ShowWelcomePage();
+            ASSERT_TRUE(WaitIdle(dlg));
+        }
+    });
+}
+
+namespace {
+
+// A control's rectangle on the page, in pixels.
+RECT OnPage(CDialogFirmwareRestore& page, int id) {
+    RECT r = {};
+    ::GetWindowRect(::GetDlgItem(page.m_hWnd, id), &r);
+    ::MapWindowPoints(nullptr, page.m_hWnd, (POINT*)&r, 2);
+    return r;
+}
+
+// Dialog units of the page, in pixels.
+RECT Units(CDialogFirmwareRestore& page, int x, int y, int cx, int cy) {
+    RECT r = {x, y, x + cx, y + cy};
+    ::MapDialogRect(page.m_hWnd, &r);
+    return r;
+}
+
+// Every two controls shown at once keep apart.
+void ExpectNoOverlap(CDialogFirmwareRestore& page) {
+    std::vector<HWND> shown;
+    for (HWND c = ::GetWindow(page.m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+        if (::IsWindowVisible(c)) shown.push_back(c);
+    for (size_t i = 0; i < shown.size(); ++i)
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            RECT a, b, both;
+            ::GetWindowRect(shown[i], &a);
+            ::GetWindowRect(shown[j], &b);
+            EXPECT_FALSE(::IntersectRect(&both, &a, &b))
+                << ::GetDlgCtrlID(shown[i]) << " and " << ::GetDlgCtrlID(shown[j]);
+        }
+}
+
+}  // namespace
+
+// Version, date and the six rows stand in their rows of ten dialog units;
+// the grid is 90 units tall below the date; nothing shown at once overlaps.
+TEST_F(RestorePageTest, TheRowsAndTheGridStandInTheirPlaces) {
+    m_server.PutFile("/zarnbluetoothmanager/Revisions",
+                     std::string(kTkv40List) + "40N : v2.0 : English : 40N-en.img\n40N : v2.0 : German : 40N-de.img\n");
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        EnterTkv40(dlg);
+        CDialogFirmwareRestore& page = Page(dlg);
+        ASSERT_EQ(RowsShown(dlg), 0x3F);
+        ASSERT_TRUE(Shown(dlg, IDC_RESTORE_VOICE_COMBO));
+        struct Row { int label, value, y; };
+        std::vector<Row> rows = {{IDC_BACKUP_VERSION_LABEL, IDC_BACKUP_VERSION, 12},
+                                 {IDC_BACKUP_DATE_LABEL, IDC_BACKUP_DATE, 22}};
+        for (int row = 1; row <= 6; ++row) rows.push_back({BackupRowLabelId(row), BackupRowValueId(row), 22 + 10 * row});
+        for (const Row& r : rows) {
+            RECT label = Units(page, 1, r.y, 185, 10), value = Units(page, 190, r.y, 102, 10);
+            RECT haveLabel = OnPage(page, r.label), haveValue = OnPage(page, r.value);
+            EXPECT_EQ(haveLabel.top, label.top) << r.label;
+            EXPECT_EQ(haveLabel.left, label.left) << r.label;
+            EXPECT_EQ(haveLabel.right, label.right) << r.label;
+            EXPECT_EQ(haveValue.top, value.top) << r.value;
+            EXPECT_EQ(haveValue.left, value.left) << r.value;
+            EXPECT_EQ(haveValue.right, value.right) << r.value;
+        }
+        ExpectNoOverlap(page);
+
+        // A grid model with two voice prompts: the grid under the date, 90 units tall.
+        WriteImageFile(L"40N.talvoarch", Archive(0x5520, "2.0"));
+        Recognise(dlg, 0x5520, kAllGroups);
+        dlg.ShowFirmwareRestorePage(TRUE);
+        ASSERT_TRUE(WaitIdle(dlg));
+        ASSERT_TRUE(Shown(dlg, IDC_RESTORE_LIST));
+        ASSERT_TRUE(Shown(dlg, IDC_RESTORE_VOICE_COMBO));
+        RECT grid = OnPage(page, IDC_RESTORE_LIST), ninety = Units(page, 0, 0, 306, 90);
+        EXPECT_EQ(grid.bottom - grid.top, ninety.bottom);
+        EXPECT_EQ(grid.right - grid.left, ninety.right);
+        EXPECT_GE(grid.top, OnPage(page, IDC_BACKUP_DATE).bottom);
+        EXPECT_LE(grid.top, Units(page, 0, 32, 1, 1).top);
+        RECT client;
+        page.GetClientRect(&client);
+        EXPECT_LE(OnPage(page, IDC_RESTORE_VOICE_COMBO).bottom, client.bottom);
+        ExpectNoOverlap(page);
     });
 }

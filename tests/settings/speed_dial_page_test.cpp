@@ -106,3 +106,37 @@ TEST_F(SpeedDialPageTest, DefaultCancelAndAChangeTakenBack) {
         EXPECT_EQ(std::wstring(L"Speed Dial 3"), label);
     });
 }
+
+// A number the headset keeps may hold characters no one could type here, or
+// more than 20: the page shows and keeps it as it would have been typed, on
+// entry and after CANCEL, and SAVE offers to write it so.
+TEST_F(SpeedDialPageTest, NumbersFromTheHeadsetAreFilteredLikeTypedOnes) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x5610, (1 << 1) | (1 << 2));
+        dlg.m_deviceRecord.m_astrSpeedDial[0] = L"+49 (30) 123-45";
+        dlg.m_deviceRecord.m_astrSpeedDial[1] = L"0123456789012345678901234";
+        dlg.m_deviceRecord.m_astrSpeedDial[2] = L"112";
+        dlg.GoToPage(PAGE_SPEED_DIAL);
+        ASSERT_EQ(PAGE_SPEED_DIAL, dlg.m_nPage);
+        CDialogDeviceSettingSpeedDial& page = dlg.m_speedDialPage;
+        const CString expected[3] = {L"+493012345", L"01234567890123456789", L"112"};
+        auto check = [&](const char* when) {
+            for (int k = 0; k < 3; ++k) {
+                EXPECT_EQ(expected[k], Number(dlg, k)) << when << " " << k;
+                EXPECT_EQ(expected[k], Shown(dlg, k)) << when << " " << k;
+            }
+            EXPECT_EQ(1, page.IsSettingsChanged()) << when;
+            EXPECT_TRUE(::IsWindowEnabled(Item(dlg, IDC_ACTION))) << when;
+        };
+        check("entered");
+        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SD_DEFAULT, BN_CLICKED),
+                         (LPARAM)::GetDlgItem(page.m_hWnd, IDC_SD_DEFAULT));
+        EXPECT_EQ(CString(L""), Number(dlg, 0));
+        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SD_CANCEL, BN_CLICKED),
+                         (LPARAM)::GetDlgItem(page.m_hWnd, IDC_SD_CANCEL));
+        check("after CANCEL");
+        // The device's own record is not touched before a save.
+        EXPECT_EQ(CString(L"+49 (30) 123-45"), dlg.m_deviceRecord.m_astrSpeedDial[0]);
+    });
+}
