@@ -1,6 +1,7 @@
 // The server's firmware list, the firmware-info record that holds what it
 // said, and the server file names the page accepts.
 #include <gtest/gtest.h>
+#include "app/AppPaths.h"
 #include "update/FirmwareInfo.h"
 #include "update/FirmwareList.h"
 
@@ -171,6 +172,28 @@ TEST(ServerFileNames, OnlyPlainNamesAreAccepted) {
                             L"x.img.", L" x.img", L"x?.img", L"%2e%2e.img"};
     for (const wchar_t* n : good) EXPECT_TRUE(IsPlainServerFileName(n)) << Narrow(n);
     for (const wchar_t* n : bad) EXPECT_FALSE(IsPlainServerFileName(n)) << Narrow(n);
+}
+
+TEST(ServerFileNames, DeviceNamesAreRefusedWithOrWithoutExtensionInAnyCase) {
+    const wchar_t* devices[] = {L"NUL.img", L"CON", L"COM1.img", L"aux", L"LPT1", L"prn.IMG", L"Com9.img",
+                                L"nul .img", L"LPT\u00b9.img", L"com\u00b2", L"COM\u00b3.img", L"lpt\u00b2",
+                                L"CONOUT$.img"};
+    for (const wchar_t* n : devices) EXPECT_FALSE(IsPlainServerFileName(n)) << Narrow(n);
+    for (const wchar_t* n : {L"NULL.img", L"COM10.img", L"CONSOLE.img", L"LPT.img", L"COM\u2074.img", L"x.nul"})
+        EXPECT_TRUE(IsPlainServerFileName(n)) << Narrow(n);
+}
+
+TEST(ServerFileNames, ANameMustFitInTheImageFolder) {
+    // Under a short folder a long name fits; under a long one the same name
+    // would pass the path limit and is refused.
+    apppaths::SetImageFolderForTest(L"C:\\IMG\\");
+    const CString name = CString(L'n', 190) + L".img";
+    EXPECT_TRUE(IsPlainServerFileName(name));
+    EXPECT_FALSE(IsPlainServerFileName(CString(L'n', 300) + L".img"));  // too long anywhere
+    apppaths::SetImageFolderForTest(L"C:\\" + CString(L'f', 100) + L"\\IMG\\");
+    EXPECT_FALSE(IsPlainServerFileName(name));
+    EXPECT_TRUE(IsPlainServerFileName(CString(L'n', 140) + L".img"));
+    apppaths::SetImageFolderForTest(CString());
 }
 
 }  // namespace

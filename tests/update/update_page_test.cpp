@@ -50,9 +50,14 @@ protected:
 
 TEST_F(UpdatePageTest, NoServerOrNoEntryForTheModelShowsTheServerError) {
     struct Case { const char* name; const char* list; bool serverDown; };
+    // A list is a few kilobytes: one over a megabyte is not read, even where
+    // it begins with the model's entry.
+    std::string huge = "Vela_Morn_T : v1.2 : Vela_Morn_T_v1.2.img\n";
+    while (huge.size() <= 1024 * 1024) huge += "TKV40 : v3.3 : TKV40_v3.3.img\n";
     const Case cases[] = {
         {"list without the model", "TKV40 : v3.3 : TKV40_v3.3.img\n", false},
         {"empty list", "", false},
+        {"list over a megabyte", huge.c_str(), false},
         {"server down", nullptr, true},  // last: the server stays down
     };
     for (const Case& c : cases) {
