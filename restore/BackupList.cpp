@@ -3,6 +3,7 @@
 #include <unordered_set>
 #include "core/TextLines.h"
 #include "core/VersionCompare.h"
+#include "update/FirmwareList.h"
 
 namespace {
 
@@ -127,7 +128,8 @@ BackupListResult ScanBackupList(const CString& text, const BackupListQuery& q) {
                 offered.insert(LowerCase(line.language));
                 r.selected = 0;
                 r.chosenFile = line.file;
-            } else if (offered.insert(LowerCase(line.language)).second) {
+            } else if (r.images.size() < (size_t)FIRMWARE_LIST_MAX_LANGUAGES &&
+                       offered.insert(LowerCase(line.language)).second) {
                 r.images.push_back({line.file, line.language});
                 if (line.language.CompareNoCase(q.firmwareLanguage) == 0) {
                     r.selected = (int)r.images.size() - 1;

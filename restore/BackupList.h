@@ -26,7 +26,7 @@ struct BackupListResult {
     BOOL entryFound = FALSE;
     int version[4] = {};        // version words of the match
     CString chosenFile;         // the image a restore downloads
-    std::vector<BackupImage> images;  // the languages offered (four-field lines)
+    std::vector<BackupImage> images;  // the languages offered (four-field lines), at most FIRMWARE_LIST_MAX_LANGUAGES
     int selected = -1;          // the offered image chosen, or -1 when none is offered
 };
 

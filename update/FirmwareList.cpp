@@ -58,6 +58,7 @@ FirmwareListResult ReadFirmwareList(const char* text, const FirmwareListQuery& q
             if (ours) {
                 const CString& language = f.fields[2];
                 const CString& file = f.fields[3];
+                if (result.languages.size() >= (size_t)FIRMWARE_LIST_MAX_LANGUAGES) continue;
                 CString key = language;
                 if (!taken.insert(key.MakeLower().str()).second) continue;
                 result.files.push_back(file);

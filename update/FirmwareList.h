@@ -25,6 +25,11 @@ struct FirmwareListQuery {
     CString firmwareLanguage;   // the voice-prompt language chosen earlier (English name)
 };
 
+// The most voice-prompt languages a list offers for one firmware (the server
+// lists a dozen or two); further ones are passed over, so that no list fills
+// the page's combo box with thousands of entries.
+const int FIRMWARE_LIST_MAX_LANGUAGES = 100;
+
 // What the list says about the query's model. It is read on the worker that
 // fetched the list and handed to the page, which puts it into its record.
 struct FirmwareListResult {
@@ -35,7 +40,7 @@ struct FirmwareListResult {
     int version[4] = {};        // version words in the record's order (0 unless found)
     CString selectedFile;
     std::vector<CString> files;      // one per voice-prompt language, parallel to languages
-    std::vector<CString> languages;  // English names, each once (ignoring case)
+    std::vector<CString> languages;  // English names, each once (ignoring case), at most FIRMWARE_LIST_MAX_LANGUAGES
 };
 
 // Reads the list text (8-bit, up to its first zero byte) for the query's model.

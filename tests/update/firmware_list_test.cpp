@@ -93,6 +93,22 @@ TEST(FirmwareList, LanguageEntriesNumberAndEndingRules) {
     }
 }
 
+TEST(FirmwareList, AtMostAHundredLanguagesAreOffered) {
+    std::string list;
+    for (int i = 0; i < 150; ++i) list += "B : v2.0 : L" + std::to_string(i) + " : f" + std::to_string(i) + ".img\n";
+    list += "B : 7\n";
+    CFirmwareInfo info;
+    FirmwareListResult r = Parse(list.c_str(), L"B", info, false, L"L99");
+    EXPECT_EQ(FIRMWARE_LIST_MAX_LANGUAGES, info.m_nCount);
+    EXPECT_EQ(99, r.selection);
+    EXPECT_EQ("f99.img", Narrow(info.m_strSelectedFile));
+    EXPECT_EQ(7, r.usbStatus);  // the rest of the list is still read
+    // A language past the hundredth is not offered, so not chosen either.
+    r = Parse(list.c_str(), L"B", info, false, L"L120");
+    EXPECT_EQ(0, r.selection);
+    EXPECT_EQ("f0.img", Narrow(info.m_strSelectedFile));
+}
+
 TEST(FirmwareList, NothingForTheModelLeavesTheVersionUnknown) {
     CFirmwareInfo info;
     EXPECT_FALSE(Parse("A : v1.2 : a.img\n", L"Z", info).found);
