@@ -32,7 +32,7 @@ public:
     typedef std::function<void(CDownloadJob& job)> Completion;
     // Runs on the worker thread after a download into memory that succeeded,
     // before the completion: reads the body. What it returns is kept for the
-    // owner (Product); when it throws, the download counts as failed.
+    // owner (ProductAs); when it throws, the download counts as failed.
     typedef std::function<std::unique_ptr<CDownloadProduct>(const std::string& body)> Reader;
 
     // Starts url into memory (localPath empty) or into localPath. A job is

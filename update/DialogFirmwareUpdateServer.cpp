@@ -39,9 +39,9 @@ void CDialogFirmwareUpdate::CheckServerList() {
     query.fourPartVersion = main->m_nTargetModel == 0x3020;
     query.firmwareLanguage = main->m_strFirmwareLanguage;
     auto read = [query](const std::string& body) {
-        std::unique_ptr<FirmwareListRead> read(new FirmwareListRead);
-        read->list = ReadFirmwareList(body.c_str(), query);
-        return std::unique_ptr<CDownloadProduct>(std::move(read));
+        std::unique_ptr<FirmwareListRead> product(new FirmwareListRead);
+        product->list = ReadFirmwareList(body.c_str(), query);  // up to the first zero byte
+        return std::unique_ptr<CDownloadProduct>(std::move(product));
     };
     m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"Firmware", CString(), ListDownloadLimits(),
                                         CDownloadJob::PostTo(m_hWnd, WM_FIRMWARE_LIST_DONE), read));
