@@ -1,4 +1,5 @@
 #include "app/KeyValueFile.h"
+#include "core/TextLines.h"
 #include "framework/Handle.h"
 #include <windows.h>
 
@@ -24,23 +25,10 @@ CString Decode(const char* s, int n) {
 void CKeyValueFile::Parse(const char* text, int length) {
     m_entries.clear();
     if (!text || length <= 0) return;
-    CString all = Decode(text, length);
-    int start = 0;
-    const int n = all.GetLength();
-    while (start <= n) {
-        int end = all.Find(L'\n', start);
-        if (end < 0) end = n;
-        CString line = all.Mid(start, end - start);
-        int eq = line.Find(L'=');
-        if (eq >= 0) {
-            CString key = line.Left(eq);
-            CString value = line.Mid(eq + 1);
-            key.Trim();
-            value.Trim();
-            if (!key.IsEmpty()) m_entries.emplace_back(key, value);
-        }
-        start = end + 1;
-    }
+    CLineReader lines(Decode(text, length));
+    CString line, key, value;
+    while (lines.Next(&line))
+        if (SplitKeyValue(line, &key, &value)) m_entries.emplace_back(key, value);
 }
 
 BOOL CKeyValueFile::Load(const CString& path) {

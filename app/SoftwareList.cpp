@@ -1,4 +1,5 @@
 #include "app/SoftwareList.h"
+#include "app/AppPaths.h"
 #include "core/VersionCompare.h"
 #include <cwchar>
 
@@ -16,51 +17,21 @@ BOOL ParseSize(const CString& text, long* size) {
 
 }  // namespace
 
-BOOL IsPlainFileName(const CString& name) {
-    if (name.IsEmpty() || name.GetLength() > 200) return FALSE;
-    if (name == L"." || name == L".." || name.Find(L"..") >= 0) return FALSE;
-    for (int i = 0; i < name.GetLength(); ++i) {
-        wchar_t c = name[i];
-        if (c < 32 || wcschr(L"\\/:*?\"<>|", c)) return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL IsPlainRelativePath(const CString& path) {
     if (path.IsEmpty() || path[0] == L'/' || path[path.GetLength() - 1] == L'/') return FALSE;
+    const CString folder = apppaths::ImageFolder();
     int start = 0;
     while (start <= path.GetLength()) {
         int slash = path.Find(L'/', start);
         if (slash < 0) slash = path.GetLength();
-        if (!IsPlainFileName(path.Mid(start, slash - start))) return FALSE;
+        if (!IsServerFileName(path.Mid(start, slash - start), folder)) return FALSE;
         start = slash + 1;
     }
     return TRUE;
-}
-
-BOOL IsDeviceFileName(const CString& name) {
-    int dot = name.Find(L'.');
-    CString base = dot < 0 ? name : name.Left(dot);
-    base.TrimRight();
-    base.MakeUpper();
-    static const wchar_t* const kNames[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"};
-    for (const wchar_t* device : kNames)
-        if (base == device) return TRUE;
-    return base.GetLength() == 4 && (base.Left(3) == L"COM" || base.Left(3) == L"LPT") && base[3] >= L'0' &&
-           base[3] <= L'9';
 }
 
 BOOL IsInstallerPath(const CString& path) {
-    if (!IsPlainRelativePath(path) || path.Find(L'%') >= 0) return FALSE;
-    int start = 0;
-    while (start <= path.GetLength()) {
-        int slash = path.Find(L'/', start);
-        if (slash < 0) slash = path.GetLength();
-        CString name = path.Mid(start, slash - start);
-        wchar_t last = name[name.GetLength() - 1];
-        if (IsDeviceFileName(name) || last == L'.' || last == L' ') return FALSE;
-        start = slash + 1;
-    }
+    if (!IsPlainRelativePath(path)) return FALSE;
     CString extension = path.Right(4);
     extension.MakeLower();
     return path.GetLength() > 4 && path[path.GetLength() - 5] != L'/' && (extension == L".exe" || extension == L".msi");

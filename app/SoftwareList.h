@@ -8,6 +8,7 @@
 // "x64/Setup_v1.1.exe"); size: its length in bytes, when the list gives it.
 // Lines of another form are skipped; the first line of a name counts.
 #pragma once
+#include "core/ServerFileName.h"
 #include "framework/String.h"
 
 struct SoftwareEntry {
@@ -33,13 +34,9 @@ private:
     int m_nCount = 0;
 };
 
-// A plain file name (no folder, no "..", nothing the file system refuses).
-BOOL IsPlainFileName(const CString& name);
-// A relative address of plain names separated by '/'.
+// A relative address of names separated by '/', each one a server file name
+// that fits in the image folder (IsServerFileName, core/ServerFileName.h).
 BOOL IsPlainRelativePath(const CString& path);
-// A name Windows may treat as a device in any folder ("COM1", "nul.exe", "AUX .txt").
-BOOL IsDeviceFileName(const CString& name);
-// An installer's address on the server: a plain relative address whose
-// names are no device names, end in no dot or space and hold no '%'
-// escape, the last one ending in ".exe" or ".msi".
+// An installer's address on the server: a plain relative address whose last
+// name ends in ".exe" or ".msi".
 BOOL IsInstallerPath(const CString& path);

@@ -1,5 +1,9 @@
 #include "restore/BackupList.h"
+#include <string>
+#include <unordered_set>
+#include "core/TextLines.h"
 #include "core/VersionCompare.h"
+#include "update/FirmwareList.h"
 
 namespace {
 
@@ -58,6 +62,8 @@ bool ParseListVersion(const CString& field, int modelId, int words[4]) {
     return ParseMajorMinor(text, &words[0], &words[1]) != FALSE;
 }
 
+std::wstring LowerCase(CString text) { return text.MakeLower().str(); }
+
 int FindLanguage(const std::vector<BackupImage>& images, const CString& language) {
     for (size_t i = 0; i < images.size(); ++i)
         if (images[i].language.CompareNoCase(language) == 0) return (int)i;
@@ -68,21 +74,9 @@ int FindLanguage(const std::vector<BackupImage>& images, const CString& language
 
 std::vector<CString> SplitListLines(const CString& text) {
     std::vector<CString> lines;
-    CString rest = text;
-    while (!rest.IsEmpty()) {
-        int lf = rest.Find(L'\n');
-        if (lf == 0) {
-            if (rest.GetLength() < 2) break;
-            rest = rest.Mid(1);
-            continue;
-        }
-        if (lf < 0) {
-            lines.push_back(rest);
-            break;
-        }
-        lines.push_back(rest.Left(lf));
-        rest = rest.Mid(lf + 1);
-    }
+    CLineReader reader(text);
+    CString line;
+    while (reader.Next(&line)) lines.push_back(line);
     return lines;
 }
 
@@ -90,7 +84,11 @@ BackupListResult ScanBackupList(const CString& text, const BackupListQuery& q) {
     BackupListResult r;
     bool found = false;
     const CDeviceRecord& backup = q.backup;
-    for (const CString& raw : SplitListLines(text)) {
+    // The languages offered so far, in lower case: each is looked up once.
+    std::unordered_set<std::wstring> offered;
+    CLineReader lines(text);
+    CString raw;
+    while (lines.Next(&raw)) {
         ListLine line = SplitFields(raw);
         if (line.splits == 2) {
             if (found) {
@@ -127,9 +125,11 @@ BackupListResult ScanBackupList(const CString& text, const BackupListQuery& q) {
                 r.available = r.entryFound = TRUE;
                 for (int i = 0; i < 4; ++i) r.version[i] = words[i];
                 r.images.push_back({line.file, line.language});
+                offered.insert(LowerCase(line.language));
                 r.selected = 0;
                 r.chosenFile = line.file;
-            } else if (FindLanguage(r.images, line.language) < 0) {
+            } else if (r.images.size() < (size_t)FIRMWARE_LIST_MAX_LANGUAGES &&
+                       offered.insert(LowerCase(line.language)).second) {
                 r.images.push_back({line.file, line.language});
                 if (line.language.CompareNoCase(q.firmwareLanguage) == 0) {
                     r.selected = (int)r.images.size() - 1;

@@ -26,14 +26,14 @@ struct BackupListResult {
     BOOL entryFound = FALSE;
     int version[4] = {};        // version words of the match
     CString chosenFile;         // the image a restore downloads
-    std::vector<BackupImage> images;  // the languages offered (four-field lines)
+    std::vector<BackupImage> images;  // the languages offered (four-field lines), at most FIRMWARE_LIST_MAX_LANGUAGES
     int selected = -1;          // the offered image chosen, or -1 when none is offered
 };
 
 // Scans the list text. Lines whose version does not parse are skipped.
 BackupListResult ScanBackupList(const CString& text, const BackupListQuery& query);
 
-// Splits text into lines the way every list and file of the page is read: a
-// line feed at the very start is dropped, the scan ends when fewer than two
-// characters remain, a last line without a line feed is taken whole.
+// Splits text into lines the way every list and file of the page is read
+// (CLineReader, core/TextLines.h): empty lines are dropped, a last line
+// without a line feed is taken whole.
 std::vector<CString> SplitListLines(const CString& text);

@@ -12,6 +12,7 @@
 #include "texts/MessageTexts.h"
 #include "texts/RestorePageTexts.h"
 #include "texts/WizardTexts.h"
+#include "update/FirmwareList.h"
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CWizardPage)
     ON_WM_CTLCOLOR()
@@ -189,7 +190,14 @@ void CDialogFirmwareRestore::LoadBackupInfo() {
         main->m_bBusy = TRUE;
         main->UpdateControls();
     }
-    BackupTransfer().FetchList(GetServerBaseUrl() + L"Revisions", m_hWnd);
+    // The list is scanned on the worker that fetches it, for what is known now.
+    BackupListQuery query;
+    GetModelName(query.modelName, main->m_nTargetModel, TRUE);
+    query.modelId = main->m_nTargetModel;
+    query.backup = m_backupRecord;
+    query.firmwareLanguage = main->m_strFirmwareLanguage;
+    if (main->m_bApplyToFirmwareLanguage) GetLanguageNameIn(query.preferredLanguage, main->m_nLanguage, 0);
+    BackupTransfer().FetchList(GetServerBaseUrl() + L"Revisions", query, m_hWnd);
 }
 
 LRESULT CDialogFirmwareRestore::OnBackupListDone(WPARAM, LPARAM lParam) {
@@ -203,13 +211,7 @@ LRESULT CDialogFirmwareRestore::OnBackupListDone(WPARAM, LPARAM lParam) {
     if (result.bytes <= 0) {
         SetFailureStatus(GetTextMsgCannotConnectToServer);
     } else {
-        BackupListQuery query;
-        GetModelName(query.modelName, main->m_nTargetModel, TRUE);
-        query.modelId = main->m_nTargetModel;
-        query.backup = m_backupRecord;
-        query.firmwareLanguage = main->m_strFirmwareLanguage;
-        if (main->m_bApplyToFirmwareLanguage) GetLanguageNameIn(query.preferredLanguage, main->m_nLanguage, 0);
-        BackupListResult scan = ScanBackupList(DecodeArchiveBytes(result.text), query);
+        const BackupListResult& scan = result.scan;
         m_firmwareInfo.m_bBackupAvailable = scan.available;
         m_firmwareInfo.m_bEntryFound = scan.entryFound;
         for (int i = 0; i < 4; ++i) m_firmwareInfo.m_anVersion[i] = scan.version[i];
@@ -442,6 +444,11 @@ void CDialogFirmwareRestore::StartRestore() {
     CString localPath;
     localPath.Format(L"%s%s.%s", folder.GetString(), model.GetString(), L"img");
     m_firmwareInfo.m_strFirmwarePath = localPath;
+    // A name from the list goes under the server's address only when it is a plain file name.
+    if (!IsPlainServerFileName(file)) {
+        PostMessage(WM_BACKUP_DOWNLOAD_DONE, BACKUP_DOWNLOAD_FAILED, 0);
+        return;
+    }
     BackupTransfer().FetchImage(GetServerBaseUrl() + file, localPath, m_hWnd);
 }
 

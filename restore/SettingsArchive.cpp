@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include "core/ModelCatalog.h"
+#include "core/TextLines.h"
 #include "core/VersionCompare.h"
 
 namespace {
@@ -169,12 +170,8 @@ void StoreValue(const ArchiveKey& entry, int index, const CString& value, CDevic
 }
 
 void ParseLine(const CString& line, CDeviceRecord* record, CArchivedKeys* keys) {
-    int equals = line.Find(L'=');
-    if (equals <= 0) return;
-    CString key = line.Left(equals);
-    CString value = line.Mid(equals + 1);
-    key.Trim();
-    value.Trim();
+    CString key, value;
+    if (!SplitKeyValue(line, &key, &value)) return;
     for (int k = 0; k < kKeyCount; ++k) {
         const ArchiveKey& entry = kKeys[k];
         int index = 0;
@@ -228,19 +225,9 @@ CString DecodeArchiveBytes(const std::string& bytes, unsigned codePage) {
 void ParseSettingsArchive(const CString& text, CDeviceRecord* record, CArchivedKeys* keys) {
     *record = CDeviceRecord();
     keys->Clear();
-    CString rest = text;
-    while (!rest.IsEmpty()) {
-        int lf = rest.Find(L'\n');
-        CString line;
-        if (lf < 0) {
-            line = rest;
-            rest.Empty();
-        } else {
-            line = rest.Left(lf);
-            rest = rest.Mid(lf + 1);
-        }
-        ParseLine(line, record, keys);
-    }
+    CLineReader lines(text);
+    CString line;
+    while (lines.Next(&line)) ParseLine(line, record, keys);
     if (record->m_nFmRegion < 0 || record->m_nFmRegion > 5) record->m_nFmRegion = 0;
 }
 

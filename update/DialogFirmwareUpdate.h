@@ -13,6 +13,7 @@
 #include "update/UpdateProgress.h"
 #include <memory>
 
+struct FirmwareListResult;
 struct HidUpdateJob;
 struct UpdateModelProfile;
 
@@ -99,7 +100,8 @@ private:
     // Timers. The list and the image are fetched on workers; the rest
     // follows when their messages arrive.
     void CheckServerList();
-    void ServerListArrived(int bytes, const std::string& list);
+    // The list as read on the worker, or null when it could not be fetched.
+    void ServerListArrived(const FirmwareListResult* list);
     void DownloadFirmware();
     void DownloadEnded(int result);
     CDownloadJobHolder m_listJob;

@@ -16,6 +16,15 @@
 #include "update/NewerFirmware.h"
 #include <cstdlib>
 
+namespace {
+
+// The firmware list as read on the worker that fetched it.
+struct FirmwareListRead : CDownloadProduct {
+    FirmwareListResult list;
+};
+
+}  // namespace
+
 void CDialogFirmwareUpdate::CheckServerList() {
     KillTimer(kTimerServerList);
     // The page is not left while its list is fetched (also when a language
@@ -25,32 +34,38 @@ void CDialogFirmwareUpdate::CheckServerList() {
         main->m_bBusy = TRUE;
         main->UpdateControls();
     }
-    m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"Firmware", CString(), DownloadLimits(),
-                                        CDownloadJob::PostTo(m_hWnd, WM_FIRMWARE_LIST_DONE)));
+    FirmwareListQuery query;
+    GetModelName(query.modelName, main->m_nTargetModel, TRUE);
+    query.fourPartVersion = main->m_nTargetModel == 0x3020;
+    query.firmwareLanguage = main->m_strFirmwareLanguage;
+    auto read = [query](const std::string& body) {
+        std::unique_ptr<FirmwareListRead> product(new FirmwareListRead);
+        product->list = ReadFirmwareList(body.c_str(), query);  // up to the first zero byte
+        return std::unique_ptr<CDownloadProduct>(std::move(product));
+    };
+    m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"Firmware", CString(), ListDownloadLimits(),
+                                        CDownloadJob::PostTo(m_hWnd, WM_FIRMWARE_LIST_DONE), read));
 }
 
 LRESULT CDialogFirmwareUpdate::OnFirmwareListDone(WPARAM, LPARAM cookie) {
     if (!m_listJob.Holds(cookie)) return 0;
-    const int bytes = m_listJob->Result();
-    const std::string list = m_listJob->Data();
+    const FirmwareListRead* read = m_listJob->Result() > 0 ? m_listJob->ProductAs<FirmwareListRead>() : nullptr;
+    FirmwareListResult list;
+    if (read) list = read->list;
     m_listJob.Reset();
-    ServerListArrived(bytes, list);
+    ServerListArrived(read ? &list : nullptr);
     return 0;
 }
 
-void CDialogFirmwareUpdate::ServerListArrived(int got, const std::string& list) {
+void CDialogFirmwareUpdate::ServerListArrived(const FirmwareListResult* list) {
     CUpdaterDlg* main = MainDialog();
     const int model = main->m_nTargetModel;
 
-    if (got <= 0 || list.empty()) {
+    if (!list) {
         for (int& w : m_firmwareInfo.m_anVersion) w = 0;
     } else {
-        FirmwareListQuery query;
-        GetModelName(query.modelName, model, TRUE);
-        query.fourPartVersion = model == 0x3020;
-        query.firmwareLanguage = main->m_strFirmwareLanguage;
-        FirmwareListResult r = ParseFirmwareList(list.c_str(), query, &m_firmwareInfo);
-        if (r.usbStatusGiven) main->m_nUsbStatus = r.usbStatus;
+        ApplyFirmwareList(*list, &m_firmwareInfo);
+        if (list->usbStatusGiven) main->m_nUsbStatus = list->usbStatus;
         // The combo lists the record's languages, named in the UI language.
         m_comboVoicePrompt.ResetContent();
         for (int i = 0; i < m_firmwareInfo.m_nCount; ++i) {
@@ -58,7 +73,7 @@ void CDialogFirmwareUpdate::ServerListArrived(int got, const std::string& list) 
             TranslateLanguageName(name, m_firmwareInfo.m_astrLanguages[i], main->m_nLanguage);
             m_comboVoicePrompt.AddString(name);
         }
-        if (r.selection >= 0) m_comboVoicePrompt.SetCurSel(r.selection);
+        if (list->selection >= 0) m_comboVoicePrompt.SetCurSel(list->selection);
     }
 
     if (m_comboVoicePrompt.GetCount() > 0 && main->m_bApplyToFirmwareLanguage) {

@@ -1,6 +1,12 @@
 #include "update/FirmwareList.h"
+#include "app/AppPaths.h"
+#include "core/ServerFileName.h"
+#include "core/TextLines.h"
+#include "core/VersionCompare.h"
 #include "update/FirmwareInfo.h"
 #include <cwchar>
+#include <string>
+#include <unordered_set>
 
 FirmwareListLine SplitFirmwareListLine(const CString& line) {
     FirmwareListLine out;
@@ -19,29 +25,24 @@ FirmwareListLine SplitFirmwareListLine(const CString& line) {
 
 namespace {
 
-void ParseVersionInto(const CString& version, const FirmwareListQuery& query, CFirmwareInfo* info) {
-    CString text = version.Mid(1);  // the leading 'v'
-    if (query.fourPartVersion) info->ParseVersion4(text);
-    else info->ParseVersion2(text);
+// The version field without its leading 'v', into the words in the record's order.
+void ParseVersionInto(const CString& version, const FirmwareListQuery& query, int words[4]) {
+    CString text = version.Mid(1);
+    if (query.fourPartVersion) ParseVersionQuad(text, &words[2], &words[3], &words[0], &words[1]);
+    else ParseMajorMinor(text, &words[0], &words[1]);
 }
 
 }  // namespace
 
-FirmwareListResult ParseFirmwareList(const char* text, const FirmwareListQuery& query, CFirmwareInfo* info) {
+FirmwareListResult ReadFirmwareList(const char* text, const FirmwareListQuery& query) {
     FirmwareListResult result;
-    if (!text || !info) return result;
-    CString all = AnsiToWide(text);
+    if (!text) return result;
     bool singleTaken = false, languagesTaken = false;
-    int pos = 0;
-    const int length = all.GetLength();
-    while (pos < length) {
-        CString rest = all.Mid(pos);
-        if (rest == L"\n") break;
-        int end = rest.Find(L'\n');
-        CString line = end < 0 ? rest : rest.Left(end);
-        pos = end < 0 ? length : pos + end + 1;
-        if (end == 0) continue;  // an empty line
-
+    // The languages taken so far, in lower case: each is looked up once.
+    std::unordered_set<std::wstring> taken;
+    CLineReader lines(AnsiToWide(text));
+    CString line;
+    while (lines.Next(&line)) {
         FirmwareListLine f = SplitFirmwareListLine(line);
         const bool anyTaken = singleTaken || languagesTaken;
         const bool ours = f.fields[0] == query.modelName && !query.modelName.IsEmpty();
@@ -49,27 +50,27 @@ FirmwareListResult ParseFirmwareList(const char* text, const FirmwareListQuery& 
             if (anyTaken) break;
             if (ours) {
                 singleTaken = true;
-                ParseVersionInto(f.fields[1], query, info);
-                info->m_strSelectedFile = f.fields[2];
+                ParseVersionInto(f.fields[1], query, result.version);
+                result.selectedFile = f.fields[2];
             }
         } else if (f.separators == 3) {
             if (singleTaken) break;
             if (ours) {
                 const CString& language = f.fields[2];
                 const CString& file = f.fields[3];
-                if (info->FindLanguage(language) >= 0) continue;
+                if (result.languages.size() >= (size_t)FIRMWARE_LIST_MAX_LANGUAGES) continue;
+                CString key = language;
+                if (!taken.insert(key.MakeLower().str()).second) continue;
+                result.files.push_back(file);
+                result.languages.push_back(language);
                 if (!languagesTaken) {
                     languagesTaken = true;
-                    ParseVersionInto(f.fields[1], query, info);
-                    info->AddPair(file, language);
+                    ParseVersionInto(f.fields[1], query, result.version);
                     result.selection = 0;
-                    info->m_strSelectedFile = file;
-                } else {
-                    info->AddPair(file, language);
-                    if (language.CompareNoCase(query.firmwareLanguage) == 0) {
-                        result.selection = info->m_nCount - 1;
-                        info->m_strSelectedFile = file;
-                    }
+                    result.selectedFile = file;
+                } else if (language.CompareNoCase(query.firmwareLanguage) == 0) {
+                    result.selection = (int)result.languages.size() - 1;
+                    result.selectedFile = file;
                 }
             } else if (languagesTaken) {
                 break;
@@ -90,21 +91,24 @@ FirmwareListResult ParseFirmwareList(const char* text, const FirmwareListQuery& 
     return result;
 }
 
+void ApplyFirmwareList(const FirmwareListResult& list, CFirmwareInfo* info) {
+    if (!info || !list.found) return;
+    for (int i = 0; i < 4; ++i) info->m_anVersion[i] = list.version[i];
+    for (size_t i = 0; i < list.files.size(); ++i) info->AddPair(list.files[i], list.languages[i]);
+    info->m_strSelectedFile = list.selectedFile;
+}
+
+FirmwareListResult ParseFirmwareList(const char* text, const FirmwareListQuery& query, CFirmwareInfo* info) {
+    if (!info) return FirmwareListResult();
+    FirmwareListResult result = ReadFirmwareList(text, query);
+    ApplyFirmwareList(result, info);
+    return result;
+}
+
 int SelectFirmwareLanguage(CFirmwareInfo* info, const CString& englishName) {
     int index = info ? info->FindLanguage(englishName) : -1;
     if (index >= 0) info->m_strSelectedFile = info->m_astrFileNames[index];
     return index;
 }
 
-bool IsPlainServerFileName(const CString& name) {
-    if (name.IsEmpty() || name == L"." || name == L"..") return false;
-    for (int i = 0; i < name.GetLength(); ++i) {
-        wchar_t c = name[i];
-        if (c < 0x20 || c == 0x7F) return false;
-        if (c == L'/' || c == L'\\' || c == L':' || c == L'?' || c == L'#' || c == L'%' || c == L'*' ||
-            c == L'"' || c == L'<' || c == L'>' || c == L'|')
-            return false;
-    }
-    if (name.Find(L"..") >= 0) return false;
-    return name[0] != L' ' && name[name.GetLength() - 1] != L' ' && name[name.GetLength() - 1] != L'.';
-}
+bool IsPlainServerFileName(const CString& name) { return IsServerFileName(name, apppaths::ImageFolder()); }

@@ -25,21 +25,38 @@ struct FirmwareListQuery {
     CString firmwareLanguage;   // the voice-prompt language chosen earlier (English name)
 };
 
+// The most voice-prompt languages a list offers for one firmware (the server
+// lists a dozen or two); further ones are passed over, so that no list fills
+// the page's combo box with thousands of entries.
+const int FIRMWARE_LIST_MAX_LANGUAGES = 100;
+
+// What the list says about the query's model. It is read on the worker that
+// fetched the list and handed to the page, which puts it into its record.
 struct FirmwareListResult {
     bool found = false;         // an entry of the model was taken
     int selection = -1;         // the selected language entry of the record, -1 without languages
     bool usbStatusGiven = false;
     int usbStatus = 0;
+    int version[4] = {};        // version words in the record's order (0 unless found)
+    CString selectedFile;
+    std::vector<CString> files;      // one per voice-prompt language, parallel to languages
+    std::vector<CString> languages;  // English names, each once (ignoring case), at most FIRMWARE_LIST_MAX_LANGUAGES
 };
 
-// Fills the record's version, selected file and language entries from the
-// list text for the query's model. The record must have been reset.
+// Reads the list text (8-bit, up to its first zero byte) for the query's model.
+FirmwareListResult ReadFirmwareList(const char* text, const FirmwareListQuery& query);
+
+// Puts what was read into the record, which must have been reset: version,
+// selected file and language entries.
+void ApplyFirmwareList(const FirmwareListResult& list, CFirmwareInfo* info);
+
+// Reads the list and puts it into the (reset) record.
 FirmwareListResult ParseFirmwareList(const char* text, const FirmwareListQuery& query, CFirmwareInfo* info);
 
 // Selects the entry of the language (English name), when the record has it;
 // the index, or -1 when it has not.
 int SelectFirmwareLanguage(CFirmwareInfo* info, const CString& englishName);
 
-// A server file name must be a plain name: no folder, drive, parent or
-// address part, no control character. Anything else is refused.
+// A server file name must be a plain name that fits in the image folder
+// (IsServerFileName, core/ServerFileName.h). Anything else is refused.
 bool IsPlainServerFileName(const CString& name);

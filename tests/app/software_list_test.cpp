@@ -1,6 +1,8 @@
 // The server's program-version list.
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
+#include "app/AppPaths.h"
 #include "app/SoftwareList.h"
 
 TEST(SoftwareList, TakesTheFirstWellFormedEntryOfTheProgram) {
@@ -79,12 +81,29 @@ TEST(SoftwareList, OnlyInstallersWithNamesWindowsTakesLiterally) {
         {"P : v1.1 : %2e%2e/Setup.exe", false},
         {"P : v1.1 : x64/Setup%2eexe", false},
         {"P : v1.1 : x64/Setup.exe%00", false},
+        // The superscript-digit ports Windows reserves as well.
+        {"P : v1.1 : x64/COM\xc2\xb9.exe", false},
+        {"P : v1.1 : x64/com\xc2\xb2.msi", false},
+        {"P : v1.1 : x64/LPT\xc2\xb3.exe", false},
+        {"P : v1.1 : lpt\xc2\xb9/Setup.exe", false},
+        // Names the address would not take literally.
+        {"P : v1.1 : x64/Setup#1.exe", false},
     };
     for (const Case& c : cases) {
         CSoftwareList list;
         list.Parse(c.line, (int)strlen(c.line));
         EXPECT_EQ(list.Find(L"P", nullptr) != FALSE, c.accepted) << c.line;
     }
+    // The installer's name must fit in the image folder it is saved into.
+    const std::string line = "P : v1.1 : x64/" + std::string(150, 's') + ".exe";
+    CSoftwareList list;
+    apppaths::SetImageFolderForTest(L"C:\\IMG\\");
+    list.Parse(line.c_str(), (int)line.size());
+    EXPECT_TRUE(list.Find(L"P", nullptr));
+    apppaths::SetImageFolderForTest(L"C:\\" + CString(L'f', 100) + L"\\IMG\\");
+    list.Parse(line.c_str(), (int)line.size());
+    EXPECT_FALSE(list.Find(L"P", nullptr));
+    apppaths::SetImageFolderForTest(CString());
     EXPECT_TRUE(IsDeviceFileName(L"nul"));
     EXPECT_FALSE(IsDeviceFileName(L"COM10.exe"));
     EXPECT_FALSE(IsDeviceFileName(L"nullable.exe"));

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include "core/DownloadJob.h"
 #include "tools/fwserver/FirmwareServer.h"
+#include <atomic>
+#include <memory>
 #include <string>
 
 namespace {
@@ -92,6 +94,53 @@ TEST_F(DownloadJobTest, FailuresArriveLikeResults) {
     EXPECT_TRUE(job.Holds(WaitDone(5000)));
     EXPECT_EQ(DOWNLOAD_CANNOT_OPEN_URL, job->Result());
     EXPECT_TRUE(job->Data().empty());
+}
+
+// What the test's reader made: the body's length and the thread it ran on.
+struct ReadList : CDownloadProduct {
+    size_t bytes = 0;
+    DWORD thread = 0;
+};
+
+TEST_F(DownloadJobTest, AListIsReadOnTheWorkerAndOneOverAMegabyteFailsUnread) {
+    const char kList[] = "/zarnbluetoothmanager/List";
+    const CString url = Url().Left(Url().GetLength() - 9) + L"List";
+    std::atomic<int> reads{0};
+    auto reader = [&reads](const std::string& body) {
+        ++reads;
+        std::unique_ptr<ReadList> read(new ReadList);
+        read->bytes = body.size();
+        read->thread = ::GetCurrentThreadId();
+        return std::unique_ptr<CDownloadProduct>(std::move(read));
+    };
+
+    // A list of exactly the bound is read, on the worker and before the message.
+    m_server.PutFile(kList, std::string((size_t)DOWNLOAD_LIST_MAX_BYTES, 'l'));
+    CDownloadJobHolder job;
+    job.Reset(CDownloadJob::Start(url, L"", ListDownloadLimits(), CDownloadJob::PostTo(m_wnd, kDone), reader));
+    ASSERT_TRUE(job.Holds(WaitDone(10000)));
+    EXPECT_EQ(DOWNLOAD_LIST_MAX_BYTES, job->Result());
+    const ReadList* read = job->ProductAs<ReadList>();
+    ASSERT_NE(nullptr, read);
+    EXPECT_EQ((size_t)DOWNLOAD_LIST_MAX_BYTES, read->bytes);
+    EXPECT_NE(::GetCurrentThreadId(), read->thread);
+    EXPECT_EQ(1, reads.load());
+
+    // One byte more fails as a list that cannot be fetched, and is never read.
+    m_server.PutFile(kList, std::string((size_t)DOWNLOAD_LIST_MAX_BYTES + 1, 'l'));
+    job.Reset(CDownloadJob::Start(url, L"", ListDownloadLimits(), CDownloadJob::PostTo(m_wnd, kDone), reader));
+    ASSERT_TRUE(job.Holds(WaitDone(10000)));
+    EXPECT_LT(job->Result(), 0);
+    EXPECT_EQ(nullptr, job->ProductAs<ReadList>());
+    EXPECT_EQ(1, reads.load());
+
+    // A download that failed is never read either.
+    m_server.RemoveFile(kList);
+    job.Reset(CDownloadJob::Start(url, L"", ListDownloadLimits(), CDownloadJob::PostTo(m_wnd, kDone), reader));
+    ASSERT_TRUE(job.Holds(WaitDone(5000)));
+    EXPECT_EQ(DOWNLOAD_CANNOT_OPEN_URL, job->Result());
+    EXPECT_EQ(nullptr, job->ProductAs<ReadList>());
+    EXPECT_EQ(1, reads.load());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The scan of the server's "Revisions" list.
 #include <gtest/gtest.h>
 #include "restore/BackupList.h"
+#include <string>
+#include "update/FirmwareList.h"
 
 namespace {
 
@@ -160,4 +162,20 @@ TEST(BackupList, TheFourPartVersionModelComparesItsWholeVersion) {
     EXPECT_FALSE(ScanBackupList(L"CAM : v2.1 : a.img\n", q).available);
     // Three fields: the record's major and minor against the list's last pair.
     EXPECT_TRUE(ScanBackupList(L"CAM : v9.9.2.1 : a.img\n", q).available);
+}
+
+TEST(BackupList, AtMostAHundredLanguagesAreOffered) {
+    std::string text;
+    for (int i = 0; i < 150; ++i) text += "40N : v1.1 : L" + std::to_string(i) + " : f" + std::to_string(i) + ".img\n";
+    BackupListQuery q = Query(L"40N", 0x5520, 1, 1);
+    q.firmwareLanguage = L"L99";
+    BackupListResult r = ScanBackupList(CString(text.c_str()), q);
+    EXPECT_TRUE(r.available);
+    ASSERT_EQ(r.images.size(), (size_t)FIRMWARE_LIST_MAX_LANGUAGES);
+    EXPECT_EQ(r.selected, 99);
+    EXPECT_EQ(r.chosenFile, L"f99.img");
+    q.firmwareLanguage = L"L120";
+    r = ScanBackupList(CString(text.c_str()), q);
+    EXPECT_EQ(r.selected, 0);
+    EXPECT_EQ(r.chosenFile, L"f0.img");
 }

@@ -162,9 +162,13 @@ TEST_F(RestorePageTest, TheLoadEndsInTheFailureThatStoppedIt) {
     const std::string other = Archive(0x4D10, "4.3");
     const std::string old = Archive(0x4D30, "4.1");
     const std::string noVersion = "keyDeviceRecognized=19728\r\nkeySidetone=1\r\n";
+    // A list is a few kilobytes: one over a megabyte fails like no list.
+    std::string huge = kTkv40List;
+    while (huge.size() <= 1024 * 1024) huge += "TKV40 : v3.2 : TKV40_v3.2.img\n";
     const Case cases[] = {
         {"server has no list", ok.c_str(), nullptr, GetTextMsgCannotConnectToServer},
         {"empty list", ok.c_str(), "", GetTextMsgCannotConnectToServer},
+        {"list over a megabyte", ok.c_str(), huge.c_str(), GetTextMsgCannotConnectToServer},
         {"no entry for the version", other.c_str(), kTkv40List, GetTextMsgNoBackupFirmwareOnServer},
         {"archive of another device", foreign.c_str(), kTkv40List, GetTextMsgNoBackupFirmware},
         {"firmware no restore serves", old.c_str(), kTkv40List, GetTextMsgNoBackupFirmware},
@@ -274,6 +278,29 @@ TEST_F(RestorePageTest, AFailedDownloadIsReportedAndNothingIsHandedOver) {
             EXPECT_FALSE(dlg.m_bBusy);
             EXPECT_EQ(ReadImageFile(L"TKV40.img"), L"<missing>");  // nothing partial to flash
             EXPECT_TRUE(::IsWindowEnabled(Page(dlg).m_comboVoicePrompt.m_hWnd));
+        }
+    });
+}
+
+TEST_F(RestorePageTest, AListNameThatIsNoPlainFileNameIsNeverRequested) {
+    const char* names[] = {"NUL.img", "../Firmware", "COM\xb9.img", "%2e%2e/TKV40.img", "TKV40.img."};
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (const char* name : names) {
+            SCOPED_TRACE(name);
+            m_server.PutFile("/zarnbluetoothmanager/Revisions", std::string("TKV40 : v5.0 : ") + name + "\n");
+            EnterTkv40(dlg);
+            ASSERT_TRUE(Page(dlg).m_firmwareInfo.m_bBackupAvailable);
+            const size_t requests = m_server.Requests().size();
+            dlg.OnBnClickedAction();
+            ASSERT_TRUE(WaitDownloadEnd(dlg));
+            EXPECT_EQ(Page(dlg).m_nLastDownloadResult, (int)BACKUP_DOWNLOAD_FAILED);
+            EXPECT_EQ(Status(dlg), Joined(GetTextMsgFailedToDownloadLatestFirmware, GetTextMsgCannotConnectToServer));
+            EXPECT_FALSE(dlg.m_bBusy);
+            EXPECT_EQ(m_server.Requests().size(), requests);
+            Page(dlg).m_nLastDownloadResult = -1;
+            dlg.ShowWelcomePage();
+            ASSERT_TRUE(WaitIdle(dlg));
         }
     });
 }

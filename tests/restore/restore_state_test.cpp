@@ -27,9 +27,10 @@ const char kList[] =
 // Keeps each transfer the page asks for until the test answers it.
 class HeldTransfer : public CBackupTransfer {
 public:
-    void FetchList(const CString& url, HWND notify) override {
+    void FetchList(const CString& url, const BackupListQuery& query, HWND notify) override {
         ++lists;
         listUrl = url;
+        listQuery = query;
         window = notify;
     }
     void FetchImage(const CString& url, const CString& localPath, HWND notify) override {
@@ -41,13 +42,14 @@ public:
     void AnswerList(const std::string& text) {
         auto* answer = new BackupListDownload();
         answer->bytes = (int)text.size();
-        answer->text = text;
+        answer->scan = ScanFetchedBackupList(text, listQuery);
         ::PostMessageW(window, WM_BACKUP_LIST_DONE, 0, (LPARAM)answer);
     }
     void AnswerImage(WPARAM code) { ::PostMessageW(window, WM_BACKUP_DOWNLOAD_DONE, code, 0); }
 
     int lists = 0, images = 0;
     CString listUrl, imageUrl, imagePath;
+    BackupListQuery listQuery;
     HWND window = nullptr;
 };
 

@@ -1,6 +1,7 @@
 // The server's firmware list, the firmware-info record that holds what it
 // said, and the server file names the page accepts.
 #include <gtest/gtest.h>
+#include "app/AppPaths.h"
 #include "update/FirmwareInfo.h"
 #include "update/FirmwareList.h"
 
@@ -92,6 +93,22 @@ TEST(FirmwareList, LanguageEntriesNumberAndEndingRules) {
     }
 }
 
+TEST(FirmwareList, AtMostAHundredLanguagesAreOffered) {
+    std::string list;
+    for (int i = 0; i < 150; ++i) list += "B : v2.0 : L" + std::to_string(i) + " : f" + std::to_string(i) + ".img\n";
+    list += "B : 7\n";
+    CFirmwareInfo info;
+    FirmwareListResult r = Parse(list.c_str(), L"B", info, false, L"L99");
+    EXPECT_EQ(FIRMWARE_LIST_MAX_LANGUAGES, info.m_nCount);
+    EXPECT_EQ(99, r.selection);
+    EXPECT_EQ("f99.img", Narrow(info.m_strSelectedFile));
+    EXPECT_EQ(7, r.usbStatus);  // the rest of the list is still read
+    // A language past the hundredth is not offered, so not chosen either.
+    r = Parse(list.c_str(), L"B", info, false, L"L120");
+    EXPECT_EQ(0, r.selection);
+    EXPECT_EQ("f0.img", Narrow(info.m_strSelectedFile));
+}
+
 TEST(FirmwareList, NothingForTheModelLeavesTheVersionUnknown) {
     CFirmwareInfo info;
     EXPECT_FALSE(Parse("A : v1.2 : a.img\n", L"Z", info).found);
@@ -171,6 +188,28 @@ TEST(ServerFileNames, OnlyPlainNamesAreAccepted) {
                             L"x.img.", L" x.img", L"x?.img", L"%2e%2e.img"};
     for (const wchar_t* n : good) EXPECT_TRUE(IsPlainServerFileName(n)) << Narrow(n);
     for (const wchar_t* n : bad) EXPECT_FALSE(IsPlainServerFileName(n)) << Narrow(n);
+}
+
+TEST(ServerFileNames, DeviceNamesAreRefusedWithOrWithoutExtensionInAnyCase) {
+    const wchar_t* devices[] = {L"NUL.img", L"CON", L"COM1.img", L"aux", L"LPT1", L"prn.IMG", L"Com9.img",
+                                L"nul .img", L"LPT\u00b9.img", L"com\u00b2", L"COM\u00b3.img", L"lpt\u00b2",
+                                L"CONOUT$.img"};
+    for (const wchar_t* n : devices) EXPECT_FALSE(IsPlainServerFileName(n)) << Narrow(n);
+    for (const wchar_t* n : {L"NULL.img", L"COM10.img", L"CONSOLE.img", L"LPT.img", L"COM\u2074.img", L"x.nul"})
+        EXPECT_TRUE(IsPlainServerFileName(n)) << Narrow(n);
+}
+
+TEST(ServerFileNames, ANameMustFitInTheImageFolder) {
+    // Under a short folder a long name fits; under a long one the same name
+    // would pass the path limit and is refused.
+    apppaths::SetImageFolderForTest(L"C:\\IMG\\");
+    const CString name = CString(L'n', 190) + L".img";
+    EXPECT_TRUE(IsPlainServerFileName(name));
+    EXPECT_FALSE(IsPlainServerFileName(CString(L'n', 300) + L".img"));  // too long anywhere
+    apppaths::SetImageFolderForTest(L"C:\\" + CString(L'f', 100) + L"\\IMG\\");
+    EXPECT_FALSE(IsPlainServerFileName(name));
+    EXPECT_TRUE(IsPlainServerFileName(CString(L'n', 140) + L".img"));
+    apppaths::SetImageFolderForTest(CString());
 }
 
 }  // namespace

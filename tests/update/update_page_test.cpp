@@ -6,6 +6,8 @@
 #include "framework/TestSeams.h"
 #include "hardware/HardwareApi.h"
 #include "standins/simdevices/SimDevices.h"
+#include "update/FirmwareList.h"
+#include <string>
 
 namespace {
 
@@ -50,9 +52,14 @@ protected:
 
 TEST_F(UpdatePageTest, NoServerOrNoEntryForTheModelShowsTheServerError) {
     struct Case { const char* name; const char* list; bool serverDown; };
+    // A list is a few kilobytes: one over a megabyte is not read, even where
+    // it begins with the model's entry.
+    std::string huge = "Vela_Morn_T : v1.2 : Vela_Morn_T_v1.2.img\n";
+    while (huge.size() <= 1024 * 1024) huge += "TKV40 : v3.3 : TKV40_v3.3.img\n";
     const Case cases[] = {
         {"list without the model", "TKV40 : v3.3 : TKV40_v3.3.img\n", false},
         {"empty list", "", false},
+        {"list over a megabyte", huge.c_str(), false},
         {"server down", nullptr, true},  // last: the server stays down
     };
     for (const Case& c : cases) {
@@ -131,6 +138,23 @@ TEST_F(UpdatePageTest, VoicePromptLanguagesFillTheComboInTheUiLanguage) {
         combo.GetLBText(0, first);
         EXPECT_EQ(std::wstring(first), L"Englisch");
         EXPECT_EQ(Text(dlg, IDC_UPDATE_BROWSE), L"Durchsuchen...");
+    });
+}
+
+TEST_F(UpdatePageTest, AListOfNearlyAMegabyteIsReadAndOffersAtMostAHundredLanguages) {
+    std::string list;
+    for (int i = 0; list.size() < 1000 * 1000; ++i)
+        list += "Vela_Morn_T : v1.2 : L" + std::to_string(i) + " : Vela_Morn_T_v1.2-" + std::to_string(i) + ".img\n";
+    m_server.PutFile("/zarnbluetoothmanager/Firmware", list);
+    QueueAnswer(IDCANCEL);  // the new-firmware prompt
+    RunWizard([&](CUpdaterDlg& dlg) {
+        dlg.m_bApplyToFirmwareLanguage = FALSE;
+        dlg.m_strFirmwareLanguage = L"L42";
+        Enter(dlg, 0x2110, 1, 0);
+        EXPECT_EQ(Text(dlg, IDC_UPDATE_LATEST_VERSION), L"Latest Version: v1.2");
+        EXPECT_EQ(FIRMWARE_LIST_MAX_LANGUAGES, dlg.m_updatePage.m_comboVoicePrompt.GetCount());
+        EXPECT_EQ(42, dlg.m_updatePage.m_comboVoicePrompt.GetCurSel());
+        EXPECT_EQ(std::wstring(dlg.m_updatePage.m_firmwareInfo.m_strSelectedFile), L"Vela_Morn_T_v1.2-42.img");
     });
 }
 
