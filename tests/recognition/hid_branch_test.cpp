@@ -7,6 +7,7 @@
 #include "core/ModelCatalog.h"
 #include "texts/WizardTexts.h"
 #include <algorithm>
+#include <functional>
 
 using namespace rectest;
 
@@ -81,20 +82,47 @@ TEST_F(HidBranchTest, AOneInterfaceHeadsetIsRecordedAsItsOwnModelAndKeepsItsHand
     });
 }
 
-TEST_F(HidBranchTest, AHeadsetThatCannotBeOpenedStillEndsRecognisedWithTheDefaults) {
-    sim::DeviceId dev = AddHid(L"40N", 0x5520, {3, 1});
-    sim::SetHidOpenFails(dev, true);
-    RunWizard([&](CUpdaterDlg& dlg) {
-        ASSERT_TRUE(WaitIdle(dlg));
-        EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
-        const CDeviceRecord& r = dlg.m_deviceRecord;
-        EXPECT_EQ(0x5520, r.m_nModelId);
-        EXPECT_EQ(DefaultName(0x5520), r.m_strDeviceName);
-        EXPECT_EQ(1, r.m_version.m_nMajor);
-        EXPECT_EQ(0, r.m_version.m_nMinor);
-        EXPECT_TRUE(r.m_strBdAddress.IsEmpty());
-        EXPECT_FALSE(dlg.m_hHidDevice.IsValid());
-    });
+// A headset that cannot be read is not recognised with made-up defaults:
+// one that cannot be opened, one that refuses its version, a two-chip one
+// whose second chip is silent, and one whose replies stay pending (that
+// last one within seconds of the program's clock, not a minute a request).
+TEST_F(HidBranchTest, AHeadsetThatDoesNotTellItsVersionIsNotRecognised) {
+    struct Case {
+        const char* name;
+        WORD pid;
+        std::function<void(sim::DeviceId first, sim::DeviceId second)> fault;
+    };
+    const Case cases[] = {
+        {"cannot be opened", 0x5520, [](sim::DeviceId d, sim::DeviceId) { sim::SetHidOpenFails(d, true); }},
+        {"version refused", 0x5520,
+         [](sim::DeviceId d, sim::DeviceId) { sim::SetHidCommandFails(d, HID_CMD_GET_VERSION, true); }},
+        {"second chip silent", 0x4310, [](sim::DeviceId, sim::DeviceId s) { sim::SetHidPendingForever(s, true); }},
+        {"replies stay pending", 0x5520, [](sim::DeviceId d, sim::DeviceId) { sim::SetHidPendingForever(d, true); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::Reset();
+        sim::SetSpeed(100);
+        sim::DeviceId first = AddHid(L"first", c.pid, {3, 1});
+        sim::DeviceId second = c.pid == 0x4310 ? AddHid(L"second", c.pid, {3, 1}) : 0;
+        c.fault(first, second);
+        CDeviceRecord saved;
+        saved.m_nModelId = c.pid;
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(WaitIdle(dlg));
+            const DWORD start = fw::Clock::GetTickCount();
+            EXPECT_EQ(RECOGNITION_NO_DEVICE, Recognize(dlg, TRUE, &saved));
+            EXPECT_LT(fw::Clock::GetTickCount() - start, 12000u);
+            EXPECT_EQ(CString(L"Failed to recognize device. Cannot open USB"), Status(dlg));
+            EXPECT_FALSE(dlg.m_bRecognized);
+            EXPECT_EQ(PAGE_RECOGNITION, dlg.m_nPage);
+            EXPECT_FALSE(dlg.m_hHidDevice.IsValid());
+            EXPECT_FALSE(dlg.m_hHidDevice2.IsValid());
+            // The saved record is not written to a headset that cannot be read.
+            for (const auto& r : HidRequests(first)) EXPECT_NE(HID_CMD_WRITE_BLOCK, r.first);
+            EXPECT_FALSE(dlg.m_bBusy);
+        });
+    }
 }
 
 TEST_F(HidBranchTest, TwoChipHeadsetsTakeTheNameFromTheSecondChipAndTheOlderVersion) {
