@@ -8,6 +8,7 @@
 #include "texts/WizardTexts.h"
 #include <algorithm>
 #include <functional>
+#include <string>
 
 using namespace rectest;
 
@@ -120,6 +121,8 @@ TEST_F(HidBranchTest, AHeadsetThatDoesNotTellItsVersionIsNotRecognised) {
             EXPECT_FALSE(dlg.m_hHidDevice2.IsValid());
             // The saved record is not written to a headset that cannot be read.
             for (const auto& r : HidRequests(first)) EXPECT_NE(HID_CMD_WRITE_BLOCK, r.first);
+            // A headset that left one request unanswered is not asked again.
+            if (std::string(c.name) == "replies stay pending") EXPECT_EQ(1u, HidRequests(first).size());
             EXPECT_FALSE(dlg.m_bBusy);
         });
     }
