@@ -30,5 +30,5 @@ const int HID_UPDATE_MODE_PRODUCT_ID = 0x3120;
 
 // Clock time one request of recognition may wait for its reply, and all of
 // its requests together.
-const unsigned HID_RECOGNITION_REPLY_MS = 3000;
-const unsigned HID_RECOGNITION_REPLY_BUDGET_MS = 10000;
+const unsigned HID_RECOGNITION_REPLY_MS = 5000;
+const unsigned HID_RECOGNITION_REPLY_BUDGET_MS = 15000;

@@ -118,7 +118,6 @@ BOOL CDfuUpdateFlow::StartSecondReconfigure() {
     CFirmwareInfo* info = m_pHost->ActiveRecord();
     if (!m_bEngineBCreated || !m_dfuEngineB.StartReconfigure(false, true, info->m_strFirmwarePath)) return FALSE;
     m_nActiveEngine = 2;
-    m_bTransferComplete = 0;
     OperationStarted();
     return TRUE;
 }

@@ -24,7 +24,7 @@ namespace {
 
 // Clock time the pre-checks, which run on the UI thread, wait for one reply:
 // a headset that stopped answering fails them in seconds.
-const DWORD kPreCheckReplyMs = 3000;
+const DWORD kPreCheckReplyMs = 5000;
 
 BOOL AskOnUiThread(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
     return HidTransactWithin(device, request, reply, kPreCheckReplyMs);

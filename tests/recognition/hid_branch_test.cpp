@@ -300,3 +300,21 @@ TEST_F(HidBranchTest, ASavedRecordIsWrittenBackBetweenTheVersionAndTheAddress) {
         EXPECT_EQ(1, dlg.m_deviceRecord.m_bIntercomVox);
     });
 }
+
+// The device type behind the main dialog's picture is read on the UI thread:
+// a headset that stops answering costs seconds there, and no picture type.
+TEST_F(HidBranchTest, TheDeviceTypeOfASilentHeadsetIsGivenUpWithinSeconds) {
+    sim::DeviceId first = AddHid(L"60T", 0x4210, {1, 1});
+    AddHid(L"60T second chip", 0x4210, {1, 1});
+    sim::SetHidBlock(first, HID_BLOCK_DEVICE_TYPE, {16});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.m_nTargetModel = 0x4210;
+        EXPECT_EQ(16, dlg.m_recognitionPage.ReadHidInfo());
+        sim::SetHidPendingForever(first, true);
+        const DWORD start = fw::Clock::GetTickCount();
+        EXPECT_EQ(0, dlg.m_recognitionPage.ReadHidInfo());
+        EXPECT_LT(fw::Clock::GetTickCount() - start, 8000u);
+        dlg.CloseDeviceHandles();
+    });
+}
