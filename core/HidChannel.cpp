@@ -46,38 +46,48 @@ bool Start(BOOL started, HANDLE h, Transfer& t, DWORD timeoutMs, DWORD* transfer
     return Finish(h, t, timeoutMs, transferred);
 }
 
-bool WriteReport(HANDLE h, const BYTE* report) {
+// The clock time left of limitMs since start, at most cap; 0 once it is over.
+DWORD Left(DWORD start, DWORD limitMs, DWORD cap) {
+    if (limitMs == INFINITE) return cap;
+    DWORD spent = fw::Clock::GetTickCount() - start;
+    if (spent >= limitMs) return 0;
+    return limitMs - spent < cap ? limitMs - spent : cap;
+}
+
+bool WriteReport(HANDLE h, const BYTE* report, DWORD timeoutMs = HID_WRITE_TIMEOUT_MS) {
     Transfer t;
     if (!t.ov.hEvent) return false;
     DWORD written = 0;
     BOOL started = hw::Api().WriteFile(h, report, HID_OUT_REPORT_SIZE, &written, &t.ov);
-    if (!Start(started, h, t, HID_WRITE_TIMEOUT_MS, &written)) return false;
+    if (!Start(started, h, t, timeoutMs, &written)) return false;
     return written == (DWORD)HID_OUT_REPORT_SIZE;
 }
 
 // One input report into report (HID_IN_REPORT_SIZE bytes); only a report
 // long enough to carry the status byte counts.
-bool ReadReport(HANDLE h, BYTE* report) {
+bool ReadReport(HANDLE h, BYTE* report, DWORD timeoutMs = HID_READ_TIMEOUT_MS) {
     Transfer t;
     if (!t.ov.hEvent) return false;
     BYTE buffer[HID_IN_REPORT_SIZE] = {};
     DWORD got = 0;
     BOOL started = hw::Api().ReadFile(h, buffer, HID_IN_REPORT_SIZE, &got, &t.ov);
-    if (!Start(started, h, t, HID_READ_TIMEOUT_MS, &got)) return false;
+    if (!Start(started, h, t, timeoutMs, &got)) return false;
     if (got <= (DWORD)HID_REPLY_STATUS) return false;
     if (got > (DWORD)HID_IN_REPORT_SIZE) got = HID_IN_REPORT_SIZE;
     std::memcpy(report, buffer, got);
     return true;
 }
 
-// Reads reports into reply while its status is pending, within the bounds.
-bool ReadUntilAnswered(HANDLE h, BYTE* reply) {
-    DWORD start = fw::Clock::GetTickCount();
+// Reads reports into reply while its status is pending, within the bounds
+// and, unless limitMs is INFINITE, within limitMs of clock time since start.
+bool ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD start = fw::Clock::GetTickCount(), DWORD limitMs = INFINITE) {
+    DWORD pendingFrom = fw::Clock::GetTickCount();
     for (int reports = 0;; ++reports) {
-        if (!ReadReport(h, reply)) return false;
+        DWORD wait = Left(start, limitMs, HID_READ_TIMEOUT_MS);
+        if (!wait || !ReadReport(h, reply, wait)) return false;
         if (reply[HID_REPLY_STATUS] != HID_STATUS_PENDING) return true;
         if (reports + 1 >= HID_PENDING_MAX_REPORTS) return false;
-        if (fw::Clock::GetTickCount() - start >= HID_PENDING_TIMEOUT_MS) return false;
+        if (fw::Clock::GetTickCount() - pendingFrom >= HID_PENDING_TIMEOUT_MS) return false;
     }
 }
 
@@ -89,6 +99,17 @@ BOOL HidTransact(HANDLE* device, BYTE* request, BYTE* response) {
     if (!request || !IsOpen(device)) return FALSE;
     if (!WriteReport(*device, request)) return FALSE;
     if (!ReadUntilAnswered(*device, response)) return FALSE;
+    return response[HID_REPLY_STATUS] == HID_STATUS_OK ? TRUE : FALSE;
+}
+
+BOOL HidTransactWithin(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs) {
+    if (!response) return FALSE;
+    response[HID_REPLY_STATUS] = HID_STATUS_NONE;
+    if (!request || !IsOpen(device)) return FALSE;
+    const DWORD start = fw::Clock::GetTickCount();
+    DWORD wait = Left(start, limitMs, HID_WRITE_TIMEOUT_MS);
+    if (!wait || !WriteReport(*device, request, wait)) return FALSE;
+    if (!ReadUntilAnswered(*device, response, start, limitMs)) return FALSE;
     return response[HID_REPLY_STATUS] == HID_STATUS_OK ? TRUE : FALSE;
 }
 

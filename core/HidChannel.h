@@ -21,6 +21,12 @@ const int HID_PENDING_MAX_REPORTS = 100000;
 // status. response holds at least HID_IN_REPORT_SIZE bytes.
 BOOL HidTransact(HANDLE* device, BYTE* request, BYTE* response);
 
+// The same exchange, ended as a failure once limitMs of clock time have
+// passed since it began (the write, every read and the pending replies
+// together). After a failure, response byte 2 still holds HID_STATUS_NONE
+// or HID_STATUS_PENDING when the device did not answer at all.
+BOOL HidTransactWithin(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs);
+
 // One write of exactly HID_OUT_REPORT_SIZE bytes; nonzero when it succeeds.
 BOOL HidWriteReport(HANDLE* device, BYTE* report);
 
@@ -32,6 +38,10 @@ BOOL HidReadStatus(HANDLE* device);
 inline BOOL HidTransact(const hw::CDeviceHandle* device, BYTE* request, BYTE* response) {
     HANDLE h = device ? device->Get() : nullptr;
     return HidTransact(&h, request, response);
+}
+inline BOOL HidTransactWithin(const hw::CDeviceHandle* device, BYTE* request, BYTE* response, DWORD limitMs) {
+    HANDLE h = device ? device->Get() : nullptr;
+    return HidTransactWithin(&h, request, response, limitMs);
 }
 inline BOOL HidWriteReport(const hw::CDeviceHandle* device, BYTE* report) {
     HANDLE h = device ? device->Get() : nullptr;

@@ -109,6 +109,8 @@ BOOL CDialogDeviceRecognition::OpenHidInterfaces(int, int*, int*) { return OpenM
 
 int CDialogDeviceRecognition::ReadHidInfo() {
     CUpdaterDlg* main = Main();
+    // On the UI thread: a silent headset costs seconds, not a minute a try.
+    CHidReplyBudget budget(HID_RECOGNITION_REPLY_MS, HID_RECOGNITION_REPLY_MS);
     if (!EnsureHidHandles(*main)) return 0;
     std::vector<WORD> words;
     for (int attempt = 0; attempt < 2; ++attempt)

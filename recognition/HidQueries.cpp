@@ -1,6 +1,45 @@
 #include "recognition/HidQueries.h"
 #include "core/HidChannel.h"
+#include "framework/Clock.h"
+#include <algorithm>
 #include <cstring>
+
+namespace {
+
+// The budget of this thread's requests, if one lives.
+thread_local CHidReplyBudget* t_budget = nullptr;
+
+BOOL Exchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
+    if (t_budget) return t_budget->Transact(device, request, reply);
+    return HidTransact(device, request, reply);
+}
+
+}  // namespace
+
+CHidReplyBudget::CHidReplyBudget(DWORD totalMs, DWORD perRequestMs)
+    : m_dwLeftMs(totalMs), m_dwPerRequestMs(perRequestMs), m_pOuter(t_budget) {
+    t_budget = this;
+}
+
+CHidReplyBudget::~CHidReplyBudget() { t_budget = m_pOuter; }
+
+bool CHidReplyBudget::Silent(HANDLE device) const {
+    return std::find(m_silent.begin(), m_silent.end(), device) != m_silent.end();
+}
+
+BOOL CHidReplyBudget::Transact(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
+    reply[HID_REPLY_STATUS] = HID_STATUS_NONE;
+    HANDLE h = device ? device->Get() : nullptr;
+    if (!h || h == INVALID_HANDLE_VALUE) return FALSE;
+    if (!m_dwLeftMs || Silent(h)) return FALSE;
+    const DWORD start = fw::Clock::GetTickCount();
+    BOOL ok = HidTransactWithin(device, request, reply, std::min(m_dwLeftMs, m_dwPerRequestMs));
+    const DWORD spent = fw::Clock::GetTickCount() - start;
+    m_dwLeftMs = spent >= m_dwLeftMs ? 0 : m_dwLeftMs - spent;
+    const BYTE status = reply[HID_REPLY_STATUS];
+    if (!ok && (status == HID_STATUS_NONE || status == HID_STATUS_PENDING)) m_silent.push_back(h);
+    return ok;
+}
 
 BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply) {
     BYTE request[HID_OUT_REPORT_SIZE];
@@ -9,7 +48,7 @@ BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE*
     request[0] = HID_REPORT_ID;
     request[HID_REQ_COMMAND] = command;
     request[HID_REQ_BLOCK] = block;
-    return HidTransact(device, request, reply);
+    return Exchange(device, request, reply);
 }
 
 BOOL HidReadBlockWords(const hw::CDeviceHandle* device, BYTE block, std::vector<WORD>* words, int limit) {
@@ -39,26 +78,30 @@ BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD*
         request[HID_REQ_WORDS + 2 * i] = (BYTE)(words[i] >> 8);
         request[HID_REQ_WORDS + 2 * i + 1] = (BYTE)(words[i] & 0xFF);
     }
-    BOOL ok = HidTransact(device, request, reply);
+    BOOL ok = Exchange(device, request, reply);
     if (!store) return ok;
     SwapRequestWords(request);
     request[HID_REQ_COMMAND] = HID_CMD_STORE_BLOCK;
-    BOOL stored = HidTransact(device, request, reply);
+    BOOL stored = Exchange(device, request, reply);
     return ok && stored;
 }
 
-void ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
+BOOL ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
     BYTE reply[HID_IN_REPORT_SIZE];
-    if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply))
+    if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply)) {
         version->Set(reply[3], reply[4], reply[5], reply[6], reply[7]);
-    else
-        version->Set(1, 0, 0, 0, 0);
+        return TRUE;
+    }
+    version->Set(1, 0, 0, 0, 0);
+    return FALSE;
 }
 
-void ReadModuleChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
+BOOL ReadModuleChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {
     BYTE reply[HID_IN_REPORT_SIZE];
-    if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply))
+    if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply)) {
         version->Set(reply[3], reply[4], 2, reply[5], reply[6]);
-    else
-        version->Set(1, 0, 2, 0, 0);
+        return TRUE;
+    }
+    version->Set(1, 0, 2, 0, 0);
+    return FALSE;
 }

@@ -7,6 +7,32 @@
 #include "core/HidProtocol.h"
 #include <vector>
 
+// While one lives, the requests these helpers send from its thread share its
+// time: each may wait for its reply at most perRequestMs of clock time, all
+// of them together at most totalMs, and an interface that once left a
+// request unanswered (no reply, or a reply still pending at its bound) is
+// not asked again. Requests beyond the budget fail at once without being
+// sent. Recognition runs under one, so that a headset that stops answering
+// holds the window for seconds, however many requests would follow.
+class CHidReplyBudget {
+public:
+    CHidReplyBudget(DWORD totalMs, DWORD perRequestMs);
+    ~CHidReplyBudget();
+    CHidReplyBudget(const CHidReplyBudget&) = delete;
+    CHidReplyBudget& operator=(const CHidReplyBudget&) = delete;
+
+    // Whether a request on the interface left it unanswered.
+    bool Silent(HANDLE device) const;
+    // One exchange under the budget (see above).
+    BOOL Transact(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply);
+
+private:
+    DWORD m_dwLeftMs;
+    DWORD m_dwPerRequestMs;
+    std::vector<HANDLE> m_silent;
+    CHidReplyBudget* m_pOuter;
+};
+
 // {1, command, block} on a cleared report; TRUE when the reply status is 0.
 BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply);
 // Reads a block; on success *words holds the reply's words in host order,
@@ -22,7 +48,8 @@ BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD*
 // HID_CMD_GET_VERSION of a headset chip: reply bytes 3 to 7 as major,
 // minor, secondary version type, secondary version, spare; 1.0 with
 // everything else 0 when it fails.
-void ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version);
+// TRUE when the request was answered with a version.
+BOOL ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version);
 // The same for an interface of the two-interface module: major byte 3,
 // minor byte 4, type 2, secondary byte 5, spare byte 6; 1, 0, 2, 0, 0 on failure.
-void ReadModuleChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version);
+BOOL ReadModuleChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version);

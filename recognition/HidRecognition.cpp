@@ -60,30 +60,36 @@ CString ReadDeviceName(const hw::CDeviceHandle* device, int target) {
     return Utf8ToWide(bytes.c_str(), (int)bytes.size());
 }
 
-void ReadVersions(CUpdaterDlg& main, int target) {
+// Reads the versions of the headset's chips; FALSE when a chip whose
+// version makes the device's did not answer with one.
+bool ReadVersions(CUpdaterDlg& main, int target) {
     CDeviceRecord& rec = main.m_deviceRecord;
     const hw::CDeviceHandle* first = &main.m_hHidDevice;
     const hw::CDeviceHandle* second = &main.m_hHidDevice2;
     BYTE reply[HID_IN_REPORT_SIZE];
+    bool answered = true;
     if (target == HID_MODULE_MODEL || target == kModuleSecondModel) {
         HidRequest(first, HID_CMD_MODULE_30, 0, reply);
-        ReadModuleChipVersion(first, &rec.m_versionChip1);
+        answered = ReadModuleChipVersion(first, &rec.m_versionChip1) != FALSE;
         rec.m_version = rec.m_versionChip1;
         HidRequest(second, HID_CMD_MODULE_30, 0, reply);
-        ReadModuleChipVersion(second, &rec.m_versionChip2);
+        answered = ReadModuleChipVersion(second, &rec.m_versionChip2) && answered;
     } else if (model_groups::IsHidUpdateModeChipModel(target)) {
-        HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-        ReadHidChipVersion(first, &rec.m_versionChip1);
+        answered = ReadHidChipVersion(first, &rec.m_versionChip1) != FALSE;
         rec.m_version = rec.m_versionChip1;
+        // The update-mode chip is not asked for when the headset is silent.
+        if (!answered) return false;
+        HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         HidRequest(first, HID_CMD_ENTER_UPDATE, 0, reply);
         fw::Clock::Sleep(HID_UPDATE_MODE_WAIT_MS);
         hw::CDeviceHandle chip = OpenUpdateModeChip(HID_UPDATE_MODE_TRIES);
         ReadHidChipVersion(&chip, &rec.m_versionChip2);
         ::SetCursor(previous);
     } else {
-        ReadHidChipVersion(first, &rec.m_versionChip1);
+        answered = ReadHidChipVersion(first, &rec.m_versionChip1) != FALSE;
         rec.m_version = rec.m_versionChip1;
-        if (model_groups::IsHidTwoChipModel(target)) ReadHidChipVersion(second, &rec.m_versionChip2);
+        if (model_groups::IsHidTwoChipModel(target))
+            answered = ReadHidChipVersion(second, &rec.m_versionChip2) && answered;
     }
     // A two-chip device is as old as its older chip.
     if (model_groups::IsHidTwoChipModel(target) || target == HID_MODULE_MODEL || target == kModuleSecondModel) {
@@ -91,6 +97,7 @@ void ReadVersions(CUpdaterDlg& main, int target) {
         if (rec.CompareFullVersion(v2.m_nMajor, v2.m_nMinor, v2.m_nSecondaryVersionType, v2.m_nSecondaryVersion) > 0)
             rec.m_version = v2;
     }
+    return answered;
 }
 
 void ReadAddresses(CUpdaterDlg& main, int target) {
@@ -177,6 +184,9 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
     // would serve every HID headset as the default model.
     if (int model = HidModelOfProductId(productId)) main.m_nTargetModel = model;
     int target = main.m_nTargetModel;
+    // Every request below shares one bound: a headset that stops answering
+    // costs seconds, not a minute per request.
+    CHidReplyBudget budget(HID_RECOGNITION_REPLY_BUDGET_MS, HID_RECOGNITION_REPLY_MS);
     // Recognition opens the interfaces and leaves them open for the pages
     // that follow; a query on an interface that did not open fails and takes
     // its default.
@@ -190,7 +200,12 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
     rec.m_nModelId = target;
     if (target == HID_MODULE_MODEL) GetModelName(rec.m_strDeviceName, target, FALSE);
     else rec.m_strDeviceName = ReadDeviceName(model_groups::IsHidTwoChipModel(target) ? second : first, target);
-    ReadVersions(main, target);
+    if (!ReadVersions(main, target)) {
+        // A headset that does not tell its version cannot be read: no
+        // defaults make it a recognised one, and nothing is written to it.
+        main.CloseDeviceHandles();
+        return RECOGNITION_NO_DEVICE;
+    }
     if (restore) WriteHidRestoreBlocks(first, second, target, *restore);
     ReadAddresses(main, target);
     SendLoadCommands(first, target);

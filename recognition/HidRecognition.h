@@ -3,13 +3,16 @@
 // (left open for the pages that follow), reads its name, the versions of
 // its chips, its address and hardware version, writes back a saved record,
 // reads its settings blocks, FM block and speed dials, and stores all of it
-// in the main dialog's device record. Always ends with outcome 0.
+// in the main dialog's device record.
 #pragma once
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
 
 class CUpdaterDlg;
 
+// A headset that does not answer its version request (or, with two chips,
+// either of them) is not recognised: the outcome is RECOGNITION_NO_DEVICE,
+// nothing is stored or written, and its interfaces are closed again.
 // productId is the product id of the maker's first HID interface. When it
 // names a HID headset model (the module's ids meaning 0x5345), that model
 // becomes the target.
@@ -24,3 +27,8 @@ const unsigned HID_UPDATE_MODE_WAIT_MS = 6000;
 const int HID_UPDATE_MODE_TRIES = 20;
 const unsigned HID_UPDATE_MODE_RETRY_MS = 1000;
 const int HID_UPDATE_MODE_PRODUCT_ID = 0x3120;
+
+// Clock time one request of recognition may wait for its reply, and all of
+// its requests together.
+const unsigned HID_RECOGNITION_REPLY_MS = 5000;
+const unsigned HID_RECOGNITION_REPLY_BUDGET_MS = 15000;

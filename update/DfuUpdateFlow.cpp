@@ -13,6 +13,7 @@ const int kStateWaiting = 16;
 const int kStateDeviceReady = 17;
 const int kStateTransferComplete = 18;
 const int kStateRestarted = 19;
+const int kStateProgress = 20;
 
 const int kOpReconfigured = 2;
 const int kOpReady = 3;
@@ -42,6 +43,19 @@ CDfuUpdateFlow::~CDfuUpdateFlow() {
 void CDfuUpdateFlow::BeginTransferPhase() {
     m_nWaitEventCount = 0;
     m_bDownloadStarted = 1;
+}
+
+void CDfuUpdateFlow::NoteProgress() { m_dwProgressAt = fw::Clock::GetTickCount(); }
+
+void CDfuUpdateFlow::OperationStarted() {
+    m_bEngineWorking = true;
+    m_nLastPercent = -1;
+    NoteProgress();
+}
+
+DWORD CDfuUpdateFlow::MsWithoutProgress() const {
+    if (!m_bEngineWorking || m_bWaitingForDevice || m_bTransferComplete) return 0;
+    return fw::Clock::GetTickCount() - m_dwProgressAt;
 }
 
 void CDfuUpdateFlow::StartReconfigure() {
@@ -97,12 +111,14 @@ void CDfuUpdateFlow::ContinueReconfigure() {
     if (!m_dfuEngineA.StartReconfigure(false, true, info->m_strFirmwarePath))
         return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), switched ? L"[8][1]" : L"[8][3]");
     m_nActiveEngine = 1;
+    OperationStarted();
 }
 
 BOOL CDfuUpdateFlow::StartSecondReconfigure() {
     CFirmwareInfo* info = m_pHost->ActiveRecord();
     if (!m_bEngineBCreated || !m_dfuEngineB.StartReconfigure(false, true, info->m_strFirmwarePath)) return FALSE;
     m_nActiveEngine = 2;
+    OperationStarted();
     return TRUE;
 }
 
@@ -112,6 +128,7 @@ void CDfuUpdateFlow::DestroyEngines() {
     m_bEngineACreated = 0;
     m_bEngineBCreated = 0;
     m_bWaitingForDevice = false;
+    m_bEngineWorking = false;
     m_events.Clear();
 }
 
@@ -135,10 +152,10 @@ void CDfuUpdateFlow::HandleOneEvent() {
     CFirmwareInfo* info = m_pHost->ActiveRecord();
     if (!info || info->m_bFinished) return;  // the update has ended; late notifications change nothing
     if (event->m_nKind == CCallbackData::kComplete) HandleResult(event->m_status);
-    else HandleState(event->m_status);
+    else HandleState(event->m_nArg, event->m_status);
 }
 
-void CDfuUpdateFlow::HandleState(const DFUEngine::Status& status) {
+void CDfuUpdateFlow::HandleState(int arg, const DFUEngine::Status& status) {
     CFirmwareInfo* info = m_pHost->ActiveRecord();
     const int model = m_pHost->TargetModel();
     const UpdateModelProfile& profile = GetUpdateProfile(model);
@@ -163,9 +180,18 @@ void CDfuUpdateFlow::HandleState(const DFUEngine::Status& status) {
         break;
     }
     case kStateDeviceReady:
+        NoteProgress();
         if (model != 0x5310 && info->m_pWaitBox) m_pHost->CloseWaitBox();
         break;
+    case kStateProgress:
+        // Only a download that gets further counts; a repeat is no progress.
+        if (arg > m_nLastPercent) {
+            m_nLastPercent = arg;
+            NoteProgress();
+        }
+        break;
     case kStateTransferComplete:
+        NoteProgress();
         m_bTransferComplete = 1;
         info->m_nStep = FW_STEP_RESTARTING;
         m_pHost->OnTransferComplete();
@@ -188,12 +214,10 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
     const int model = m_pHost->TargetModel();
     const int code = status.result.GetCode();
     if (status.operation == kOpReady && (code == dfu_result::kDeviceLost || code == dfu_result::kTransferFailed)) {
-        SetFailureTexts(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
-        info->m_nError = 1;
-        if (GetUpdateProfile(model).dfuDevices > 1 || m_nActiveEngine == 2) {
-            info->m_bFinished = 1;
-            return;
-        }
+        // The failure shows only once the flow gives up; a retry is the
+        // update going on.
+        if (GetUpdateProfile(model).dfuDevices > 1 || m_nActiveEngine == 2)
+            return FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
         // Once more from the reconfigure, on the second engine, with the
         // same device as the first.
         if (!m_bEngineBCreated) {
@@ -204,6 +228,8 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
         if (!m_dfuEngineB.StartReconfigure(false, true, info->m_strFirmwarePath))
             return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice));
         m_nActiveEngine = 2;
+        OperationStarted();
+        SetActivityTexts(info, page);
         info->m_nError = 0;
         BeginTransferPhase();
         info->m_nWaitTicks = 0;
@@ -237,4 +263,6 @@ void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
         break;
     }
     if (!started) FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
+    else if (status.operation == kOpReconfigured || status.operation == kOpReady || status.operation == kOpDownloaded)
+        OperationStarted();
 }

@@ -56,6 +56,13 @@ public:
     void DestroyEngines();
     // A transfer phase starts: no waiting notifications counted yet.
     void BeginTransferPhase();
+    // The engine has moved the update on (or the time till now was spent
+    // waiting for the user, not for the engine).
+    void NoteProgress();
+    // Clock time since the engine last moved the update on, while one of
+    // its operations runs up to the complete transfer; 0 otherwise (waiting
+    // for the device to show up, or restarting on the new firmware).
+    DWORD MsWithoutProgress() const;
 
     DFUEngine& ActiveEngine() { return m_nActiveEngine == 2 ? m_dfuEngineB : m_dfuEngineA; }
 
@@ -67,6 +74,9 @@ public:
     int m_bTransferComplete = 0;
     int m_nDevicePolls = 0;
     bool m_bWaitingForDevice = false;  // a device wait is armed and not yet over
+    bool m_bEngineWorking = false;     // an engine operation before the complete transfer runs
+    DWORD m_dwProgressAt = 0;          // clock time the engine last moved the update on
+    int m_nLastPercent = -1;           // the download's last reported percentage
     DFUEngine m_dfuEngineA;
     DFUEngine m_dfuEngineB;
     CDfuEventQueue m_events;
@@ -78,7 +88,9 @@ public:
 
 private:
     void Queue(int kind, int arg, const DFUEngine::Status& status);
-    void HandleState(const DFUEngine::Status& status);
+    void HandleState(int arg, const DFUEngine::Status& status);
+    // An engine operation has started: the time without progress counts anew.
+    void OperationStarted();
     void HandleResult(const DFUEngine::Status& status);
     void RunDfuStep(const DFUEngine::Status& status);
 

@@ -46,6 +46,9 @@ void CDialogFirmwareUpdate::ProgressTick() {
         in.waitBoxOpen = info->m_pWaitBox != nullptr;
         in.downloadStarted = m_dfu.m_bDownloadStarted != 0;
         in.transferComplete = m_dfu.m_bTransferComplete != 0;
+        // While a wait box is up the update waits for the user, not the engine.
+        if (info->m_pWaitBox) m_dfu.NoteProgress();
+        in.msWithoutProgress = m_dfu.MsWithoutProgress();
         const int actions = AdvanceProgress(profile, info, in, &m_counters);
         if (actions & PROGRESS_CLOSE_WAIT_BOX) CloseWaitBox();
         if (actions & PROGRESS_SHOW_PRESS_AND_HOLD) ShowPressAndHoldBox(FALSE);

@@ -22,13 +22,21 @@
 
 namespace {
 
+// Clock time the pre-checks, which run on the UI thread, wait for one reply:
+// a headset that stopped answering fails them in seconds.
+const DWORD kPreCheckReplyMs = 5000;
+
+BOOL AskOnUiThread(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
+    return HidTransactWithin(device, request, reply, kPreCheckReplyMs);
+}
+
 // The version a HID interface reports ({1, 0x01}: bytes 3 to 6 of the
 // reply); FALSE when the exchange fails.
 BOOL QueryHidVersion(const hw::CDeviceHandle* device, int out[4]) {
     if (!device || !*device) return FALSE;
     BYTE request[1023] = {1, 0x01};
     BYTE reply[67] = {};
-    if (!HidTransact(device, request, reply)) return FALSE;
+    if (!AskOnUiThread(device, request, reply)) return FALSE;
     for (int i = 0; i < 4; ++i) out[i] = reply[3 + i];
     return TRUE;
 }
@@ -126,7 +134,7 @@ void CDialogFirmwareUpdate::RunInlineSwitch() {
         }
         BYTE request[1023] = {1, 0x0E};
         BYTE reply[67] = {};
-        HidTransact(&main->m_hHidDevice, request, reply);
+        AskOnUiThread(&main->m_hHidDevice, request, reply);
         waitMs = 11000;
     }
     SetTimer(kTimerSwitchWait, waitMs);
@@ -163,7 +171,7 @@ void CDialogFirmwareUpdate::StartHidPath(int path) {
         main->m_hHidDevice = OpenHidDevice((WORD)model);
         BYTE request[1023] = {1, 0x0E};
         BYTE reply[67] = {};
-        if (main->m_hHidDevice) HidTransact(&main->m_hHidDevice, request, reply);
+        if (main->m_hHidDevice) AskOnUiThread(&main->m_hHidDevice, request, reply);
         main->ResetDeviceHandles();
         // The headset comes back in update mode within 3 s; the window
         // answers meanwhile (FinishSwitchFirst goes on).

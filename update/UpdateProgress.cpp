@@ -6,8 +6,11 @@ namespace {
 
 int Capped(int value, int cap) { return std::min(value, std::min(cap, PROGRESS_RUNNING_MAX)); }
 
-// Transfer ticks (a waiting or stuck DFU transfer) beyond which it counts as stalled.
-int StallTicks(const UpdateModelProfile& p) { return p.transferTicks; }
+// A DFU engine operation that has not moved for the limit; the time a wait
+// box is up belongs to the user, not to the engine.
+bool Stalled(const UpdateModelProfile& p, const ProgressTickInput& in) {
+    return p.progress == PROGRESS_DFU && !in.waitBoxOpen && in.msWithoutProgress > DFU_NO_PROGRESS_LIMIT_MS;
+}
 
 }  // namespace
 
@@ -29,6 +32,7 @@ int AdvanceProgress(const UpdateModelProfile& p, CFirmwareInfo* info, const Prog
             info->m_nTicks = std::min(info->m_nTicks + 1, A);
             info->m_nProgress = std::min(info->m_nTicks * 100 / (A + T + B) + 5, 15);
         }
+        if (Stalled(p, in)) actions |= PROGRESS_STALLED;
         break;
     case FW_STEP_BACKUP_FAILED:
         if (p.backupFailedBox) {
@@ -64,16 +68,16 @@ int AdvanceProgress(const UpdateModelProfile& p, CFirmwareInfo* info, const Prog
                 if (p.slowStart && c->delayTicks < 1) {
                     ++c->delayTicks;
                 } else {
-                    if (info->m_nTicks >= T) ++info->m_nTicks2;  // held at the end of the transfer
                     info->m_nTicks = std::min(info->m_nTicks + 1, T);
                 }
                 info->m_nProgress = Capped(info->m_nTicks * 100 / (T + B) + 15, 90);
             } else {
                 ++info->m_nWaitTicks;
                 if (in.waitBoxOpen && info->m_nWaitTicks > T * 3 / 2) actions |= PROGRESS_CLOSE_WAIT_BOX;
-                if (info->m_nWaitTicks > 3 * T) actions |= PROGRESS_STALLED;
             }
-            if (info->m_nTicks2 > StallTicks(p)) actions |= PROGRESS_STALLED;
+            // The estimate may run out long before a slow transfer does; only
+            // an engine that stopped moving ends it.
+            if (Stalled(p, in)) actions |= PROGRESS_STALLED;
             break;
         }
         break;

@@ -3,6 +3,7 @@
 // flags and the end; the ticks and the per-model phase lengths make the
 // percentage. It never reaches 100 before the update has finished.
 #pragma once
+#include "framework/WinTypes.h"
 #include "update/UpdateModels.h"
 
 class CFirmwareInfo;
@@ -10,10 +11,17 @@ class CFirmwareInfo;
 // Highest percentage shown while an update runs.
 const int PROGRESS_RUNNING_MAX = 99;
 
+// Clock time a DFU engine operation may go without moving the update on
+// (a new state, a higher percentage, a completed step) before the update
+// ends as a transfer that cannot finish. A slow transfer that moves is
+// never ended by it.
+const DWORD DFU_NO_PROGRESS_LIMIT_MS = 60000;
+
 struct ProgressTickInput {
     bool waitBoxOpen = false;
     bool downloadStarted = false;  // the DFU flow has a transfer step running
     bool transferComplete = false;
+    DWORD msWithoutProgress = 0;   // of the running DFU engine operation
 };
 
 // What the page has to do after a tick (bits).
@@ -25,7 +33,7 @@ enum ProgressAction {
     PROGRESS_STOP_TIMER = 8,
     PROGRESS_RESTART_OVERDUE = 16,     // restart phase over: finish once the device is back
     PROGRESS_CANNOT_GET_STATUS = 32,   // the vehicle module's loader never reported
-    PROGRESS_STALLED = 64,             // the transfer has not moved for too long
+    PROGRESS_STALLED = 64,             // the DFU engine has not moved the update on for too long
 };
 
 // The tick counters that live outside the record.

@@ -107,6 +107,30 @@ TEST_F(HidChannelTest, ReplyThatStaysPendingFailsWithinItsBound) {
     EXPECT_TRUE(HidTransact(&m_handle, request.data(), m_reply));
 }
 
+// The bounded exchange ends a reply that stays pending, and a device that
+// sends nothing, at its own limit; an answering device is not hurried.
+TEST_F(HidChannelTest, BoundedExchangeEndsAtItsLimit) {
+    auto request = Request(HID_CMD_GET_VERSION);
+    sim::SetHidPendingReplies(m_device, 5);
+    EXPECT_TRUE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
+    EXPECT_EQ(2, m_reply[3]);
+
+    sim::SetHidPendingForever(m_device, true);
+    DWORD start = fw::Clock::GetTickCount();
+    EXPECT_FALSE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
+    DWORD elapsed = fw::Clock::GetTickCount() - start;
+    EXPECT_GE(elapsed, 3000u);
+    EXPECT_LT(elapsed, 3000u + 2000u);
+    EXPECT_EQ(HID_STATUS_PENDING, m_reply[2]);  // not answered, as against refused
+    sim::SetHidPendingForever(m_device, false);
+    EXPECT_TRUE(HidReadStatus(&m_handle));  // the late answer of that request
+
+    sim::SetHidCommandFails(m_device, HID_CMD_GET_VERSION, true);
+    EXPECT_FALSE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
+    EXPECT_NE(HID_STATUS_PENDING, m_reply[2]);
+    EXPECT_NE(HID_STATUS_NONE, m_reply[2]);
+}
+
 TEST_F(HidChannelTest, FailuresOfWriteStatusAndHandle) {
     auto request = Request(HID_CMD_GET_VERSION);
     sim::SetHidCommandFails(m_device, HID_CMD_GET_VERSION, true);

@@ -7,6 +7,8 @@
 #include "core/ModelCatalog.h"
 #include "texts/WizardTexts.h"
 #include <algorithm>
+#include <functional>
+#include <string>
 
 using namespace rectest;
 
@@ -81,20 +83,49 @@ TEST_F(HidBranchTest, AOneInterfaceHeadsetIsRecordedAsItsOwnModelAndKeepsItsHand
     });
 }
 
-TEST_F(HidBranchTest, AHeadsetThatCannotBeOpenedStillEndsRecognisedWithTheDefaults) {
-    sim::DeviceId dev = AddHid(L"40N", 0x5520, {3, 1});
-    sim::SetHidOpenFails(dev, true);
-    RunWizard([&](CUpdaterDlg& dlg) {
-        ASSERT_TRUE(WaitIdle(dlg));
-        EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
-        const CDeviceRecord& r = dlg.m_deviceRecord;
-        EXPECT_EQ(0x5520, r.m_nModelId);
-        EXPECT_EQ(DefaultName(0x5520), r.m_strDeviceName);
-        EXPECT_EQ(1, r.m_version.m_nMajor);
-        EXPECT_EQ(0, r.m_version.m_nMinor);
-        EXPECT_TRUE(r.m_strBdAddress.IsEmpty());
-        EXPECT_FALSE(dlg.m_hHidDevice.IsValid());
-    });
+// A headset that cannot be read is not recognised with made-up defaults:
+// one that cannot be opened, one that refuses its version, a two-chip one
+// whose second chip is silent, and one whose replies stay pending (that
+// last one within seconds of the program's clock, not a minute a request).
+TEST_F(HidBranchTest, AHeadsetThatDoesNotTellItsVersionIsNotRecognised) {
+    struct Case {
+        const char* name;
+        WORD pid;
+        std::function<void(sim::DeviceId first, sim::DeviceId second)> fault;
+    };
+    const Case cases[] = {
+        {"cannot be opened", 0x5520, [](sim::DeviceId d, sim::DeviceId) { sim::SetHidOpenFails(d, true); }},
+        {"version refused", 0x5520,
+         [](sim::DeviceId d, sim::DeviceId) { sim::SetHidCommandFails(d, HID_CMD_GET_VERSION, true); }},
+        {"second chip silent", 0x4310, [](sim::DeviceId, sim::DeviceId s) { sim::SetHidPendingForever(s, true); }},
+        {"replies stay pending", 0x5520, [](sim::DeviceId d, sim::DeviceId) { sim::SetHidPendingForever(d, true); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::Reset();
+        sim::SetSpeed(100);
+        sim::DeviceId first = AddHid(L"first", c.pid, {3, 1});
+        sim::DeviceId second = c.pid == 0x4310 ? AddHid(L"second", c.pid, {3, 1}) : 0;
+        c.fault(first, second);
+        CDeviceRecord saved;
+        saved.m_nModelId = c.pid;
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(WaitIdle(dlg));
+            const DWORD start = fw::Clock::GetTickCount();
+            EXPECT_EQ(RECOGNITION_NO_DEVICE, Recognize(dlg, TRUE, &saved));
+            EXPECT_LT(fw::Clock::GetTickCount() - start, 12000u);
+            EXPECT_EQ(CString(L"Failed to recognize device. Cannot open USB"), Status(dlg));
+            EXPECT_FALSE(dlg.m_bRecognized);
+            EXPECT_EQ(PAGE_RECOGNITION, dlg.m_nPage);
+            EXPECT_FALSE(dlg.m_hHidDevice.IsValid());
+            EXPECT_FALSE(dlg.m_hHidDevice2.IsValid());
+            // The saved record is not written to a headset that cannot be read.
+            for (const auto& r : HidRequests(first)) EXPECT_NE(HID_CMD_WRITE_BLOCK, r.first);
+            // A headset that left one request unanswered is not asked again.
+            if (std::string(c.name) == "replies stay pending") EXPECT_EQ(1u, HidRequests(first).size());
+            EXPECT_FALSE(dlg.m_bBusy);
+        });
+    }
 }
 
 TEST_F(HidBranchTest, TwoChipHeadsetsTakeTheNameFromTheSecondChipAndTheOlderVersion) {
@@ -267,5 +298,23 @@ TEST_F(HidBranchTest, ASavedRecordIsWrittenBackBetweenTheVersionAndTheAddress) {
         EXPECT_LT(write, FirstIndex(dev, HID_CMD_GET_BD_ADDRESS));
         // The record read afterwards holds the written value.
         EXPECT_EQ(1, dlg.m_deviceRecord.m_bIntercomVox);
+    });
+}
+
+// The device type behind the main dialog's picture is read on the UI thread:
+// a headset that stops answering costs seconds there, and no picture type.
+TEST_F(HidBranchTest, TheDeviceTypeOfASilentHeadsetIsGivenUpWithinSeconds) {
+    sim::DeviceId first = AddHid(L"60T", 0x4210, {1, 1});
+    AddHid(L"60T second chip", 0x4210, {1, 1});
+    sim::SetHidBlock(first, HID_BLOCK_DEVICE_TYPE, {16});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.m_nTargetModel = 0x4210;
+        EXPECT_EQ(16, dlg.m_recognitionPage.ReadHidInfo());
+        sim::SetHidPendingForever(first, true);
+        const DWORD start = fw::Clock::GetTickCount();
+        EXPECT_EQ(0, dlg.m_recognitionPage.ReadHidInfo());
+        EXPECT_LT(fw::Clock::GetTickCount() - start, 8000u);
+        dlg.CloseDeviceHandles();
     });
 }

@@ -10,6 +10,7 @@
 #include "standins/dfuengine/include/DFUImageFormat.h"
 #include "standins/simdevices/SimDevices.h"
 #include "update/DfuDevices.h"
+#include "update/UpdateProgress.h"
 #include "update/DfuEventQueue.h"
 #include "update/DfuUpdateFlow.h"
 #include "update/FirmwareInfo.h"
@@ -233,6 +234,10 @@ TEST_F(DfuFlowTest, AStalledTransferNeitherEndsNorBlocksTheEnd) {
     Drive(flow, 2000);
     EXPECT_EQ(0, host->info.m_bFinished);
     EXPECT_EQ(FW_STEP_TRANSFER, host->info.m_nStep);
+    // Its last report is long past: the page's bound counts from there.
+    EXPECT_GT(flow.MsWithoutProgress(), DFU_NO_PROGRESS_LIMIT_MS);
+    flow.NoteProgress();
+    EXPECT_LT(flow.MsWithoutProgress(), 5000u);
     // The page gives up on it (see the progress tests); ending the update
     // stops the engine at once.
     const DWORD start = ::GetTickCount();

@@ -102,13 +102,23 @@ TEST(UpdateProgress, WaitBoxesAndStalls) {
     EXPECT_EQ(0, Ticks(0x2110, FW_STEP_TRANSFER, 0, box, 540).actions & PROGRESS_CLOSE_WAIT_BOX);
     EXPECT_NE(0, Ticks(0x2110, FW_STEP_TRANSFER, 0, box, 541).actions & PROGRESS_CLOSE_WAIT_BOX);
     EXPECT_NE(0, Ticks(0x2110, FW_STEP_RESTARTING, 0, box, 31).actions & PROGRESS_CLOSE_WAIT_BOX);
-    // A transfer held at its end for another T ticks has stalled.
-    ProgressTickInput transfer;
-    transfer.downloadStarted = true;
-    EXPECT_EQ(0, Ticks(0x5210, FW_STEP_TRANSFER, 80, transfer, 80).actions & PROGRESS_STALLED);
-    EXPECT_NE(0, Ticks(0x5210, FW_STEP_TRANSFER, 80, transfer, 81).actions & PROGRESS_STALLED);
-    // So has a device that never starts its transfer.
-    EXPECT_NE(0, Ticks(0x5210, FW_STEP_TRANSFER, 0, {}, 241).actions & PROGRESS_STALLED);
+    // Only an engine that stopped moving ends a DFU update: a slow transfer
+    // held at 90 % for three times its estimate is not ended while it moves.
+    ProgressTickInput moving;
+    moving.downloadStarted = true;
+    moving.msWithoutProgress = DFU_NO_PROGRESS_LIMIT_MS / 2;
+    EXPECT_EQ(0, Ticks(0x5210, FW_STEP_TRANSFER, 0, moving, 240).actions & PROGRESS_STALLED);
+    ProgressTickInput stuck = moving;
+    stuck.msWithoutProgress = DFU_NO_PROGRESS_LIMIT_MS + 1;
+    EXPECT_NE(0, Ticks(0x5210, FW_STEP_TRANSFER, 0, stuck).actions & PROGRESS_STALLED);
+    stuck.downloadStarted = false;  // waiting for a device that never gets going
+    EXPECT_NE(0, Ticks(0x5210, FW_STEP_TRANSFER, 0, stuck).actions & PROGRESS_STALLED);
+    EXPECT_NE(0, Ticks(0x2110, FW_STEP_RECONFIGURE, 0, stuck).actions & PROGRESS_STALLED);
+    // The time a wait box is up is the user's; the HID paths have their own ends.
+    stuck.waitBoxOpen = true;
+    EXPECT_EQ(0, Ticks(0x2110, FW_STEP_TRANSFER, 0, stuck).actions & PROGRESS_STALLED);
+    stuck.waitBoxOpen = false;
+    EXPECT_EQ(0, Ticks(0x4310, FW_STEP_TRANSFER, 0, stuck).actions & PROGRESS_STALLED);
     // User-action models ask for the press-and-hold box while the device waits.
     EXPECT_NE(0, Ticks(0x5510, FW_STEP_TRANSFER, 0, {}, 1, nullptr, 1).actions & PROGRESS_SHOW_PRESS_AND_HOLD);
     EXPECT_NE(0, Ticks(0x5510, FW_STEP_TRANSFER, 0, box, 1).actions & PROGRESS_CLOSE_WAIT_BOX);

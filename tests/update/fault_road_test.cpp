@@ -1,0 +1,286 @@
+// Faults of the run command's devices, taken through the real main wizard
+// with its own buttons: the device file as the run command ships it, one
+// device connected and one fault line added to its section. Each road ends
+// with its text within a bound of the program's (sped-up) clock, never
+// shows a success text for a step that failed, and leaves the wizard free
+// to be used and left.
+#include "tests/app/WizardHarness.h"
+#include "app/resource.h"
+#include "framework/Clock.h"
+#include "framework/TestSeams.h"
+#include "hardware/HardwareApi.h"
+#include "standins/dfuengine/include/DFUImageFormat.h"
+#include "standins/simdevices/SimDevices.h"
+#include "tests/standins/SimTestSupport.h"
+#include "update/UpdateProgress.h"
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t* kUpdated = L"Firmware updated successfully";
+const wchar_t* kRecognised = L"Device recognized successfully";
+
+std::string Image(unsigned char version) {
+    const unsigned char v[4] = {version, 0, 0, 0};
+    return dfuimage::MakeImage("Vela_Morn_T#2110", v, 8192);
+}
+
+// The run command's device file with only `section` connected; each of
+// `lines` ("key = value") replaces that key's line in the section, or is
+// added at its end.
+std::string Connecting(const std::string& file, const std::string& section, const std::vector<std::string>& lines) {
+    auto key = [](const std::string& line) { return line.substr(0, line.find(' ')); };
+    std::istringstream in(file);
+    std::ostringstream out;
+    std::string line, current;
+    std::vector<std::string> left = lines;
+    auto flush = [&] {
+        if (current != section) return;
+        for (const std::string& extra : left) out << extra << "\n";
+        left.clear();
+    };
+    while (std::getline(in, line)) {
+        if (!line.empty() && line[0] == '[') {
+            flush();
+            size_t space = line.find(' '), end = line.find(']');
+            current = space != std::string::npos && end != std::string::npos ? line.substr(space + 1, end - space - 1) : "";
+        }
+        if (line.compare(0, 9, "present =") == 0) line = current == section ? "present = 1" : "present = 0";
+        if (current == section) {
+            for (auto it = left.begin(); it != left.end(); ++it) {
+                if (key(*it) != key(line)) continue;
+                line = *it;
+                left.erase(it);
+                break;
+            }
+        }
+        out << line << "\n";
+    }
+    flush();
+    return out.str();
+}
+
+class FaultRoadTest : public WizardTest {
+protected:
+    void SetUp() override {
+        WizardTest::SetUp();
+        sim::Reset();
+        hw::SetApi(&hw::SimulatedApi());
+        SetSpeed(50);
+        m_server.PutFile("/zarnbluetoothmanager/Firmware",
+                         "TKV40 : v3.3 : TKV40_v3.3.img\nVela_Morn_T : v1.2 : Vela_Morn_T_v1.2.img\n");
+        m_server.PutFile("/zarnbluetoothmanager/Vela_Morn_T_v1.2.img", Image(12));
+        fw::test::SetFileDialogAnswer([this](CFileDialog& fd) -> std::optional<CString> {
+            return CString((m_folder + fd.GetInitialFileName().GetString()).c_str());
+        });
+    }
+    void TearDown() override {
+        fw::test::SetFileDialogAnswer(nullptr);
+        fw::Clock::SetSpeed(1);
+        sim::SetSpeed(1);
+        hw::SetApi(nullptr);
+        sim::Reset();
+        WizardTest::TearDown();
+    }
+    void SetSpeed(unsigned speed) {
+        m_speed = speed;
+        fw::Clock::SetSpeed(speed);
+        sim::SetSpeed(speed);
+    }
+
+    // Connects the device of `section` from the run command's file, with the fault lines.
+    void Connect(const std::string& section, const std::vector<std::string>& lines) {
+        std::wstring source = L"Z:" MORVEX_SOURCE_DIR_W L"\\standins\\SimulatedDevices.ini";
+        for (auto& c : source)
+            if (c == L'/') c = L'\\';
+        std::string file;
+        ASSERT_TRUE(simtest::ReadText(source, &file));
+        const std::wstring path = m_files.File(L"SimulatedDevices.ini");
+        ASSERT_TRUE(simtest::WriteText(path, Connecting(file, section, lines)));
+        std::wstring error;
+        ASSERT_TRUE(sim::LoadFile(path.c_str(), &error)) << std::string(error.begin(), error.end());
+        sim::SetSpeed(m_speed);
+        m_device = sim::FindDevice(std::wstring(section.begin(), section.end()).c_str());
+        ASSERT_NE(0, m_device);
+    }
+
+    static void Press(CUpdaterDlg& dlg, int id) {
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)Item(dlg, id));
+    }
+    // WELCOME's NEXT, then the recognition page's NEXT; the clock time the
+    // recognition took.
+    DWORD RecogniseWithTheButtons(CUpdaterDlg& dlg) {
+        EXPECT_TRUE(WaitIdle(dlg));
+        Press(dlg, IDC_NEXT);
+        EXPECT_EQ(PAGE_RECOGNITION, dlg.m_nPage);
+        const DWORD start = fw::Clock::GetTickCount();
+        Press(dlg, IDC_NEXT);
+        const DWORD spent = fw::Clock::GetTickCount() - start;
+        Sample(dlg);
+        return spent;
+    }
+    // Pumps until the text has shown and the wizard is free; the clock
+    // time from `start` to then. Every status text on the way is kept.
+    DWORD FollowUntil(CUpdaterDlg& dlg, const wchar_t* text, DWORD start, DWORD realMs = 60000) {
+        bool ended = fw::test::PumpUntil([&] {
+            Sample(dlg);
+            return Saw(text) && !dlg.m_bBusy;
+        }, realMs);
+        m_endAt = fw::Clock::GetTickCount();
+        fw::test::PumpUntil([&] { Sample(dlg); return false; }, 300);
+        EXPECT_TRUE(ended) << Texts();
+        return m_endAt - start;
+    }
+    void Sample(CUpdaterDlg& dlg) {
+        CString s;
+        dlg.GetStatusText(&s);
+        if (m_texts.empty() || m_texts.back() != s.GetString()) {
+            m_texts.push_back(s.GetString());
+        }
+        // The clock time of the engine's last reported progress.
+        const int percent = dlg.m_updatePage.m_dfu.m_nLastPercent;
+        if (percent != m_lastPercent) {
+            m_lastPercent = percent;
+            m_percentAt = fw::Clock::GetTickCount();
+        }
+    }
+    bool Saw(const wchar_t* text) const {
+        for (const std::wstring& t : m_texts)
+            if (t.find(text) != std::wstring::npos) return true;
+        return false;
+    }
+    std::string Texts() const {
+        std::string all;
+        for (const std::wstring& t : m_texts) all += std::string(t.begin(), t.end()) + " | ";
+        return all;
+    }
+    // The wizard is free: its step buttons answer, it goes back to WELCOME
+    // and it can be closed.
+    void ExpectUsable(CUpdaterDlg& dlg) {
+        EXPECT_FALSE(dlg.m_bBusy);
+        EXPECT_TRUE(::IsWindowEnabled(Item(dlg, IDC_STEP_WELCOME)));
+        Press(dlg, IDC_STEP_WELCOME);
+        EXPECT_EQ(PAGE_WELCOME, dlg.m_nPage);
+        EXPECT_TRUE(WaitIdle(dlg));
+        EXPECT_TRUE(dlg.CloseWizard()) << "busy " << dlg.m_bBusy << " enabled " << dlg.IsWindowEnabled();
+    }
+    int Firmware() {
+        std::vector<BYTE> v;
+        return sim::GetPsKey(m_device, 0x02A4, &v) && !v.empty() ? v[0] : -1;
+    }
+
+    simtest::TempFolder m_files;
+    sim::DeviceId m_device = 0;
+    unsigned m_speed = 50;
+    std::vector<std::wstring> m_texts;
+    int m_lastPercent = -1;
+    DWORD m_percentAt = 0;
+    DWORD m_endAt = 0;
+};
+
+}  // namespace
+
+// A HID headset whose replies stay pending is not recognised with made-up
+// defaults: recognition ends within seconds with the text for a device
+// that cannot be read, and the update step stays closed.
+TEST_F(FaultRoadTest, AHidHeadsetThatNeverAnswersIsNotRecognised) {
+    Connect("40N", {"pending_forever = 1"});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        const DWORD spent = RecogniseWithTheButtons(dlg);
+        EXPECT_LT(spent, 15000u);
+        EXPECT_TRUE(Saw(L"Failed to recognize device. Cannot open USB")) << Texts();
+        EXPECT_FALSE(Saw(kRecognised)) << Texts();
+        EXPECT_EQ(PAGE_RECOGNITION, dlg.m_nPage);
+        EXPECT_FALSE(dlg.m_bRecognized);
+        EXPECT_FALSE(::IsWindowEnabled(Item(dlg, IDC_STEP_UPDATE)));
+        ExpectUsable(dlg);
+    });
+}
+
+// A headset recognised while it answered and silent by the time of the
+// update: the update's check of it fails within seconds, on the page.
+TEST_F(FaultRoadTest, AHidHeadsetThatFallsSilentBeforeTheUpdateFailsItsCheckInSeconds) {
+    Connect("40N", {});
+    const std::wstring package = m_files.File(L"40N_v1.3.img");
+    ASSERT_TRUE(simtest::WriteText(package, std::string(2048, 'x')));
+    RunWizard([&](CUpdaterDlg& dlg) {
+        RecogniseWithTheButtons(dlg);
+        ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage) << Texts();
+        ASSERT_TRUE(WaitIdle(dlg));
+        sim::SetHidPendingForever(m_device, true);
+        m_texts.clear();
+        dlg.m_updatePage.m_editFile.SetWindowText(package.c_str());
+        const DWORD start = fw::Clock::GetTickCount();
+        Press(dlg, IDC_ACTION);
+        const DWORD spent = FollowUntil(dlg, L"Failed to update firmware. Not the recognized device", start);
+        EXPECT_LT(spent, 15000u);
+        EXPECT_FALSE(Saw(kUpdated)) << Texts();
+        EXPECT_TRUE(sim::HidReceivedParts(m_device).empty());
+        ExpectUsable(dlg);
+    });
+}
+
+// The headset stops answering halfway through the DFU transfer: once the
+// engine has reported nothing new for its bound, the update ends with the
+// text for a transfer that cannot finish, and the wizard is free again.
+TEST_F(FaultRoadTest, AStalledDfuTransferEndsAfterItsBoundWithoutProgress) {
+    Connect("Vela Morn T", {"stall_during_download = 1"});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        const DWORD start = fw::Clock::GetTickCount();
+        RecogniseWithTheButtons(dlg);
+        const DWORD spent = FollowUntil(dlg, L"Failed to update firmware. Cannot update firmware", start);
+        // The end comes once the engine has reported nothing new for the
+        // bound (checked once a second), not after the page's estimate of
+        // the transfer (six minutes for this model) has run out twice.
+        ASSERT_GE(m_lastPercent, 0);
+        const DWORD stalled = m_endAt - m_percentAt;
+        EXPECT_GE(stalled, DFU_NO_PROGRESS_LIMIT_MS) << Texts();
+        EXPECT_LT(stalled, DFU_NO_PROGRESS_LIMIT_MS + 20000) << Texts();
+        EXPECT_LT(spent, 360000u) << Texts();
+        EXPECT_FALSE(Saw(kUpdated)) << Texts();
+        EXPECT_EQ(10, Firmware());
+        EXPECT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+        ExpectUsable(dlg);
+    });
+}
+
+// A transfer much slower than the page's estimate, but moving, is never
+// ended for it: each report comes 20 s after the last, the download takes
+// over 13 minutes (the estimate for this model is 6), and the update ends
+// as a success.
+TEST_F(FaultRoadTest, ASlowDfuTransferThatMovesIsNeverEnded) {
+    Connect("Vela Morn T", {"download_events = 40", "phase_ms = 20000"});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        const DWORD start = fw::Clock::GetTickCount();
+        RecogniseWithTheButtons(dlg);
+        const DWORD spent = FollowUntil(dlg, kUpdated, start, 120000);
+        EXPECT_GT(spent, 800000u);
+        EXPECT_FALSE(Saw(L"Failed")) << Texts();
+        EXPECT_EQ(12, Firmware());
+        EXPECT_FALSE(dlg.m_bBusy);
+    });
+}
+
+// The first download fails with a code the flow retries on the other
+// engine: while it retries, the status line says that the update goes on,
+// and no failure text ever shows before its success.
+TEST_F(FaultRoadTest, ARetriedDownloadShowsNoFailureWhileTheRetryRuns) {
+    Connect("Vela Morn T", {"download_fail_code = 28", "download_fail_times = 1"});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        const DWORD start = fw::Clock::GetTickCount();
+        RecogniseWithTheButtons(dlg);
+        const DWORD spent = FollowUntil(dlg, kUpdated, start);
+        EXPECT_LT(spent, 360000u) << Texts();
+        EXPECT_FALSE(Saw(L"Failed")) << Texts();
+        EXPECT_FALSE(Saw(L"Cannot")) << Texts();
+        EXPECT_EQ(0, sim::GetDfuBehaviour(m_device).downloadFailTimes);  // the failed download came first
+        EXPECT_EQ(12, Firmware());
+        ASSERT_TRUE(WaitIdle(dlg));
+        EXPECT_TRUE(dlg.m_bRecognized);
+        ExpectUsable(dlg);
+    });
+}
