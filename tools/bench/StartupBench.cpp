@@ -64,7 +64,7 @@ double Median(std::vector<double> v) {
 
 }  // namespace
 
-double TimeToFirstPaint(const wchar_t* exe) {
+double TimeToFirstPaint(const wchar_t* exe, double* shownMs) {
     std::wstring command = std::wstring(L"\"") + exe + L"\"";
     std::wstring folder = ProgramFolder();
     STARTUPINFOW si = {sizeof(si)};
@@ -73,12 +73,17 @@ double TimeToFirstPaint(const wchar_t* exe) {
     if (!::CreateProcessW(exe, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) return -1;
     double result = -1;
     HWND window = nullptr;
+    // Looking for the window from here costs the window server time that
+    // the starting program needs: wait without a look until it first waits
+    // for input (before that it has shown nothing it could have painted).
+    ::WaitForInputIdle(pi.hProcess, kGiveUpMs);
     while (NowMs() - start < kGiveUpMs) {
         if (::WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;
         if (!window) {
             Search s = {pi.dwProcessId, nullptr};
             ::EnumWindows(FindVisibleTopLevel, reinterpret_cast<LPARAM>(&s));
             window = s.found;
+            if (window && shownMs) *shownMs = NowMs() - start;
         }
         if (window && Painted(window)) {
             result = NowMs() - start;
@@ -141,13 +146,18 @@ StartupBenchResult RunStartupBench(int rounds) {
     // One start of each first: the files are then in the cache for both.
     TimeToFirstPaint(minimal.c_str());
     TimeToFirstPaint(program.c_str());
-    std::vector<double> m, p;
+    std::vector<double> m, p, ms, ps;
     for (int i = 0; i < rounds; ++i) {
-        double a = TimeToFirstPaint(minimal.c_str());
-        double b = TimeToFirstPaint(program.c_str());
-        if (a >= 0) m.push_back(a);
-        if (b >= 0) p.push_back(b);
+        double shownA = -1, shownB = -1;
+        double a = TimeToFirstPaint(minimal.c_str(), &shownA);
+        double b = TimeToFirstPaint(program.c_str(), &shownB);
+        if (a >= 0) m.push_back(a), ms.push_back(shownA);
+        if (b >= 0) p.push_back(b), ps.push_back(shownB);
     }
+    r.minimalRuns = m;
+    r.programRuns = p;
+    r.minimalShownMs = Median(ms);
+    r.programShownMs = Median(ps);
     r.rounds = rounds;
     r.minimalMs = Median(m);
     r.programMs = Median(p);
@@ -158,7 +168,14 @@ StartupBenchResult RunStartupBench(int rounds) {
 
 void PrintStartupBench(FILE* out, const StartupBenchResult& r) {
     std::fprintf(out, "[startup] process start to the first painted main window, median of %d starts (best)\n", r.rounds);
-    std::fprintf(out, "  minimal dialog program %7.1f ms (%7.1f)\n", r.minimalMs, r.minimalBestMs);
-    std::fprintf(out, "  the program            %7.1f ms (%7.1f): %.2fx (goal 1.50x at most)\n", r.programMs,
-                 r.programBestMs, r.minimalMs > 0 && r.programMs > 0 ? r.programMs / r.minimalMs : 0.0);
+    std::fprintf(out, "  minimal dialog program %7.1f ms (%7.1f), shown after %7.1f ms\n", r.minimalMs, r.minimalBestMs,
+                 r.minimalShownMs);
+    std::fprintf(out, "  the program            %7.1f ms (%7.1f), shown after %7.1f ms: %.2fx (goal 1.50x at most)\n",
+                 r.programMs, r.programBestMs, r.programShownMs,
+                 r.minimalMs > 0 && r.programMs > 0 ? r.programMs / r.minimalMs : 0.0);
+    std::fprintf(out, "  every start (minimal / program, ms):");
+    for (size_t i = 0; i < r.minimalRuns.size() || i < r.programRuns.size(); ++i)
+        std::fprintf(out, " %.0f/%.0f", i < r.minimalRuns.size() ? r.minimalRuns[i] : -1.0,
+                     i < r.programRuns.size() ? r.programRuns[i] : -1.0);
+    std::fprintf(out, "\n");
 }
