@@ -6,11 +6,15 @@
 
 CMemorySink::~CMemorySink() { Discard(); }
 
-int CMemorySink::Open() {
+int CMemorySink::Open(long long expected) {
     std::lock_guard<std::mutex> hold(m_lock);
     if (m_discarded) return DOWNLOAD_INCOMPLETE;
-    m_data = (char*)std::calloc(DOWNLOAD_BUFFER_STEP, 1);
-    m_size = DOWNLOAD_BUFFER_STEP;
+    // The body and its zero byte in one piece: nothing copied as it grows.
+    size_t size = DOWNLOAD_BUFFER_STEP;
+    if (expected >= DOWNLOAD_BUFFER_STEP && expected < (long long)INT_MAX) size = (size_t)expected + 1;
+    std::free(m_data);
+    m_data = (char*)std::calloc(size, 1);
+    m_size = m_data ? size : 0;
     m_used = 0;
     return m_data ? 0 : DOWNLOAD_INCOMPLETE;
 }
@@ -51,7 +55,7 @@ char* CMemorySink::Release() {
     return data;
 }
 
-int CFileSink::Open() {
+int CFileSink::Open(long long) {
     std::lock_guard<std::mutex> hold(m_lock);
     if (m_discarded) return DOWNLOAD_CANNOT_CREATE_FILE;
     std::wstring folder = m_target;

@@ -8,8 +8,9 @@
 class CDownloadSink {
 public:
     virtual ~CDownloadSink() = default;
-    // A negative download code when the sink cannot be made.
-    virtual int Open() = 0;
+    // A negative download code when the sink cannot be made. expected is
+    // the announced length of the body, or -1 when unknown.
+    virtual int Open(long long expected) = 0;
     // A negative download code when the data cannot be kept.
     virtual int Add(const char* data, DWORD bytes) = 0;
     // Called once after the last byte; a negative code on failure.
@@ -24,11 +25,12 @@ protected:
     bool m_discarded = false;
 };
 
-// A malloc'ed buffer, zero after the data, doubling as it fills.
+// A malloc'ed buffer, zero after the data: made for the announced length at
+// once, else (or when more comes) doubling as it fills.
 class CMemorySink : public CDownloadSink {
 public:
     ~CMemorySink() override;
-    int Open() override;
+    int Open(long long expected) override;
     int Add(const char* data, DWORD bytes) override;
     int Complete() override { return 0; }
     void Discard() override;
@@ -48,7 +50,7 @@ class CFileSink : public CDownloadSink {
 public:
     CFileSink(const wchar_t* target, bool replaceTarget) : m_target(target), m_replace(replaceTarget) {}
     ~CFileSink() override { Discard(); }
-    int Open() override;
+    int Open(long long expected) override;
     int Add(const char* data, DWORD bytes) override;
     int Complete() override;
     void Discard() override;

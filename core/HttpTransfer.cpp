@@ -1,4 +1,6 @@
 #include "core/HttpTransfer.h"
+#include "core/ReadPacer.h"
+#include "framework/Clock.h"
 #include <cwchar>
 #include <cwctype>
 #include <vector>
@@ -224,7 +226,7 @@ int CHttpTransfer::Execute() {
     int r = CheckReply(request);
     if (r < 0) return r;
     if (announced > m_limits.maxBytes) return DOWNLOAD_INCOMPLETE;
-    r = m_sink->Open();
+    r = m_sink->Open(announced);
     if (r < 0) return r;
     return ReadBody(request);
 }
@@ -253,16 +255,27 @@ int CHttpTransfer::ReadBody(HINTERNET request) {
     std::vector<char> chunk(DOWNLOAD_CHUNK_BYTES);
     const long long size = announced;
     const long long limit = size >= 0 ? size : m_limits.maxBytes;
+    CReadPacer pacer((DWORD)chunk.size());
     long long total = 0;
     for (;;) {
-        // Read what has arrived (up to a block), so that a slow line still
+        // A whole block while the line is fast (and the end is known and
+        // not reached); else what has arrived, so that a slow line still
         // shows its progress and its rate.
-        DWORD available = 0;
-        if (!::InternetQueryDataAvailable(request, &available, 0, 0)) return DOWNLOAD_INCOMPLETE;
-        if (available == 0) break;
-        DWORD want = available < chunk.size() ? available : (DWORD)chunk.size();
+        DWORD want = pacer.Block();
+        const bool block = want > 0 && size >= 0 && total < size;
+        if (block) {
+            if (want > size - total) want = (DWORD)(size - total);
+        } else {
+            DWORD available = 0;
+            if (!::InternetQueryDataAvailable(request, &available, 0, 0)) return DOWNLOAD_INCOMPLETE;
+            if (available == 0) break;
+            pacer.Arrived(available);
+            want = available < chunk.size() ? available : (DWORD)chunk.size();
+        }
+        const DWORD started = fw::Clock::GetTickCount();
         DWORD got = 0;
         if (!::InternetReadFile(request, chunk.data(), want, &got)) return DOWNLOAD_INCOMPLETE;
+        if (block) pacer.BlockTook(fw::Clock::GetTickCount() - started);
         if (got == 0) break;
         if (total + got > limit || total + got > 0x7fffffffLL) return DOWNLOAD_INCOMPLETE;
         int r = m_sink->Add(chunk.data(), got);

@@ -1,8 +1,19 @@
 #include "framework/Thread.h"
 #include <process.h>
+#include <atomic>
 #include <memory>
 
 namespace {
+std::atomic<int> g_failingStarts{0};
+
+// True when a test asked this start to fail.
+bool FailThisStart() {
+    int left = g_failingStarts;
+    while (left > 0)
+        if (g_failingStarts.compare_exchange_weak(left, left - 1)) return true;
+    return false;
+}
+
 struct Start {
     AFX_THREADPROC proc;
     LPVOID param;
@@ -19,7 +30,7 @@ unsigned __stdcall ThreadMain(void* p) {
 }  // namespace
 
 CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority, UINT stackSize, DWORD createFlags) {
-    if (!proc || (createFlags & ~(DWORD)CREATE_SUSPENDED)) return nullptr;
+    if (!proc || (createFlags & ~(DWORD)CREATE_SUSPENDED) || FailThisStart()) return nullptr;
     auto thread = std::make_unique<CWinThread>();
     auto start = std::make_unique<Start>(Start{proc, param, thread.get()});
     unsigned id = 0;
@@ -35,3 +46,9 @@ CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority, UINT
     if (!(createFlags & CREATE_SUSPENDED)) ::ResumeThread(h);
     return result;
 }
+
+namespace fw {
+namespace test {
+void FailThreadStarts(int count) { g_failingStarts = count > 0 ? count : 0; }
+}  // namespace test
+}  // namespace fw

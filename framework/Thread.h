@@ -24,6 +24,14 @@ public:
 CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority = THREAD_PRIORITY_NORMAL,
                            UINT stackSize = 0, DWORD createFlags = 0);
 
+namespace fw {
+namespace test {
+// The next count thread starts fail, as when the system has no thread to
+// give (AfxBeginThread returns null); 0 ends that.
+void FailThreadStarts(int count);
+}  // namespace test
+}  // namespace fw
+
 class CCriticalSection {
 public:
     CCriticalSection() { ::InitializeCriticalSection(&m_sect); }

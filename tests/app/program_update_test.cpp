@@ -5,6 +5,7 @@
 #include "app/AppTexts.h"
 #include "app/ProgramUpdateCheck.h"
 #include "framework/TestSeams.h"
+#include "framework/Thread.h"
 #include "tests/update/ResponsivenessProbe.h"
 #include <set>
 
@@ -130,6 +131,20 @@ TEST_F(ProgramUpdateTest, AnInstallerOrListElsewhereThanTheServerIsNotFetched) {
         EXPECT_EQ(dlg.m_selectionPage.m_bFirstShown, 0);
     });
     EXPECT_TRUE(m_asked.empty());
+}
+
+TEST_F(ProgramUpdateTest, AVersionCheckWhoseThreadCannotStartEndsLikeAFailedFetch) {
+    m_server.PutFile(kInstallerPath, std::string(5000, 'M'));
+    Offer("x64/Setup_v1.1.exe");
+    RunWizard([&](CUpdaterDlg& dlg) {
+        // Shown, before the first tick: the next thread is the version check's.
+        fw::test::FailThreadStarts(1);
+        ASSERT_TRUE(WaitIdle(dlg));
+        fw::test::FailThreadStarts(0);
+        EXPECT_EQ(dlg.m_selectionPage.m_bFirstShown, 0);
+    });
+    EXPECT_TRUE(m_asked.empty());  // no newer version offered
+    for (const std::string& r : m_server.Requests()) EXPECT_EQ(r.find("Software"), std::string::npos) << r;
 }
 
 TEST_F(ProgramUpdateTest, TheWindowAnswersWhileTheListIsSlowAndTheProgressRisesDuringTheDownload) {

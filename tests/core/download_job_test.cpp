@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "core/DownloadJob.h"
+#include "core/FileLength.h"
+#include "framework/Thread.h"
 #include "tools/fwserver/FirmwareServer.h"
 #include <atomic>
 #include <memory>
@@ -141,6 +143,44 @@ TEST_F(DownloadJobTest, AListIsReadOnTheWorkerAndOneOverAMegabyteFailsUnread) {
     EXPECT_EQ(DOWNLOAD_CANNOT_OPEN_URL, job->Result());
     EXPECT_EQ(nullptr, job->ProductAs<ReadList>());
     EXPECT_EQ(1, reads.load());
+}
+
+TEST_F(DownloadJobTest, AThreadThatCannotStartIsAFailedDownload) {
+    // The job's worker: done at once, the failure comes by message as always.
+    fw::test::FailThreadStarts(1);
+    CDownloadJobHolder job;
+    job.Reset(CDownloadJob::Start(Url(), L"", DownloadLimits(), CDownloadJob::PostTo(m_wnd, kDone)));
+    fw::test::FailThreadStarts(0);
+    EXPECT_TRUE(job->IsDone());
+    EXPECT_TRUE(job.Holds(WaitDone(1000)));
+    EXPECT_EQ(DOWNLOAD_INCOMPLETE, job->Result());
+
+    // The transfer's own thread: an existing target stays, nothing is left beside it.
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"job_nothread_" + std::to_wstring(::GetCurrentProcessId());
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring target = folder + L"\\Image.img";
+    HANDLE f = ::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(f, "old", 3, &written, nullptr);
+    ::CloseHandle(f);
+    fw::test::FailThreadStarts(1);
+    EXPECT_EQ(DOWNLOAD_INCOMPLETE, DownloadUrl(Url(), nullptr, target.c_str(), nullptr));
+    fw::test::FailThreadStarts(0);
+    int files = 0;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = ::FindFirstFileW((folder + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do files += fd.cFileName[0] != L'.';
+        while (::FindNextFileW(h, &fd));
+        ::FindClose(h);
+    }
+    EXPECT_EQ(1, files);
+    EXPECT_EQ(3, GetFileLength(target.c_str()));
+    ::DeleteFileW(target.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+    EXPECT_TRUE(m_server.Requests().empty());
 }
 
 }  // namespace

@@ -9,8 +9,10 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -208,6 +210,34 @@ TEST_F(DownloadLimitsTest, ProgressRisesWhileTheBodyArrivesAndCancelEndsIt) {
     canceller.join();
     EXPECT_LT(GetTickCount() - start, 5000u);
     EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(DownloadLimitsTest, ALineThatSlowsAfterAFastStartStillShowsItsProgress) {
+    // 1 MB at once, then 256 KB in 4 KB pieces over some 0.6 s: the large
+    // reads of the fast start must give way to reading what has come.
+    const std::string body = Pattern(1280 * 1024);
+    m_server.PutFile(kImage, body);
+    Fault(fwserver::Fault::SlowTail);
+    DownloadProgress progress;
+    std::atomic<bool> done{false};
+    std::vector<long long> seen;
+    std::thread watch([&] {
+        while (!done) {
+            long long got = progress.received;
+            if (got > 1024 * 1024 && got < (long long)body.size() && (seen.empty() || seen.back() != got))
+                seen.push_back(got);
+            Sleep(5);
+        }
+    });
+    char* buffer = nullptr;
+    EXPECT_EQ((int)body.size(), DownloadUrlLimited(Url(kImage).c_str(), &buffer, nullptr, DownloadLimits(), &progress));
+    done = true;
+    watch.join();
+    ASSERT_NE(nullptr, buffer);
+    EXPECT_EQ(0, std::memcmp(body.data(), buffer, body.size()));
+    free(buffer);
+    // 64 KB reads would show at most three steps in the tail.
+    EXPECT_GE(seen.size(), 8u);
 }
 
 TEST_F(DownloadLimitsTest, OnlyItsOwnTemporaryFileIsEverRemoved) {

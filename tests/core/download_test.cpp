@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "core/Download.h"
+#include "core/DownloadSinks.h"
 #include "core/ServerAddress.h"
 #include "tools/fwserver/FirmwareServer.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -186,6 +188,24 @@ TEST_F(DownloadTest, EmptyBodyAndUnreachableServer) {
     EXPECT_EQ(DOWNLOAD_CANNOT_OPEN_URL, DownloadUrl(url.c_str(), &buffer, nullptr, nullptr));
     EXPECT_EQ(DOWNLOAD_CANNOT_OPEN_URL, DownloadUrl(L"", &buffer, nullptr, nullptr));
     EXPECT_EQ(DOWNLOAD_CANNOT_OPEN_URL, DownloadUrl(nullptr, &buffer, nullptr, nullptr));
+}
+
+TEST(MemorySink, GrowsPastItsFirstSizeAndKeepsTheZeroByte) {
+    // Made for an announced length, or for a first step when none is known;
+    // more than that still fits, each time followed by a zero byte.
+    const std::string body = Pattern(3 * DOWNLOAD_BUFFER_STEP + 517);
+    for (long long announced : {-1LL, (long long)DOWNLOAD_BUFFER_STEP + 1}) {
+        CMemorySink sink;
+        ASSERT_EQ(0, sink.Open(announced));
+        for (size_t at = 0; at < body.size(); at += 1000)
+            ASSERT_EQ(0, sink.Add(body.data() + at, (DWORD)std::min<size_t>(1000, body.size() - at)));
+        EXPECT_EQ(body.size(), sink.Used());
+        char* data = sink.Release();
+        ASSERT_NE(nullptr, data);
+        EXPECT_EQ(0, std::memcmp(body.data(), data, body.size()));
+        EXPECT_EQ(0, data[body.size()]);
+        free(data);
+    }
 }
 
 TEST(ServerAddress, BuildSettingAndTestOverride) {

@@ -3,8 +3,11 @@
 //   MorvexBench.exe            every section
 //   MorvexBench.exe hid        the sections whose name starts with "hid"
 #include "tools/bench/DfuFlowBench.h"
+#include "tools/bench/DownloadBench.h"
 #include "tools/bench/HidPackageBench.h"
+#include "tools/bench/Md5Bench.h"
 #include "tools/bench/SettingsRowsBench.h"
+#include "tools/bench/StartupBench.h"
 #include <cstdio>
 #include <cstring>
 
@@ -28,10 +31,20 @@ void DfuFlow() {
 
 void GridRows() { PrintSettingsRowsBench(stdout, RunSettingsRowsBench(200)); }
 
+// 50 MB, as a large firmware image or installer.
+void Download() { PrintDownloadBench(stdout, RunDownloadBench(50LL << 20, 7)); }
+
+void Md5() { PrintMd5Bench(stdout, RunMd5Bench(256LL << 20, 64 * 1024, 3)); }
+
+void Startup() { PrintStartupBench(stdout, RunStartupBench(7)); }
+
 const Section kSections[] = {
     {"hid-package", HidPackage},
     {"dfu-flow", DfuFlow},
     {"grid-rows", GridRows},
+    {"download", Download},
+    {"md5", Md5},
+    {"startup", Startup},
 };
 
 }  // namespace

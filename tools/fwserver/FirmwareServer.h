@@ -19,6 +19,7 @@ enum class Fault {
     NotFound,   // 404 for a file that exists
     Truncated,  // announces the full Content-Length, sends half, closes
     Slow,       // waits before the reply and sends the body in small pieces
+    SlowTail,   // sends the body at once but for its last 256 KB, which go in 4 KB pieces 10 ms apart
     HttpError,  // answers with the given status code and a short body
     // Misbehaving servers, for the client's limits and checks:
     NeverAnswer,        // reads the request and never answers

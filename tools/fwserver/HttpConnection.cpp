@@ -7,6 +7,7 @@ namespace {
 const size_t kMaxHead = 16 * 1024;
 const DWORD kSendTimeoutMs = 10000;
 const DWORD kWaitSliceMs = 20;
+const size_t kSlowTailBytes = 256 * 1024;
 }  // namespace
 
 const char* StatusText(int status) {
@@ -175,6 +176,7 @@ void HttpConnection::Serve() {
     case Fault::HttpError:
     case Fault::Truncated:
     case Fault::Slow:
+    case Fault::SlowTail:
         break;
     default:
         if (response.status == 200) {
@@ -195,10 +197,17 @@ void HttpConnection::Serve() {
         SendAll(body.data(), body.size() / 2);
         return;  // the announced length is never reached
     }
-    if (response.fault == Fault::Slow) {
-        // Small pieces with pauses, as over a poor line.
-        for (size_t at = 0; at < body.size(); at += 512) {
-            if (!SendAll(body.data() + at, body.size() - at < 512 ? body.size() - at : 512)) return;
+    if (response.fault == Fault::Slow || response.fault == Fault::SlowTail) {
+        // Small pieces with pauses, as over a poor line (for a slow tail:
+        // after a fast start).
+        size_t from = 0, piece = 512;
+        if (response.fault == Fault::SlowTail) {
+            from = body.size() > kSlowTailBytes ? body.size() - kSlowTailBytes : 0;
+            piece = 4096;
+            if (!SendAll(body.data(), from)) return;
+        }
+        for (size_t at = from; at < body.size(); at += piece) {
+            if (!SendAll(body.data() + at, body.size() - at < piece ? body.size() - at : piece)) return;
             ::Sleep(10);
         }
         ::shutdown(socket_, SD_SEND);
