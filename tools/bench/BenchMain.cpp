@@ -3,6 +3,7 @@
 //   MorvexBench.exe            every section
 //   MorvexBench.exe hid        the sections whose name starts with "hid"
 #include "tools/bench/DfuFlowBench.h"
+#include "tools/bench/GridBench.h"
 #include "tools/bench/HidPackageBench.h"
 #include "tools/bench/SettingsRowsBench.h"
 #include <cstdio>
@@ -26,12 +27,15 @@ void DfuFlow() {
     PrintDfuFlowBench(stdout, RunDfuFlowBench(250, 80));
 }
 
+void Grid() { PrintGridBench(stdout, RunGridBench(100, 15)); }
+
 void GridRows() { PrintSettingsRowsBench(stdout, RunSettingsRowsBench(200)); }
 
 const Section kSections[] = {
     {"hid-package", HidPackage},
     {"dfu-flow", DfuFlow},
     {"grid-rows", GridRows},
+    {"grid", Grid},
 };
 
 }  // namespace
