@@ -133,6 +133,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The cell bookkeeping without the item text: RemoveCell deletes the
+    // cell at a position (if any), PutCell files a cell there.
+    void RemoveCell(int nItem, int nSubItem);
+    void PutCell(int nItem, int nSubItem, CCellCtrl* cell);
     // Tab and Shift+Tab; TRUE when the key was consumed.
     BOOL HandleTab(BOOL backwards);
     void DeleteAllCellsNow();
