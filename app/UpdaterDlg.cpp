@@ -309,13 +309,17 @@ BOOL CUpdaterDlg::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
 }
 
 BOOL CUpdaterDlg::PreTranslateMessage(MSG* pMsg) {
-    if (pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_NCLBUTTONDOWN) {
-        // A press anywhere while a cell of the settings grid has its popup
-        // open only closes that popup.
-        if (m_settingPage.m_bCellPopupOpen && !m_settingPage.IsCellPopupWindow(pMsg->hwnd)) {
-            m_settingPage.HideActiveCellPublic();
-            return TRUE;
-        }
+    // A press anywhere while a cell of the settings grid has its popup open
+    // only closes that popup. The second press of a quick pair comes as a
+    // double click: it is a press all the same (a second click on the cell
+    // closes its list, however soon it follows the first).
+    const bool press = pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_NCLBUTTONDOWN;
+    const bool secondPress = pMsg->message == WM_LBUTTONDBLCLK || pMsg->message == WM_NCLBUTTONDBLCLK;
+    if ((press || secondPress) && m_settingPage.m_bCellPopupOpen && !m_settingPage.IsCellPopupWindow(pMsg->hwnd)) {
+        m_settingPage.HideActiveCellPublic();
+        return TRUE;
+    }
+    if (press) {
         // A press outside the group list closes it; the press goes on.
         if (m_bPopupOpen && pMsg->hwnd != m_listGroups.m_hWnd && !::IsChild(m_listGroups.m_hWnd, pMsg->hwnd) &&
             pMsg->hwnd != m_btnGroupList.m_hWnd)

@@ -9,6 +9,11 @@ namespace cellbitmaps {
 // reference is taken all the same, so Release always pairs with Acquire).
 HBITMAP Acquire(UINT id);
 void Release(UINT id);
+// Draws the bitmap (held through Acquire) at (x, y) with the pixels of the
+// colour transparent left out. The mask is made at the first draw and kept
+// with the bitmap: every later draw is two plain copies. FALSE when the id
+// is not held or names no bitmap.
+BOOL DrawTransparent(UINT id, HDC dc, int x, int y, COLORREF transparent);
 // Tests: the number of loaded bitmaps and of loads since the start.
 int LoadedCount();
 int LoadCount();

@@ -42,7 +42,15 @@ void CCellComboBox::Init(HWND hList, const BOOL* pListEnabled, LPCWSTR text) {
         }
     }
     m_strText = m_nCurrent >= 0 ? m_items[(size_t)m_nCurrent] : CString();
-    if (CPopUpScrollList* popup = GetPopupList()) popup->Create(hList, this);
+    // The popup window is made when the list first opens: a settings list
+    // holds many combo boxes and most are never opened.
+}
+
+BOOL CCellComboBox::CreatePopupWindow() {
+    CPopUpScrollList* popup = GetPopupList();
+    if (!popup) return FALSE;
+    if (popup->m_hWnd) return TRUE;
+    return m_hList && ::IsWindow(m_hList) && popup->Create(m_hList, this);
 }
 
 BOOL CCellComboBox::SetCurSel(int nIndex) {

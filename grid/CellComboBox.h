@@ -25,6 +25,8 @@ public:
     int GetCurSel() const { return m_nCurrent; }
 
     void SyncPopup() override;
+    // Makes the popup window on the first opening (once).
+    BOOL CreatePopupWindow() override;
     void CalcPopupRect(RECT* pOut, BOOL bBelow) override;
     BOOL SelectIndex(int nIndex) override;
     // Draws one text aligned by the cell's own style (bHighlighted has no effect).

@@ -85,10 +85,12 @@ void CCellDropDown::DrawButton(CDC* pDC, const RECT* prc, UINT) {
     pDC->RestoreDC(saved);
 }
 
+BOOL CCellDropDown::CreatePopupWindow() { return m_pPopup && m_pPopup->m_hWnd; }
+
 BOOL CCellDropDown::OnClicked(UINT, CPoint point) {
     if (m_bNarrow) return TRUE;
     if (!m_bOpen) {
-        if (!m_pPopup || !m_pPopup->m_hWnd) return TRUE;
+        if (!CreatePopupWindow()) return TRUE;
         CRect rc;
         CalcPopupRect(&rc, TRUE);
         CRect screen(rc);

@@ -45,6 +45,8 @@ public:
     BOOL OnClicked(UINT nFlags, CPoint point) override;
     virtual void CancelPopup();
     virtual void EndPopup();
+    // Makes the popup's window if it has none yet; FALSE when there is none.
+    virtual BOOL CreatePopupWindow();
     // Brings the open popup in line with the current value.
     virtual void SyncPopup() = 0;
     // The popup rectangle in the grid's client coordinates, below or above the cell.

@@ -50,18 +50,9 @@ void CCellPushButton::Draw(CDC* pDC, const RECT* prc, UINT) {
             m_hBitmap = cellbitmaps::Acquire(m_nBitmapId);
             m_nLoadedId = m_nBitmapId;
         }
-        if (m_hBitmap) {
-            BITMAP bm{};
-            ::GetObjectW(m_hBitmap, sizeof(bm), &bm);
-            HDC mem = ::CreateCompatibleDC(pDC->m_hDC);
-            if (mem) {
-                HGDIOBJ old = ::SelectObject(mem, m_hBitmap);
-                ::TransparentBlt(pDC->m_hDC, cell.left + 3, cell.top + 2, bm.bmWidth, bm.bmHeight, mem, 0, 0,
-                                 bm.bmWidth, bm.bmHeight, RGB(255, 255, 255));
-                ::SelectObject(mem, old);
-                ::DeleteDC(mem);
-            }
-        }
+        // White is the bitmap's background.
+        if (m_hBitmap)
+            cellbitmaps::DrawTransparent(m_nLoadedId, pDC->m_hDC, cell.left + 3, cell.top + 2, RGB(255, 255, 255));
     }
     pDC->RestoreDC(saved);
 }

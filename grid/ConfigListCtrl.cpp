@@ -47,7 +47,9 @@ int CConfigListCtrl::InsertItem(int nItem, LPCWSTR text) {
 
 BOOL CConfigListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage, UINT nState,
                               UINT nStateMask, LPARAM lParam, int nIndent) {
-    DeleteCell(nItem, nSubItem);
+    // A write of the text replaces the blank at once: only the cell goes first.
+    if (nMask & LVIF_TEXT) RemoveCell(nItem, nSubItem);
+    else DeleteCell(nItem, nSubItem);
     LVITEMW item{};
     item.mask = nMask;
     item.iItem = nItem;
@@ -78,6 +80,8 @@ int CConfigListCtrl::InsertColumn(int nCol, LPCWSTR heading, int format, int wid
 }
 
 void CConfigListCtrl::OnItemInserted(int nItem) {
+    // A row added below every cell moves none (a fill adds its rows at the end).
+    if (m_keySet.IsEmpty() || CellKeyRow(m_keySet.GetLastKey()) < nItem) return;
     std::unordered_map<DWORD, CCellCtrl*> moved;
     for (const auto& e : m_cells) {
         int row = CellKeyRow(e.first);
@@ -145,13 +149,19 @@ void CConfigListCtrl::ShiftColumnTexts(int nCol) {
 
 BOOL CConfigListCtrl::SetCellCtrl(int nItem, int nSubItem, CCellCtrl* cell, LPCWSTR text) {
     if (!cell) return FALSE;
-    AddCell(nItem, nSubItem, cell);
+    // As AddCell, without blanking the text that is set just below.
+    RemoveCell(nItem, nSubItem);
+    PutCell(nItem, nSubItem, cell);
     cell->Init(m_hWnd, &m_bEnabled, text);
     return SetItemTextRaw(nItem, nSubItem, cell->GetText());
 }
 
 void CConfigListCtrl::AddCell(int nItem, int nSubItem, CCellCtrl* cell) {
     DeleteCell(nItem, nSubItem);
+    PutCell(nItem, nSubItem, cell);
+}
+
+void CConfigListCtrl::PutCell(int nItem, int nSubItem, CCellCtrl* cell) {
     DWORD key = MakeCellKey(nItem, nSubItem);
     m_cells[key] = cell;
     m_keySet.Insert(key);
@@ -159,6 +169,10 @@ void CConfigListCtrl::AddCell(int nItem, int nSubItem, CCellCtrl* cell) {
 
 void CConfigListCtrl::DeleteCell(int nItem, int nSubItem) {
     SetItemTextRaw(nItem, nSubItem, L"");
+    RemoveCell(nItem, nSubItem);
+}
+
+void CConfigListCtrl::RemoveCell(int nItem, int nSubItem) {
     DWORD key = MakeCellKey(nItem, nSubItem);
     auto it = m_cells.find(key);
     if (it != m_cells.end()) DeleteCellByKey(key, it->second);

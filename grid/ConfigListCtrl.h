@@ -105,6 +105,10 @@ protected:
     void DestroyCellCaret();
     void ForceMeasureItem();
     void DrawCellText(CDC* pDC, int nItem, int nSubItem, const RECT* rc, UINT itemState);
+    // One row's background and cells (cells: each column's label rectangle).
+    void DrawRow(CDC* pDC, int item, const CRect& row, const std::vector<CRect>& cells, UINT itemState);
+    BOOL EnsureRowBitmap(CDC* pDC, int width, int height);
+    BOOL OnEraseBkgnd(CDC* pDC);
     BOOL IsCellDisabled(DWORD key) const;
 
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -129,6 +133,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The cell bookkeeping without the item text: RemoveCell deletes the
+    // cell at a position (if any), PutCell files a cell there.
+    void RemoveCell(int nItem, int nSubItem);
+    void PutCell(int nItem, int nSubItem, CCellCtrl* cell);
     // Tab and Shift+Tab; TRUE when the key was consumed.
     BOOL HandleTab(BOOL backwards);
     void DeleteAllCellsNow();
@@ -143,6 +151,9 @@ private:
     int m_nActiveRow = -1;
     int m_nActiveColumn = -1;
     CCellCtrl* m_pActiveCell = nullptr;
+    // The off-screen bitmap the rows are drawn into (DrawItem).
+    CBitmap m_rowBitmap;
+    CSize m_rowBitmapSize{0, 0};
     // The texts of every row as they were before a column insert at 0.
     std::vector<std::vector<CString>> m_textsBeforeColumnInsert;
 };

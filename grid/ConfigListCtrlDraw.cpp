@@ -1,6 +1,7 @@
 // The grid's drawing, row height and column sizing.
 #include "grid/ConfigListCtrl.h"
 #include "grid/ConfigListOwner.h"
+#include <vector>
 
 int CConfigListCtrl::GetRowHeight() {
     return ::GetSystemMetrics(SM_CYVTHUMB) + 5 * ::GetSystemMetrics(SM_CYEDGE);
@@ -20,23 +21,88 @@ void CConfigListCtrl::ForceMeasureItem() {
 }
 
 void CConfigListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
-    CDC dc;
-    dc.Attach(lpDIS->hDC);
-    int saved = dc.SaveDC();
     if (!m_bItemHeightMeasured) {
         m_bItemHeightMeasured = TRUE;
         ForceMeasureItem();
     }
-    int item = (int)lpDIS->itemID;
-    int columns = GetColumnCount();
+    const int item = (int)lpDIS->itemID;
+    const int columns = GetColumnCount();
+    // The row's whole width, as the erase leaves it out (OnEraseBkgnd): the
+    // item's bounds, the item rectangle and every column's cell.
+    CRect row(lpDIS->rcItem), bounds;
+    if (GetItemRect(item, &bounds, LVIR_BOUNDS)) row.UnionRect(&row, &bounds);
+    std::vector<CRect> cells((size_t)(columns > 0 ? columns : 0));
     for (int c = 0; c < columns; ++c) {
-        CRect rc;
-        GetSubItemRect(item, c, LVIR_LABEL, rc);
-        if (CCellCtrl* cell = GetCellCtrl(item, c)) cell->Draw(&dc, &rc, lpDIS->itemState);
-        else DrawCellText(&dc, item, c, &rc, lpDIS->itemState);
+        GetSubItemRect(item, c, LVIR_LABEL, cells[(size_t)c]);
+        row.UnionRect(&row, &cells[(size_t)c]);
     }
-    dc.RestoreDC(saved);
-    dc.Detach();
+    if (row.IsRectEmpty()) return;
+
+    // The row is drawn off-screen and copied in one go, over a background the
+    // erase left alone (OnEraseBkgnd): no part of it shows blank or half drawn.
+    CDC target;
+    target.Attach(lpDIS->hDC);
+    CDC mem;
+    if (!mem.CreateCompatibleDC(&target) || !EnsureRowBitmap(&target, row.Width(), row.Height())) {
+        DrawRow(&target, item, row, cells, lpDIS->itemState);
+        target.Detach();
+        return;
+    }
+    {
+        CGdiSelection bitmap(mem, m_rowBitmap);
+        CGdiSelection font(mem, ::GetCurrentObject(target, OBJ_FONT));
+        ::SetViewportOrgEx(mem, -row.left, -row.top, nullptr);
+        DrawRow(&mem, item, row, cells, lpDIS->itemState);
+        ::SetViewportOrgEx(mem, 0, 0, nullptr);
+        target.BitBlt(row.left, row.top, row.Width(), row.Height(), &mem, 0, 0, SRCCOPY);
+    }
+    target.Detach();
+}
+
+void CConfigListCtrl::DrawRow(CDC* pDC, int item, const CRect& row, const std::vector<CRect>& cells, UINT itemState) {
+    int saved = pDC->SaveDC();
+    // The row's background first: the strips between the cells (the label
+    // of column 0 starts after the list's own margin) are the row's too.
+    pDC->FillRect(&row, ::GetSysColorBrush(m_bEnabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    for (int c = 0; c < (int)cells.size(); ++c) {
+        CRect rc = cells[(size_t)c];
+        if (CCellCtrl* cell = GetCellCtrl(item, c)) cell->Draw(pDC, &rc, itemState);
+        else DrawCellText(pDC, item, c, &rc, itemState);
+    }
+    pDC->RestoreDC(saved);
+}
+
+BOOL CConfigListCtrl::EnsureRowBitmap(CDC* pDC, int width, int height) {
+    // One bitmap, as large as the largest row so far, for every row.
+    if (m_rowBitmap.GetSafeHandle() && m_rowBitmapSize.cx >= width && m_rowBitmapSize.cy >= height) return TRUE;
+    CSize size(width > m_rowBitmapSize.cx ? width : m_rowBitmapSize.cx,
+               height > m_rowBitmapSize.cy ? height : m_rowBitmapSize.cy);
+    if (!m_rowBitmap.CreateCompatibleBitmap(*pDC, size.cx, size.cy)) {
+        m_rowBitmapSize = CSize(0, 0);
+        return FALSE;
+    }
+    m_rowBitmapSize = size;
+    return TRUE;
+}
+
+BOOL CConfigListCtrl::OnEraseBkgnd(CDC* pDC) {
+    // The rows paint all of their own area (DrawItem), so the erase leaves
+    // them out and only clears what no row covers: below the last row and to
+    // the right of the last column.
+    int count = GetItemCount();
+    CRect rows;
+    if (count > 0 && GetColumnCount() > 0) {
+        CRect first, last;
+        GetItemRect(0, &first, LVIR_BOUNDS);
+        GetItemRect(count - 1, &last, LVIR_BOUNDS);
+        rows.UnionRect(&first, &last);
+    }
+    if (rows.IsRectEmpty()) return (BOOL)Default();
+    int saved = pDC->SaveDC();
+    ::ExcludeClipRect(*pDC, rows.left, rows.top, rows.right, rows.bottom);
+    BOOL result = (BOOL)Default();
+    pDC->RestoreDC(saved);
+    return result;
 }
 
 void CConfigListCtrl::DrawCellText(CDC* pDC, int nItem, int nSubItem, const RECT* prc, UINT) {

@@ -294,3 +294,34 @@ TEST_F(ComboTest, NotificationsWithoutAnActiveCellChangeNothing) {
     EXPECT_FALSE(combo->IsPopupOpen());
     EXPECT_FALSE(m_dlg.m_bPopupOpen);
 }
+
+TEST_F(ComboTest, APopupWindowIsMadeOnTheFirstOpeningOfItsCellOnly) {
+    AddColumns();
+    std::vector<CCellComboBox*> combos;
+    for (int r = 0; r < 12; ++r) combos.push_back(AddComboRow(r, L"Choice", Numbered(3), 0));
+    Paint();
+    for (CCellComboBox* combo : combos) EXPECT_EQ(nullptr, Popup(combo)->GetSafeHwnd());
+
+    ClickCell(2, 2);
+    ASSERT_TRUE(PopupVisible(combos[2]));
+    const HWND made = Popup(combos[2])->GetSafeHwnd();
+    // Owned by the page's window, as a popup of the grid's page.
+    EXPECT_EQ(m_dlg.m_hWnd, ::GetWindow(made, GW_OWNER));
+    for (int r = 0; r < 12; ++r) {
+        if (r != 2) EXPECT_EQ(nullptr, Popup(combos[(size_t)r])->GetSafeHwnd()) << "row " << r;
+    }
+    ClickCell(2, 2);
+    EXPECT_FALSE(PopupVisible(combos[2]));
+    ClickCell(2, 2);
+    EXPECT_TRUE(PopupVisible(combos[2]));
+    EXPECT_EQ(made, Popup(combos[2])->GetSafeHwnd());
+    // F4 on a cell reached without a click makes its popup as well.
+    ClickCell(2, 2);
+    ASSERT_TRUE(List().ActivateCellByKey(MakeCellKey(7, 2)));
+    EXPECT_EQ(nullptr, Popup(combos[7])->GetSafeHwnd());
+    Key(VK_F4);
+    EXPECT_TRUE(PopupVisible(combos[7]));
+
+    List().DeleteAllItems();
+    EXPECT_FALSE(::IsWindow(made));
+}

@@ -7,6 +7,7 @@
 #include "grid/CellCheckBox.h"
 #include "grid/CellComboBox.h"
 #include "grid/CellPushButton.h"
+#include "grid/PopUpScrollList.h"
 #include "settings/rows/SettingsGridRows.h"
 #include "texts/HelpTexts.h"
 #include "texts/LabelTables.h"
@@ -187,5 +188,39 @@ TEST_F(RowsPageTest, TheLargestListOnTheRealGrid) {
         CString disable;
         GetTextDisable(disable, texts::kGerman);
         EXPECT_EQ(disable, grid.GetCellAs<CCellCheckBox>(0, 2)->GetSecondOptionText());
+    });
+}
+
+TEST_F(RowsPageTest, ASecondClickOnTheCellOfAnOpenListClosesItAlsoWhenItIsADoubleClick) {
+    AddHidHeadset(0x3110, {2, 2});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        EnterPage(dlg, 0x3110, PAGE_DEVICE_SETTING);
+        ShowRow(dlg, 17);  // Channel Select
+        auto* channel = Grid(dlg).GetCellAs<CCellComboBox>(17, 2);
+        ASSERT_NE(nullptr, channel);
+        const int current = channel->GetCurSel();
+        const CDeviceRecord before = dlg.m_settingPage.m_workingRecord;
+        CRect rc;
+        Grid(dlg).GetSubItemRect(17, 2, LVIR_LABEL, rc);
+        const CPoint pt = rc.CenterPoint();
+        // Through the message loop, as the mouse delivers them: the second
+        // press of a quick pair comes as a double click.
+        auto post = [&](UINT message, WPARAM keys) {
+            ::PostMessageW(Grid(dlg).m_hWnd, message, keys, MAKELPARAM(pt.x, pt.y));
+            fw::test::PumpFor(20);
+        };
+        for (UINT secondPress : {(UINT)WM_LBUTTONDOWN, (UINT)WM_LBUTTONDBLCLK}) {
+            post(WM_LBUTTONDOWN, MK_LBUTTON);
+            post(WM_LBUTTONUP, 0);
+            ASSERT_TRUE(channel->IsPopupOpen());
+            ASSERT_TRUE(dlg.m_settingPage.m_bCellPopupOpen);
+            post(secondPress, MK_LBUTTON);
+            post(WM_LBUTTONUP, 0);
+            EXPECT_FALSE(channel->IsPopupOpen()) << "second press " << secondPress;
+            EXPECT_FALSE(channel->GetPopupList()->IsWindowVisible());
+            EXPECT_FALSE(dlg.m_settingPage.m_bCellPopupOpen);
+            EXPECT_EQ(current, channel->GetCurSel());
+            EXPECT_EQ(0, dlg.m_settingPage.m_workingRecord.DiffersFrom(before, 1));
+        }
     });
 }

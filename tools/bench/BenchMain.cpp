@@ -4,6 +4,7 @@
 //   MorvexBench.exe hid        the sections whose name starts with "hid"
 #include "tools/bench/DfuFlowBench.h"
 #include "tools/bench/DownloadBench.h"
+#include "tools/bench/GridBench.h"
 #include "tools/bench/HidPackageBench.h"
 #include "tools/bench/Md5Bench.h"
 #include "tools/bench/SettingsRowsBench.h"
@@ -29,6 +30,8 @@ void DfuFlow() {
     PrintDfuFlowBench(stdout, RunDfuFlowBench(250, 80));
 }
 
+void Grid() { PrintGridBench(stdout, RunGridBench(100, 15)); }
+
 void GridRows() { PrintSettingsRowsBench(stdout, RunSettingsRowsBench(200)); }
 
 // 50 MB, as a large firmware image or installer.
@@ -45,6 +48,7 @@ const Section kSections[] = {
     {"download", Download},
     {"md5", Md5},
     {"startup", Startup},
+    {"grid", Grid},
 };
 
 }  // namespace
