@@ -12,6 +12,7 @@
 #include "texts/MessageTexts.h"
 #include "texts/UpdatePageTexts.h"
 #include "texts/WizardTexts.h"
+#include "update/BatchHeadset.h"
 #include "update/FirmwareList.h"
 #include "update/NewerFirmware.h"
 #include <cstdlib>
@@ -46,7 +47,10 @@ void CDialogFirmwareUpdate::ServerListArrived(int got, const std::string& list) 
         for (int& w : m_firmwareInfo.m_anVersion) w = 0;
     } else {
         FirmwareListQuery query;
-        GetModelName(query.modelName, model, TRUE);
+        // A 0x5060 headset of the batch is served 0x5011's firmware; one
+        // that cannot be reached matches no entry.
+        const int listModel = model == BATCH_HEADSET_MODEL ? BatchListModel(ProbeBatchHeadset()) : model;
+        if (listModel) GetModelName(query.modelName, listModel, TRUE);
         query.fourPartVersion = model == 0x3020;
         query.firmwareLanguage = main->m_strFirmwareLanguage;
         FirmwareListResult r = ParseFirmwareList(list.c_str(), query, &m_firmwareInfo);
