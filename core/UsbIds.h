@@ -15,3 +15,31 @@ inline bool IsUsbDfuPid(int productId) {
         if (pid == productId) return true;
     return false;
 }
+
+// Every product id under which the maker's DFU-family headsets enumerate, in
+// normal and firmware-management mode: the two models above, the
+// two-interface unit 0x5310, the batch headsets 0x5060 and the identity
+// 0x5011 that a batch headset is given.
+const int UsbDfuFamilyPidList[] = {0x2110, 0xA110, 0x2120, 0xA120, 0x5310, 0xD310,
+                                   0x5060, 0xD060, 0x5011, 0xD011};
+const int UsbDfuFamilyPidCount = sizeof(UsbDfuFamilyPidList) / sizeof(UsbDfuFamilyPidList[0]);
+
+// The in-line switch headsets: a HID headset in normal mode (0x6020, 0x6022,
+// 0x6024), a DFU device with the next id in update mode.
+inline bool IsInlineSwitchUpdateId(int productId) {
+    return productId == 0x6021 || productId == 0x6023 || productId == 0x6025;
+}
+inline bool IsInlineSwitchNormalId(int productId) {
+    return productId == 0x6020 || productId == 0x6022 || productId == 0x6024;
+}
+
+inline bool IsUsbDfuFamilyPid(int productId) {
+    for (int pid : UsbDfuFamilyPidList)
+        if (pid == productId) return true;
+    return false;
+}
+
+// The devices an update writes through the DFU library.
+inline bool IsUsbUpdateDfuPid(int productId) {
+    return IsUsbDfuFamilyPid(productId) || IsInlineSwitchUpdateId(productId);
+}

@@ -13,7 +13,7 @@
 
 namespace {
 
-std::vector<int> g_accepted(UsbDfuPidList, UsbDfuPidList + UsbDfuPidCount);
+std::vector<int> g_accepted(UsbDfuFamilyPidList, UsbDfuFamilyPidList + UsbDfuFamilyPidCount);
 
 const int kTwoInterfaceModel = 0x5310;
 const int kTwoInterfaceManagementId = 0xD310;
@@ -214,7 +214,7 @@ RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* res
 }
 
 void SetDfuAcceptedProductIds(const int* ids, int count) {
-    if (!ids || count <= 0) g_accepted.assign(UsbDfuPidList, UsbDfuPidList + UsbDfuPidCount);
+    if (!ids || count <= 0) g_accepted.assign(UsbDfuFamilyPidList, UsbDfuFamilyPidList + UsbDfuFamilyPidCount);
     else g_accepted.assign(ids, ids + count);
 }
 

@@ -15,8 +15,8 @@ class CUpdaterDlg;
 RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord);
 
 // The product ids the DFU path accepts, in the USB scan and in the
-// library's list: the DFU-side headsets. Tests may widen it (for instance
-// to the two-interface unit 0x5310 / 0xD310); null restores the default.
+// library's list: the DFU-family headsets (UsbDfuFamilyPidList). Tests of
+// models outside that family may set another list; null restores it.
 void SetDfuAcceptedProductIds(const int* ids, int count);
 // The product ids the DFU path accepts now (the settings writes look for
 // the recognised headset among the same ones).

@@ -79,11 +79,11 @@ BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD*
         request[HID_REQ_WORDS + 2 * i + 1] = (BYTE)(words[i] & 0xFF);
     }
     BOOL ok = Exchange(device, request, reply);
-    if (!store) return ok;
+    // A block that was not written whole is never committed.
+    if (!ok || !store) return ok;
     SwapRequestWords(request);
     request[HID_REQ_COMMAND] = HID_CMD_STORE_BLOCK;
-    BOOL stored = Exchange(device, request, reply);
-    return ok && stored;
+    return Exchange(device, request, reply);
 }
 
 BOOL ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {

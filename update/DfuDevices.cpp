@@ -34,7 +34,7 @@ BOOL IsAcceptedDfuDevice(const wchar_t* deviceName) {
     CStringX path = DFUTransportUSB::PathInternal(CStringX(deviceName));
     int vid = 0, pid = 0;
     if (!ParseUsbIds(path, &vid, &pid)) return FALSE;
-    return vid == VendorIdMaker && IsUsbDfuPid(pid);
+    return vid == VendorIdMaker && IsUsbUpdateDfuPid(pid);
 }
 
 BOOL IsDfuHeadsetBack(int model, int activeEngine) {
@@ -44,5 +44,7 @@ BOOL IsDfuHeadsetBack(int model, int activeEngine) {
         int id = ids[activeEngine == 2 ? 1 : 0];
         return n >= 2 && id > 0 && id < 0x8000;
     }
-    return n >= 1 && ids[0] > 0 && ids[0] < 0x8000;
+    // An in-line switch headset still in update mode shows an id below
+    // 0x8000 as well: it is back when it shows its normal id again.
+    return n >= 1 && ids[0] > 0 && ids[0] < 0x8000 && !IsInlineSwitchUpdateId(ids[0]);
 }

@@ -9,6 +9,7 @@
 #include "recognition/PsKeyAccess.h"
 #include "standins/dfuengine/include/DFUEngine.h"
 #include "update/FirmwareInfo.h"
+#include "update/ImageIdentity.h"
 #include "update/UpdateModels.h"
 #include "update/UpdateStatusTexts.h"
 #include <windows.h>
@@ -46,9 +47,11 @@ BOOL UsbMatches(const DfuPreparation& p) {
 
 enum PsCheck { kPsSame, kPsOtherModel, kPsOtherVersion };
 
-// Every accepted headset still says the recognised model and version, read
-// by recognition's own identity routine (without its writes). With prepare,
-// the keys of the new firmware are also prepared.
+// Without prepare: every accepted headset still says the recognised model
+// and version, read by recognition's own identity routine (without its
+// writes). With prepare (the checks have passed and the image is accepted,
+// which may have given a batch headset another identity meanwhile): the
+// keys of the new firmware are prepared.
 PsCheck PassPersistentStore(const DfuPreparation& p, BOOL prepare) {
     PsCheck result = kPsSame;
     CPsKeySession session;
@@ -56,10 +59,10 @@ PsCheck PassPersistentStore(const DfuPreparation& p, BOOL prepare) {
         if (result != kPsSame) break;
         if (!IsAcceptedDfuDevice(device.name) || !session.Connect(device)) continue;
         CDfuIdentity id;
-        ReadDfuIdentity(session, &id, false);
-        if (id.model != p.device->m_nModelId) {
+        if (!prepare) ReadDfuIdentity(session, &id, false);
+        if (!prepare && id.model != p.device->m_nModelId) {
             result = kPsOtherModel;
-        } else if (p.device->CompareFullVersion(id.major, id.minor, id.third, id.fourth) != 0) {
+        } else if (!prepare && p.device->CompareFullVersion(id.major, id.minor, id.third, id.fourth) != 0) {
             result = kPsOtherVersion;
         } else if (prepare && GetUpdateProfile(p.targetModel).prepareKeys) {
             const BYTE zero[4] = {0, 0, 0, 0};
@@ -151,7 +154,7 @@ BOOL PrepareDfuUpdate(const DfuPreparation& p) {
         FailUpdate(info, p.page, TextOf(GetTextMsgCannotGetStatus), camera ? CString() : code(L"[9][5]"));
         return FALSE;
     }
-    if (!CheckImageIdentity(info->m_strFirmwarePath, p.device->m_nModelId, p.targetModel, p.batch)) {
+    if (!CheckImageIdentity(info->m_strFirmwarePath, p.device->m_nModelId, p.targetModel)) {
         const int model = p.targetModel;
         FailUpdate(info, p.page, [model](int language) {
             CString s;

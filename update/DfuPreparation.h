@@ -6,7 +6,6 @@
 // image leaves the headset untouched.
 #pragma once
 #include "framework/String.h"
-#include "update/ImageIdentity.h"
 #include <functional>
 
 class CDeviceRecord;
@@ -21,7 +20,6 @@ struct DfuPreparation {
     BOOL withCodes = TRUE;              // failure texts carry the step codes; archive written
     CString imageFolder;                // "<program>\IMG\"
     std::function<BOOL()> writeArchive; // the settings archive (page 3, normal mode only)
-    BatchIdentityHook batch;            // the 0x5060 batch correction
 };
 
 // Runs the checks in order; FALSE after a failure (the record holds the

@@ -12,6 +12,7 @@
 #include "update/HidUpdateJob.h"
 #include "update/UpdateModels.h"
 #include "update/UpdateStatusTexts.h"
+#include "update/VehicleModuleUpdate.h"
 
 void CDialogFirmwareUpdate::MoveStatusTexts(CFirmwareInfo* info) {
     CUpdaterDlg* main = MainDialog();
@@ -59,8 +60,9 @@ void CDialogFirmwareUpdate::ProgressTick() {
         }
         if (actions & PROGRESS_STOP_TIMER) KillTimer(kTimerProgress);
         if (actions & PROGRESS_CANNOT_GET_STATUS) {
-            if (m_hidJob) ::InterlockedExchange(&m_hidJob->cancel, 1);
-            FailUpdate(info, main->m_nPage, TextOf(GetTextMsgCannotGetStatus));
+            // The module's worker is told to stop; the record says why, with its code.
+            if (m_hidJob && m_hidJob->info == info && !m_hidJob->Cancelled()) ReportCannotGetStatus(*m_hidJob);
+            else FailUpdate(info, main->m_nPage, TextOf(GetTextMsgCannotGetStatus));
         }
         if (actions & PROGRESS_STALLED) FailUpdate(info, main->m_nPage, TextOf(GetTextMsgCannotUpdateFirmware));
         if (actions & PROGRESS_RESTART_OVERDUE) {

@@ -12,6 +12,7 @@
 #include "texts/MessageTexts.h"
 #include "texts/UpdatePageTexts.h"
 #include "texts/WizardTexts.h"
+#include "update/BatchHeadset.h"
 #include "update/FirmwareList.h"
 #include "update/NewerFirmware.h"
 #include <cstdlib>
@@ -35,7 +36,11 @@ void CDialogFirmwareUpdate::CheckServerList() {
         main->UpdateControls();
     }
     FirmwareListQuery query;
-    GetModelName(query.modelName, main->m_nTargetModel, TRUE);
+    const int model = main->m_nTargetModel;
+    // A 0x5060 headset of the batch is served 0x5011's firmware; one that
+    // cannot be reached matches no entry.
+    const int listModel = model == BATCH_HEADSET_MODEL ? BatchListModel(ProbeBatchHeadset()) : model;
+    if (listModel) GetModelName(query.modelName, listModel, TRUE);
     query.fourPartVersion = main->m_nTargetModel == 0x3020;
     query.firmwareLanguage = main->m_strFirmwareLanguage;
     auto read = [query](const std::string& body) {

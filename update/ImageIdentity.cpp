@@ -1,6 +1,7 @@
 #include "update/ImageIdentity.h"
 #include "core/FileLength.h"
 #include "core/ModelCatalog.h"
+#include "update/BatchHeadset.h"
 #include <cstdio>
 #include <vector>
 
@@ -43,7 +44,7 @@ BOOL ReadImageTag(const wchar_t* path, int expectedLength, CString* tag, BYTE* f
     return TRUE;
 }
 
-int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel, const BatchIdentityHook& batch) {
+int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel) {
     int idModel = recognisedModel;
     if (recognisedModel == 0x4D45 || recognisedModel == 0x4D65 || recognisedModel == 0x5050) idModel = targetModel;
     const CString expected = MakeImageTag(recognisedModel, idModel);
@@ -54,7 +55,12 @@ int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel
 
     if (tag == expected) return 1;
     if (first == ' ' && expected.Left(5) == L"TKV40") return 1;
-    if (targetModel == 0x5060 && batch && batch(tag)) return 1;
+    if (targetModel == BATCH_HEADSET_MODEL) {
+        // The 0x5011 tag is longer than the headset's own: read it whole.
+        CString batchTag;
+        const int length = MakeImageTag(BATCH_IDENTITY_MODEL, BATCH_IDENTITY_MODEL).GetLength();
+        if (ReadImageTag(path, length, &batchTag, nullptr) && RewriteBatchIdentity(batchTag)) return 1;
+    }
     int alias = ImageAliasModel(recognisedModel);
     if (alias) {
         if (tag == MakeImageTag(recognisedModel, alias)) return 1;

@@ -3,7 +3,6 @@
 // ("TKV40#4D10"). An image must hold at least 1648 bytes.
 #pragma once
 #include "framework/String.h"
-#include <functional>
 
 const long IMAGE_IDENTITY_MIN_BYTES = 1648;
 const int IMAGE_TAG_OFFSET = 16;
@@ -19,12 +18,8 @@ CString MakeImageTag(int nameModel, int idModel);
 // bytes or cannot be read.
 BOOL ReadImageTag(const wchar_t* path, int expectedLength, CString* tag, BYTE* firstByte);
 
-// The batch correction of model 0x5060: given the image's tag, it decides
-// (and gives the headset the other identity when it applies); TRUE when the
-// image is accepted that way.
-typedef std::function<BOOL(const CString& imageTag)> BatchIdentityHook;
-
 // 1 when the image is meant for the recognised model (its own tag, the
-// blank tag of the TKV40 family, an alias, or the batch correction); else 0.
-int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel,
-                       const BatchIdentityHook& batch = BatchIdentityHook());
+// blank tag of the TKV40 family, an alias, or, for target 0x5060, a 0x5011
+// image on a headset of the batch, which is then given the identity of
+// 0x5011 (BatchHeadset.h)); else 0.
+int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel);

@@ -1,5 +1,6 @@
 #include "update/NewerFirmware.h"
 #include "core/DeviceRecord.h"
+#include "update/BatchHeadset.h"
 
 namespace {
 
@@ -12,11 +13,11 @@ bool IsVoicePromptGroup(int model) {
 
 }  // namespace
 
-int IsNewerFirmware(int targetModel, const int server[4], const CDeviceRecord& device, const BatchProbe& batch) {
+int IsNewerFirmware(int targetModel, const int server[4], const CDeviceRecord& device) {
     if (targetModel == 0x3020)
         return device.CompareFullVersion(server[0], server[1], server[2], server[3]) < 0 ? 1 : 0;
-    if (targetModel == 0x5060) {
-        int inBatch = batch ? batch() : -1;
+    if (targetModel == BATCH_HEADSET_MODEL) {
+        const int inBatch = ProbeBatchHeadset();
         if (inBatch < 0) return 0;
         if (inBatch > 0) return 1;
     }

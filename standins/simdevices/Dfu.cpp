@@ -24,6 +24,27 @@ std::wstring DfuPath(const Device& d) {
 }
 
 const WORD kFwVersionKey = 0x02A4;
+const WORD kUsbProductIdKey = 0x02BF;
+const WORD kUsbDfuProductIdKey = 0x02CB;
+
+WORD Word(const std::vector<BYTE>& value) { return value.size() >= 2 ? (WORD)(value[0] | value[1] << 8) : 0; }
+
+// A mode change restarts the headset: it enumerates with the USB ids its
+// store was given meanwhile; the update mode of an in-line switch headset
+// leaves the bus when the new firmware starts, and the HID headset is back.
+void Restarted(World& w, Device& d) {
+    if (d.writtenPid) d.pid = d.writtenPid;
+    if (d.writtenDfuPid) d.dfuPid = d.writtenDfuPid;
+    d.writtenPid = d.writtenDfuPid = 0;
+    if (d.dfuMode || !d.returnsAs) return;
+    Device* headset = FindKind(w, d.returnsAs, Kind::Hid);
+    if (!headset) return;
+    SetPresence(w, d, false);
+    d.dfuMode = true;  // the next switch brings it up in update mode again
+    if (!d.lastImage.empty() && headset->hasVersionAfterUpdate)
+        std::memcpy(headset->version, headset->versionAfterUpdate, 5);
+    SetPresence(w, *headset, true);
+}
 
 }  // namespace
 
@@ -41,8 +62,15 @@ DeviceId AddDfuHeadset(const wchar_t* name, WORD vid, WORD pid, WORD dfuPid) {
     Device* d = Dfu(g.w, id); \
     if (!d) return
 
-void SetDfuMode(DeviceId id, bool on) { WITH_DFU(id); d->dfuMode = on; }
+void SetDfuMode(DeviceId id, bool on) {
+    WITH_DFU(id);
+    const bool changed = d->dfuMode != on;
+    d->dfuMode = on;
+    if (changed) Restarted(g.w, *d);
+}
 bool InDfuMode(DeviceId id) { WITH_DFU(id) false; return d->dfuMode; }
+
+void LinkDfuReturn(DeviceId id, DeviceId hidHeadset) { WITH_DFU(id); d->returnsAs = hidHeadset; }
 
 void SetPsKey(DeviceId id, WORD key, const void* data, size_t bytes) {
     WITH_DFU(id);
@@ -161,6 +189,8 @@ int DfuWriteKey(DeviceId id, WORD key, const void* buffer, WORD bytes) {
     g.w.psWrites.push_back({id, key, value, accepted});
     if (!accepted) return p ? dfu_result::kKeyFailed : dfu_result::kBadArgument;
     d->keys[key] = value;
+    if (key == kUsbProductIdKey) d->writtenPid = Word(value);
+    if (key == kUsbDfuProductIdKey) d->writtenDfuPid = Word(value);
     return dfu_result::kOk;
 }
 

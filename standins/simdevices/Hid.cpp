@@ -77,6 +77,8 @@ void LinkHidSwitch(DeviceId id, DeviceId replacement) {
     if (Device* r = Find(g.w, replacement)) SetPresence(g.w, *r, false);
 }
 
+void SetHidSwitchNeverAppears(DeviceId id, bool never) { WITH_HID(id); d->switchNeverAppears = never; }
+
 void LinkHidCard(DeviceId id, DeviceId drive, const wchar_t* versionFile, const wchar_t* firmwareFile) {
     WITH_HID(id);
     d->cardDrive = drive;

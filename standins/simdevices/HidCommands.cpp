@@ -168,6 +168,7 @@ std::vector<BYTE> HidAnswer(World& w, Device& d, const BYTE* req) {
     case kSwitchToUpdate:
         if ((linked = Find(w, d.switchDevice)) != nullptr) {
             SetPresence(w, d, false);
+            if (d.switchNeverAppears) break;
             DeviceId id = linked->id;
             Schedule(w, d.restartMs, [&w, id] {
                 if (Device* dev = Find(w, id)) SetPresence(w, *dev, true);

@@ -111,6 +111,7 @@ public:
         for (auto& s : sections_)
             for (auto& e : s.entries)
                 if (!Apply(s, e)) return false;
+        for (auto& s : sections_) PrepareCard(s);
         return true;
     }
 
@@ -176,6 +177,25 @@ private:
         return true;
     }
 
+    // A camera's card holds its version file from the start, as a real card
+    // does; a file already there (an earlier update) is kept.
+    void PrepareCard(const Section& s) {
+        const std::wstring* version = Get(s, L"card_version");
+        Device* d = s.kind == L"hid" ? Find(w_, s.id) : nullptr;
+        Device* card = d ? FindKind(w_, d->cardDrive, Kind::Drive) : nullptr;
+        if (!version || !card || d->cardVersionFile.empty()) return;
+        std::wstring path = card->folder + L"\\" + d->cardVersionFile;
+        for (auto& c : path)
+            if (c == L'/') c = L'\\';
+        if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+        MakeFolders(path.substr(0, path.find_last_of(L'\\')));
+        if (FILE* f = _wfopen(path.c_str(), L"wb")) {
+            std::string text(version->begin(), version->end());
+            std::fprintf(f, "%s\n", text.c_str());
+            std::fclose(f);
+        }
+    }
+
     DeviceId Named(const std::wstring& name) const {
         for (auto& d : w_.devices)
             if (d->name == name) return d->id;
@@ -231,6 +251,12 @@ bool Loader::Apply(const Section& s, const Entry& e) {
             } else {
                 return bad();
             }
+            return true;
+        }
+        if (k == L"returns_as") {
+            DeviceId other = Named(e.value);
+            if (!other || Find(w_, other)->kind != Kind::Hid) return Fail(e.line, L"no HID device named " + e.value);
+            d.returnsAs = other;
             return true;
         }
         if (k == L"fail_read" || k == L"fail_write") {
@@ -306,6 +332,7 @@ bool Loader::Apply(const Section& s, const Entry& e) {
             return true;
         }
         if (k == L"card_version_file") { d.cardVersionFile = e.value; return true; }
+        if (k == L"card_version") return true;  // written onto the card once everything is built
         if (k == L"card_firmware_file") { d.cardFirmwareFile = e.value; return true; }
         if (k == L"fail_command") {
             if (!Numbers(e.value, &list)) return bad();
@@ -315,7 +342,7 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         static const wchar_t* numeric[] = {L"usage_page", L"usage", L"poll_done_after", L"module_select",
                                            L"restart_ms", L"open_fails", L"write_fails", L"pending_replies",
                                            L"pending_forever", L"vanish_after_reports", L"card_never_appears",
-                                           L"stays_away_after_restart"};
+                                           L"stays_away_after_restart", L"switch_never_appears"};
         if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"usage_page") d.usagePage = (WORD)n;
@@ -330,6 +357,7 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         else if (k == L"vanish_after_reports") d.vanishAfterReports = (int)n;
         else if (k == L"card_never_appears") d.cardNeverAppears = n != 0;
         else if (k == L"stays_away_after_restart") d.staysAwayAfterRestart = n != 0;
+        else if (k == L"switch_never_appears") d.switchNeverAppears = n != 0;
         else return Fail(e.line, L"unknown key " + k);
         return true;
     }

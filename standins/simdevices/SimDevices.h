@@ -61,6 +61,10 @@ SIM_API bool IsPresent(DeviceId id);
 SIM_API DeviceId AddDfuHeadset(const wchar_t* name, WORD vid, WORD pid, WORD dfuPid);
 SIM_API void SetDfuMode(DeviceId id, bool firmwareManagement);
 SIM_API bool InDfuMode(DeviceId id);
+// The update mode of an in-line switch headset: when the new firmware
+// starts (the end of firmware-management mode), this DFU device leaves the
+// bus and the HID headset comes back, with its version after an update.
+SIM_API void LinkDfuReturn(DeviceId id, DeviceId hidHeadset);
 
 // Persistent-store keys: the value is the byte string the chip returns.
 SIM_API void SetPsKey(DeviceId id, WORD key, const void* data, size_t bytes);
@@ -146,6 +150,8 @@ SIM_API void SetHidRestartMs(DeviceId id, DWORD ms);
 SIM_API void LinkHidUpdateMode(DeviceId id, DeviceId updateMode);
 // 0x0E takes this interface off the bus and shows replacement instead;
 SIM_API void LinkHidSwitch(DeviceId id, DeviceId replacement);
+// ... but the replacement never shows (the headset never comes back).
+SIM_API void SetHidSwitchNeverAppears(DeviceId id, bool never);
 // 0x20/0x21 hand the memory card (a drive) to the PC and back. When the
 // card comes back holding firmwareFile, the camera installs it: the file
 // goes and versionFile then holds the version the firmware names

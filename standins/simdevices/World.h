@@ -33,6 +33,13 @@ struct Device {
     DfuBehaviour dfu;
     std::wstring lastImage;
     std::vector<WORD> readLog;
+    // USB ids written into the store (PSKEY_USB_PRODUCT_ID, ..._DFU_PRODUCT_ID):
+    // the headset enumerates with them after its next restart (0: none).
+    WORD writtenPid = 0, writtenDfuPid = 0;
+    // Set for the update mode of an in-line switch headset: this HID device
+    // comes back (with its version after an update) when the new firmware
+    // starts, and the DFU device leaves the bus.
+    DeviceId returnsAs = 0;
 
     // HID interface
     WORD usagePage = 0xFF00, usage = 1;
@@ -50,6 +57,7 @@ struct Device {
     BYTE moduleSelect = 0;
     DWORD restartMs = 3000;
     DeviceId updateModeDevice = 0, switchDevice = 0, cardDrive = 0;
+    bool switchNeverAppears = false;     // 0x0E: leaves the bus, the switch_to device never shows
     std::wstring cardVersionFile, cardFirmwareFile;
     bool cardWithPc = false;
     bool cardNeverAppears = false;       // "on" is accepted, the card never reaches the PC

@@ -22,6 +22,26 @@ TEST_F(UsbScanTest, CountsTheMakersDfuHeadsetsInSystemOrder) {
     EXPECT_EQ(0xA110, ids[1]);
 }
 
+TEST_F(UsbScanTest, ReportsTheIdsTheOtherUpdatedModelsEnumerateWith) {
+    // The in-line switch headset in normal mode is a HID device, in update
+    // mode a DFU device with the next id; the two-interface unit and the
+    // batch headsets (before and after their new identity) are DFU devices.
+    sim::AddHidInterface(L"in-line switch", VendorIdMaker, 0x6020);
+    sim::DeviceId switched = sim::AddDfuHeadset(L"in update mode", VendorIdMaker, 0x6022, 0x6023);
+    sim::SetDfuMode(switched, true);
+    sim::AddDfuHeadset(L"two-interface", VendorIdMaker, 0x5310, 0xD310);
+    sim::AddDfuHeadset(L"batch", VendorIdMaker, 0x5060, 0xD060);
+    sim::AddDfuHeadset(L"rewritten", VendorIdMaker, 0x5011, 0xD011);
+    sim::AddHidInterface(L"other HID headset", VendorIdMaker, 0x6010);
+    int ids[5] = {0, 0, 0, 0, 0};
+    EXPECT_EQ(5, ScanUsbDevices(ids, 5));
+    EXPECT_EQ(0x6020, ids[0]);
+    EXPECT_EQ(0x6023, ids[1]);
+    EXPECT_EQ(0x5310, ids[2]);
+    EXPECT_EQ(0x5060, ids[3]);
+    EXPECT_EQ(0x5011, ids[4]);
+}
+
 TEST_F(UsbScanTest, MoreDevicesThanTheCapacity) {
     sim::AddDfuHeadset(L"a", VendorIdMaker, 0x2110, 0xA110);
     sim::AddDfuHeadset(L"b", VendorIdMaker, 0x2120, 0xA120);

@@ -52,6 +52,10 @@ TEST_F(DeviceFileTest, EachFamilyOfTheRunCommandsFileIsRecognisedAlone) {
         {{"70J"}, 0x3110, L"70J"},
         {{"P3"}, 0x6010, L"P3"},
         {{"Corvane", "Corvane second chip"}, 0x4310, nullptr},
+        {{"G304N"}, 0x6020, L"G304N"},
+        {{"Duo40 first chip", "Duo40 second chip"}, 0x5310, L"Duo40"},
+        {{"DRW40 batch"}, 0x5060, L"DRW40"},
+        {{"DRW40"}, 0x5060, L"DRW40"},
     };
     simtest::TempFolder folder;
     RunWizard([&](CUpdaterDlg& dlg) {

@@ -11,7 +11,6 @@ namespace {
 
 class DfuOutcomeTest : public RecognitionWizardTest {};
 
-const int kTwoInterfaceIds[] = {0x5310, 0xD310};
 
 sim::DeviceId AddDefaultHeadset(const wchar_t* name = L"Vela") {
     sim::DeviceId dev = AddDfu(name);
@@ -196,7 +195,6 @@ TEST_F(DfuOutcomeTest, MoreScannedThanListedAndTheModeMismatch) {
 }
 
 TEST_F(DfuOutcomeTest, TwoInterfaceUnitsThatAgreeDisagreeOrLackAnInterface) {
-    SetDfuAcceptedProductIds(kTwoInterfaceIds, 2);
     sim::DeviceId a = AddDfu(L"unit A", 0x5310, 0x5310);
     sim::DeviceId b = AddDfu(L"unit B", 0x5310, 0x5310);
     for (sim::DeviceId d : {a, b}) {

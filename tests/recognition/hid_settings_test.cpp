@@ -103,6 +103,17 @@ TEST_F(HidSettingsTest, EachModelGroupWritesItsBlocksBackOnItsInterface) {
     EXPECT_EQ(FM_SETTINGS_MAGIC_OLD, FirstWordWritten(m_first, 0x15));
 }
 
+TEST_F(HidSettingsTest, ABlockWriteThatFailsIsNeverStored) {
+    // 0x6010 writes and stores its blocks; with every write refused, not one
+    // store request follows (a half-written block is never committed).
+    Connect(0x6010);
+    sim::SetHidCommandFails(m_first, HID_CMD_WRITE_BLOCK, true);
+    Write(0x6010, 1, 0);
+    const std::string writes = Writes(m_first);
+    EXPECT_NE(std::string::npos, writes.find("4:4/4 ")) << writes;
+    EXPECT_EQ(std::string::npos, writes.find("11:")) << writes;
+}
+
 TEST_F(HidSettingsTest, ReadsThatFailLeaveEachModelsDefaults) {
     // 0x4210 at firmware 1.1: four words of defaults, the rest untouched.
     Connect(0x4210);

@@ -129,7 +129,6 @@ TEST_F(PsWriteTest, AllThreeSpeedDialKeysAreWrittenWithTheirTwentyWords) {
 }
 
 TEST_F(PsWriteTest, TheTwoInterfaceUnitIsWrittenOnBothOfItsDevices) {
-    const int ids[] = {0x5310, 0xD310};
     sim::DeviceId units[2];
     for (int i = 0; i < 2; ++i) {
         units[i] = sim::AddDfuHeadset(i ? L"unit B" : L"unit A", sim::kMakerVendorId, 0x5310, 0xD310);
@@ -137,7 +136,6 @@ TEST_F(PsWriteTest, TheTwoInterfaceUnitIsWrittenOnBothOfItsDevices) {
         sim::SetPsKeyText(units[i], PSKEY_DEVICE_NAME, "Module");
         sim::SetPsKey(units[i], PSKEY_FW_VERSION, std::vector<BYTE>{11, 0, 0, 0}.data(), 4);
     }
-    SetDfuAcceptedProductIds(ids, 2);
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
         dlg.m_nTargetModel = 0x5310;

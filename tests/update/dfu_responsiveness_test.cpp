@@ -90,18 +90,27 @@ TEST_F(DfuResponsivenessTest, TheWindowAnswersThroughoutAnUpdateOfAHeadset) {
 }
 
 TEST_F(DfuResponsivenessTest, TheWindowAnswersWhileAHeadsetSwitchesIntoUpdateMode) {
-    // A headset that switches into update mode in line; its update-mode
-    // device never comes here, so the update ends in failure after the wait.
+    // A headset that switches into update mode in line: it leaves the HID
+    // bus, shows as a DFU device with its update-mode id, takes the image and
+    // comes back as the HID headset.
     sim::DeviceId headset = sim::AddHidInterface(L"switching", sim::kMakerVendorId, 0x6020);
     const BYTE version[5] = {1, 0, 0, 0, 0};
     sim::SetHidVersion(headset, version);
+    sim::DeviceId updateMode = sim::AddDfuHeadset(L"switched", sim::kMakerVendorId, 0x6020, 0x6021);
+    sim::SetDfuMode(updateMode, true);
+    sim::LinkHidSwitch(headset, updateMode);
+    sim::LinkDfuReturn(updateMode, headset);
+    sim::DfuBehaviour b;
+    b.phaseMs = 1000;
+    sim::SetDfuBehaviour(updateMode, b);
     const unsigned char v11[4] = {11, 0, 0, 0};
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
-        DWORD slowest = Follow(dlg, 0x6020, 0x6020, dfuimage::MakeImage("X#6020", v11, 4096));
+        DWORD slowest = Follow(dlg, 0x6020, 0x6020, dfuimage::MakeImage("G304N#6020", v11, 4096));
         EXPECT_LT(slowest, 100u);
-        // The headset was asked to switch, and the update ended in failure.
-        EXPECT_NE(0, m_error);
+        EXPECT_EQ(0, m_error);
+        EXPECT_FALSE(sim::LastDownloadedImage(updateMode).empty());
+        EXPECT_TRUE(sim::IsPresent(headset));
     });
 }
 

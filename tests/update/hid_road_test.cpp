@@ -296,7 +296,7 @@ const RoadCase kRoads[] = {
     // The loader never reports: the page ends the update at 50 %; the worker
     // ends the loader and the wizard is free once the worker has ended.
     {"VehicleModuleLoaderSilent", 0x5345, VehicleWorld, [](Road& r) { sim::SetFlashFault(r.bridge, L"stall"); },
-     L"Failed to update firmware. Cannot get status"},
+     L"Failed to update firmware. Cannot get status[26]"},
     {"VehicleModuleLoaderFails", 0x5345, VehicleWorld,
      [](Road& r) { sim::SetFlashFault(r.bridge, L"write-fails"); }, L"Failed to update firmware. Cannot get status"},
 };

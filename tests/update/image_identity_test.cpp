@@ -73,30 +73,6 @@ TEST_F(ImageFiles, TagWithTrailingBlanksAndLongerTextAfterIt) {
     EXPECT_EQ(0, CheckImageIdentity(Image("  Vela_Morn_T#2110"), 0x2110, 0x2110));
 }
 
-TEST_F(ImageFiles, BatchCorrectionOnlyFor5060) {
-    int asked = 0;
-    CString seen;
-    BatchIdentityHook inBatch = [&](const CString& tag) {
-        ++asked;
-        seen = tag;
-        return tag == L"DRW40#5011" ? TRUE : FALSE;
-    };
-    // Inside the batch: a 0x5011 image is accepted through the hook.
-    EXPECT_EQ(1, CheckImageIdentity(Image("DRW40#5011"), 0x5060, 0x5060, inBatch));
-    EXPECT_EQ(1, asked);
-    EXPECT_TRUE(seen == L"DRW40#5011");
-    // Outside it (the hook refuses): not for the headset.
-    BatchIdentityHook outside = [&](const CString&) { ++asked; return FALSE; };
-    EXPECT_EQ(0, CheckImageIdentity(Image("DRW40#5011"), 0x5060, 0x5060, outside));
-    // Other targets never ask.
-    asked = 0;
-    EXPECT_EQ(0, CheckImageIdentity(Image("DRW40#5011"), 0x5010, 0x5010, inBatch));
-    EXPECT_EQ(0, asked);
-    // The headset's own image never needs the batch.
-    EXPECT_EQ(1, CheckImageIdentity(Image("DRW40#5060"), 0x5060, 0x5060, inBatch));
-    EXPECT_EQ(0, asked);
-}
-
 CDeviceRecord Device(int major, int minor, int type, int secondary) {
     CDeviceRecord r;
     r.m_version.Set(major, minor, type, secondary, 0);
@@ -138,18 +114,6 @@ TEST(NewerFirmwareRule, CameraHeadsetComparesTheWholeVersion) {
     const int same[4] = {1, 2, 3, 4};
     EXPECT_EQ(1, IsNewerFirmware(0x3020, newer, kelto));
     EXPECT_EQ(0, IsNewerFirmware(0x3020, same, kelto));
-}
-
-TEST(NewerFirmwareRule, BatchHeadsetOf5060) {
-    CDeviceRecord d = Device(4, 2, 0, 0);
-    const int server[4] = {4, 2, 0, 0};
-    EXPECT_EQ(1, IsNewerFirmware(0x5060, server, d, [] { return 1; }));
-    EXPECT_EQ(0, IsNewerFirmware(0x5060, server, d, [] { return 0; }));
-    const int newer[4] = {4, 3, 0, 0};
-    EXPECT_EQ(1, IsNewerFirmware(0x5060, newer, d, [] { return 0; }));
-    // Unreachable headset: never offered.
-    EXPECT_EQ(0, IsNewerFirmware(0x5060, newer, d, [] { return -1; }));
-    EXPECT_EQ(0, IsNewerFirmware(0x5060, newer, d));
 }
 
 }  // namespace

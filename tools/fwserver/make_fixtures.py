@@ -64,6 +64,10 @@ def main():
         "P3 : v1.1 : P3_v1.1.img",
         "Corvane : v1.1 : Corvane_v1.1.img",
         "60T : v1.8 : 60T_v1.8.0.img",
+        "G304N : v1.1 : G304N_v1.1.img",
+        "Duo40 : v1.1 : Duo40_v1.1.img",
+        "DRW40 : v4.3 : DRW40_v4.3.img",
+        "Kuzo_Audio_DRW40 : v1.1 : Kuzo_Audio_DRW40_v1.1.img",
         "",
     ]))
     write("Revisions", "\n".join([
@@ -86,6 +90,10 @@ def main():
     write("Vela_Morn_T_v1.0.img", dfu_image("Vela_Morn_T#2110", [10, 0, 0, 0]))
     for lang in ("en", "fr"):
         write("Morvex_VME_v1.1-%s.img" % lang, dfu_image("Morvex_VME#2120", [11, 0, 0, 0]))
+    write("G304N_v1.1.img", dfu_image("G304N#6020", [11, 0, 0, 0]))
+    write("Duo40_v1.1.img", dfu_image("Duo40#5310", [11, 0, 0, 0]))
+    write("DRW40_v4.3.img", dfu_image("DRW40#5060", [43, 0, 0, 0]))
+    write("Kuzo_Audio_DRW40_v1.1.img", dfu_image("Kuzo_Audio_DRW40#5011", [11, 0, 0, 0]))
     write("Morvex_VME_v1.0-en.img", dfu_image("Morvex_VME#2120", [10, 0, 0, 0]))
     write("40N_v1.2.img", hid_package(0x5520, [
         (0, 1, pattern(3, 3000), (1, 2)),
