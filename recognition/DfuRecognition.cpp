@@ -95,7 +95,7 @@ private:
         bool family = m_main.IsSameDeviceFamily(m_id.model) != FALSE;
         if (addressRead && family) WriteBatchCorrections(session, target, PsLapText(address));
         DecideDfuVersion(session, &m_id);
-        if (m_restore && family) WriteBackDfuRecord(session, target, *m_restore);
+        if (m_restore && family && !WriteBackDfuRecord(session, target, *m_restore)) m_writeBackFailed = true;
 
         ReadDfuSettings(session, m_id.model, m_id.major, m_id.minor, target, &m_work);
         if (!m_main.IsSameDeviceFamily(m_id.model)) {
@@ -196,6 +196,10 @@ private:
             m_outcome = RECOGNITION_MODE_MISMATCH;
     }
 
+public:
+    bool m_writeBackFailed = false;
+
+private:
     CUpdaterDlg& m_main;
     const CDeviceRecord* m_restore;
     RecognitionOutcome m_outcome = RECOGNITION_NO_DEVICE;
@@ -209,8 +213,11 @@ private:
 
 }  // namespace
 
-RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord) {
-    return DfuPath(main, restoreRecord).Run();
+RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord, bool* writeBackFailed) {
+    DfuPath path(main, restoreRecord);
+    RecognitionOutcome outcome = path.Run();
+    if (writeBackFailed) *writeBackFailed = path.m_writeBackFailed;
+    return outcome;
 }
 
 void SetDfuAcceptedProductIds(const int* ids, int count) {
