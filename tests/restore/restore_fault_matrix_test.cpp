@@ -106,27 +106,27 @@ protected:
 TEST_F(RestoreFaultMatrix, EveryFaultEndsInTimeWithItsTextAndTheWizardUsable) {
     auto b = [this] { return &m_behaviour; };
     const std::vector<Row> rows = {
-        {"none", [] {}, kRestored, true, 300},
+        {"none", [] {}, kRestored, true, 420},
         // Firmware written, the archive's settings refused or never reached.
         {"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
-         kSettingsNotWritten, false, 300},
+         kSettingsNotWritten, false, 420},
         // The store cannot be reached afterwards: recognition's USB box, then WELCOME.
-        {"connect_fails", [&] { sim::SetConnectFails(m_headset, true); }, kWelcome, false, 300},
+        {"connect_fails", [&] { sim::SetConnectFails(m_headset, true); }, kWelcome, false, 420},
         {"fail_read product id", [&] { sim::SetPsReadFails(m_headset, 0x02A3, true); }, kWelcome, false, 60},
         {"refuse_reconfigure", [&] { b()->refuseReconfigure = true; },
          L"Failed to restore firmware. Cannot get device", false, 60},
         // Fixed on the branch "faults": no failure text while the retry runs.
         {"download_fail_code 28, once",
-         [&] { b()->downloadFailCode = dfu_result::kDeviceLost; b()->downloadFailTimes = 1; }, kRestored, true, 300},
+         [&] { b()->downloadFailCode = dfu_result::kDeviceLost; b()->downloadFailTimes = 1; }, kRestored, true, 420},
         {"download_fail_code 7, twice",
          [&] { b()->downloadFailCode = dfu_result::kTransferFailed; b()->downloadFailTimes = 2; }, kCannotUpdate,
-         false, 300},
-        {"vanish_during_reconfigure", [&] { b()->vanishDuringReconfigure = true; }, kCannotUpdate, false, 300},
+         false, 420},
+        {"vanish_during_reconfigure", [&] { b()->vanishDuringReconfigure = true; }, kCannotUpdate, false, 420},
         {"vanish_during_download", [&] { b()->vanishDuringDownload = true; },
-         L"Failed to restore firmware. Cannot get device", false, 300},
-        {"vanish_during_manifest", [&] { b()->vanishDuringManifest = true; }, kCannotUpdate, false, 300},
+         L"Failed to restore firmware. Cannot get device", false, 420},
+        {"vanish_during_manifest", [&] { b()->vanishDuringManifest = true; }, kCannotUpdate, false, 420},
         // Fixed on the branch "faults": the flow's own bound ends a stall.
-        {"stall_during_download", [&] { b()->stallDuringDownload = true; }, kCannotUpdate, false, 300},
+        {"stall_during_download", [&] { b()->stallDuringDownload = true; }, kCannotUpdate, false, 420},
         {"usb_listed 0", [&] { sim::SetDfuListing(m_headset, false, true); }, kWelcome, false, 60},
         {"library_listed 0", [&] { sim::SetDfuListing(m_headset, true, false); },
          L"Failed to restore firmware. Cannot get device", false, 60},

@@ -52,12 +52,12 @@ TEST_F(SaveFaultMatrix, PersistentStoreHeadset) {
     RunRoad("Settings save, persistent-store headset (0x2020)", 0x2020, [&] { m_id = AddDfuHeadset(0x2020, 10); },
             [](CDeviceRecord& r) { r.m_bHandsfreeVox = !r.m_bHandsfreeVox; },
             {
-                {"none", [] {}, kSaved, true, 60},
+                {"none", [] {}, kSaved, true, 120},
                 {"fail_write settings key", [&] { sim::SetPsWriteFails(m_id, PSKEY_SETTINGS_WORD, true); },
                  kNotWritten, false, 60},
                 {"fail_read product id", [&] { sim::SetPsReadFails(m_id, PSKEY_PRODUCT_ID, true); }, kNotRecognized,
                  false, 60},
-                {"fail_read version", [&] { sim::SetPsReadFails(m_id, PSKEY_FW_VERSION, true); }, kSaved, true, 60},
+                {"fail_read version", [&] { sim::SetPsReadFails(m_id, PSKEY_FW_VERSION, true); }, kSaved, true, 120},
                 {"connect_fails", [&] { sim::SetConnectFails(m_id, true); }, kNotWritten, false, 60},
                 {"mode dfu", [&] { sim::SetDfuMode(m_id, true); }, kNotRecognized, false, 60},
                 {"usb_listed 0", [&] { sim::SetDfuListing(m_id, false, true); }, kNotRecognized, false, 60},
@@ -70,13 +70,13 @@ TEST_F(SaveFaultMatrix, HidHeadset) {
     RunRoad("Settings save, HID headset (0x5610)", 0x5610, [&] { m_id = AddHidHeadset(0x5610, {1, 0}); },
             [](CDeviceRecord& r) { r.m_bAudioBoost = !r.m_bAudioBoost; },
             {
-                {"none", [] {}, kSaved, true, 60},
+                {"none", [] {}, kSaved, true, 120},
                 // The save goes through the interfaces recognition left open;
                 // the headset cannot be read back afterwards, which must not
                 // pass for a recognised headset (fixed on the branch "faults").
                 {"open_fails", [&] { sim::SetHidOpenFails(m_id, true); }, L"Failed to", false, 60},
                 {"write_fails", [&] { sim::SetHidWriteFails(m_id, true); }, kNotWritten, false, 60},
-                {"pending_replies 2", [&] { sim::SetHidPendingReplies(m_id, 2); }, kSaved, true, 60},
+                {"pending_replies 2", [&] { sim::SetHidPendingReplies(m_id, 2); }, kSaved, true, 120},
                 // A headset that stops answering: each request waits out its
                 // own bound, the save as a whole must end within minutes.
                 {"pending_forever", [&] { sim::SetHidPendingForever(m_id, true); }, kNotWritten, false, 300},

@@ -86,34 +86,34 @@ TEST_F(DfuUpdateFaultMatrix, EveryFaultEndsInTimeWithItsTextAndTheWizardUsable) 
     auto b = [this] { return &m_behaviour; };
     const std::vector<WORD> allKeys = {0x02A3, 0x02A4, 0x0108, 0x028E, 0x0293, 0x0298, 0x0299};
     const std::vector<Row> rows = {
-        {"none", [] {}, kUpdated, true, 300},
+        {"none", [] {}, kUpdated, true, 420},
         {"fail_read product id", [&] { sim::SetPsReadFails(m_headset, 0x02A3, true); },
          kWelcome, false, 60},
-        {"fail_read version", [&] { sim::SetPsReadFails(m_headset, 0x02A4, true); }, kUpdated, true, 300},
+        {"fail_read version", [&] { sim::SetPsReadFails(m_headset, 0x02A4, true); }, kUpdated, true, 420},
         {"fail_write every key", [&] { for (WORD k : allKeys) sim::SetPsWriteFails(m_headset, k, true); },
-         kUpdated, true, 300},
+         kUpdated, true, 420},
         // Written, but its store cannot be reached afterwards: recognition
         // cannot tell it, and the wizard goes back to WELCOME.
-        {"connect_fails", [&] { sim::SetConnectFails(m_headset, true); }, kWelcome, false, 300},
+        {"connect_fails", [&] { sim::SetConnectFails(m_headset, true); }, kWelcome, false, 420},
         {"refuse_reconfigure", [&] { b()->refuseReconfigure = true; },
          L"Failed to update firmware. Cannot get device[8][3]", false, 60},
         // Fixed on the branch "faults": no failure text while the retry on
         // the other engine runs (both rows below).
         {"download_fail_code 28, once", [&] { b()->downloadFailCode = dfu_result::kDeviceLost; b()->downloadFailTimes = 1; },
-         kUpdated, true, 300},
+         kUpdated, true, 420},
         {"download_fail_code 7, once", [&] { b()->downloadFailCode = dfu_result::kTransferFailed; b()->downloadFailTimes = 1; },
-         kUpdated, true, 300},
+         kUpdated, true, 420},
         {"download_fail_code 7, twice", [&] { b()->downloadFailCode = dfu_result::kTransferFailed; b()->downloadFailTimes = 2; },
-         kCannotUpdate, false, 300},
+         kCannotUpdate, false, 420},
         {"download_fail_code 28, always", [&] { b()->downloadFailCode = dfu_result::kDeviceLost; b()->downloadFailTimes = 99; },
-         kCannotUpdate, false, 300},
-        {"vanish_during_reconfigure", [&] { b()->vanishDuringReconfigure = true; }, kCannotUpdate, false, 300},
+         kCannotUpdate, false, 420},
+        {"vanish_during_reconfigure", [&] { b()->vanishDuringReconfigure = true; }, kCannotUpdate, false, 420},
         {"vanish_during_download", [&] { b()->vanishDuringDownload = true; },
-         L"Failed to update firmware. Cannot get device", false, 300},
-        {"vanish_during_manifest", [&] { b()->vanishDuringManifest = true; }, kCannotUpdate, false, 300},
+         L"Failed to update firmware. Cannot get device", false, 420},
+        {"vanish_during_manifest", [&] { b()->vanishDuringManifest = true; }, kCannotUpdate, false, 420},
         // Fixed on the branch "faults": the flow's own bound ends a stall
         // (today it ends after some 830 s only, by the progress tick).
-        {"stall_during_download", [&] { b()->stallDuringDownload = true; }, kCannotUpdate, false, 300},
+        {"stall_during_download", [&] { b()->stallDuringDownload = true; }, kCannotUpdate, false, 420},
         {"usb_listed 0", [&] { sim::SetDfuListing(m_headset, false, true); }, kWelcome, false, 60},
         {"library_listed 0", [&] { sim::SetDfuListing(m_headset, true, false); },
          L"Failed to update firmware. Cannot get device[8][2]", false, 60},

@@ -42,22 +42,22 @@ protected:
     std::vector<Row> CommonRows(std::function<sim::DeviceId()> receiver, std::function<sim::DeviceId()> restarting) {
         auto first = [this] { return m_road.first; };
         return {
-            {"none", [] {}, kUpdated, true, 300},
+            {"none", [] {}, kUpdated, true, 420},
             {"package corrupted", [this] { m_road.package.at(m_road.package.size() - 2) ^= 0x10; },
              L"Failed to update firmware. Firmware corrupted", false, 60},
             {"open_fails", [=] { sim::SetHidOpenFails(first(), true); }, kNotRecognized, false, 60},
             {"write_fails", [=] { sim::SetHidWriteFails(first(), true); }, kFailed, false, 60},
-            {"pending_replies 2", [=] { sim::SetHidPendingReplies(receiver(), 2); }, kUpdated, true, 300},
+            {"pending_replies 2", [=] { sim::SetHidPendingReplies(receiver(), 2); }, kUpdated, true, 420},
             // A headset that stops answering: every request waits out its own
             // bound; the road as a whole must still end within minutes.
             {"pending_forever", [=] { sim::SetHidPendingForever(receiver(), true); }, kFailed, false, 300},
-            {"vanish_after_reports 3", [=] { sim::SetHidVanishAfterReports(receiver(), 3); }, kFailed, false, 300},
+            {"vanish_after_reports 3", [=] { sim::SetHidVanishAfterReports(receiver(), 3); }, kFailed, false, 420},
             {"fail_command 0x05 (image begin)", [=] { sim::SetHidCommandFails(receiver(), 0x05, true); }, kNoStatus,
-             false, 300},
+             false, 420},
             {"fail_command 0x06 (image data)", [=] { sim::SetHidCommandFails(receiver(), 0x06, true); }, kNoStatus,
-             false, 300},
+             false, 420},
             {"fail_command 0x08 (restart)", [=] { sim::SetHidCommandFails(restarting(), 0x08, true); }, kNoStatus,
-             false, 300},
+             false, 420},
             // The page waits for a restarting device for minutes before it gives up.
             {"stays_away_after_restart", [=] { sim::SetHidStaysAwayAfterRestart(restarting(), true); }, kFailed,
              false, 600},
@@ -128,11 +128,11 @@ TEST_F(HidFaultMatrix, CameraWithItsCard) {
     RunRoad("HID package with the camera's card (40Z)", 0x5510, CameraWorld,
             Plus(CommonRows(first, first),
                  {{"card_never_appears", [this] { sim::SetHidCardNeverAppears(m_road.first, true); },
-                   L"Failed to update firmware. Cannot get status [4][1]. Try again.", false, 300},
+                   L"Failed to update firmware. Cannot get status [4][1]. Try again.", false, 420},
                   {"fail_command 0x20 (card on)", [this] { sim::SetHidCommandFails(m_road.first, 0x20, true); },
-                   L"Failed to update firmware. Cannot get status [1][0]. Try again.", false, 300},
+                   L"Failed to update firmware. Cannot get status [1][0]. Try again.", false, 420},
                   {"fail_command 0x21 (card off)", [this] { sim::SetHidCommandFails(m_road.first, 0x21, true); },
-                   L"Failed to update firmware. Cannot get status [0][0]. Try again.", false, 300}}));
+                   L"Failed to update firmware. Cannot get status [0][0]. Try again.", false, 420}}));
 }
 
 TEST_F(HidFaultMatrix, VoicePrompts) {
@@ -140,11 +140,11 @@ TEST_F(HidFaultMatrix, VoicePrompts) {
     RunRoad("HID voice-prompt package (70J)", 0x3110, VoicePromptWorld,
             Plus(CommonRows(first, first),
                  {{"fail_command 0x50 (enter update mode)",
-                   [this] { sim::SetHidCommandFails(m_road.first, 0x50, true); }, kFailed, false, 300},
+                   [this] { sim::SetHidCommandFails(m_road.first, 0x50, true); }, kFailed, false, 420},
                   {"fail_command 0x5B (image CRC)", [this] { sim::SetHidCommandFails(m_road.updater, 0x5B, true); },
-                   L"Failed to update firmware. Cannot get status[10][3]", false, 300},
+                   L"Failed to update firmware. Cannot get status[10][3]", false, 420},
                   {"update-mode chip pending_forever",
-                   [this] { sim::SetHidPendingForever(m_road.updater, true); }, kFailed, false, 300},
+                   [this] { sim::SetHidPendingForever(m_road.updater, true); }, kFailed, false, 420},
                   {"update-mode chip vanish_after_reports 3",
                    [this] { sim::SetHidVanishAfterReports(m_road.updater, 3); }, kFailed, false, 300}}),
             L"70J_v1.1-fr.img");
@@ -157,13 +157,13 @@ TEST_F(HidFaultMatrix, TwoChips) {
             Plus(CommonRows(first, first),
                  {{"second chip open_fails", [=] { sim::SetHidOpenFails(second(), true); }, kNotRecognized, false, 60},
                   {"second chip pending_forever", [=] { sim::SetHidPendingForever(second(), true); },
-                   kNotRecognized, false, 300},
+                   kNotRecognized, false, 420},
                   {"second chip stays_away_after_restart",
                    [=] { sim::SetHidStaysAwayAfterRestart(second(), true); }, kNotBack, false, 600},
                   {"second chip vanish_after_reports 2", [=] { sim::SetHidVanishAfterReports(second(), 2); },
-                   kFailed, false, 300},
+                   kFailed, false, 420},
                   {"second chip fail_command 0x06", [=] { sim::SetHidCommandFails(second(), 0x06, true); }, kNoStatus,
-                   false, 300}}));
+                   false, 420}}));
 }
 
 TEST_F(HidFaultMatrix, VersionGated) {
@@ -182,19 +182,19 @@ TEST_F(HidFaultMatrix, VehicleModule) {
     RunRoad("Vehicle module (HID and flash loader)", 0x5345, VehicleWorld,
             Plus(CommonRows(first, first),
                  {{"flash_fault no-answer", [this] { sim::SetFlashFault(m_road.bridge, L"no-answer"); }, kFailed,
-                   false, 300},
+                   false, 420},
                   {"flash_fault write-fails", [this] { sim::SetFlashFault(m_road.bridge, L"write-fails"); },
-                   kFailed, false, 300},
+                   kFailed, false, 420},
                   {"flash_fault hang", [this] { sim::SetFlashFault(m_road.bridge, L"hang"); }, kFailed, false, 600},
                   {"flash_fault stall", [this] { sim::SetFlashFault(m_road.bridge, L"stall"); }, kFailed, false,
                    600},
                   {"ftdi open_fails", [this] { sim::SetFtdiFaults(m_road.bridge, true, false); }, kFailed, false,
                    300},
                   {"ftdi com_port_fails", [this] { sim::SetFtdiFaults(m_road.bridge, false, true); }, kFailed,
-                   false, 300},
-                  {"ftdi present 0", [this] { sim::SetPresent(m_road.bridge, false); }, kFailed, false, 300},
+                   false, 420},
+                  {"ftdi present 0", [this] { sim::SetPresent(m_road.bridge, false); }, kFailed, false, 420},
                   {"second interface vanish_after_reports 2",
-                   [this] { sim::SetHidVanishAfterReports(m_road.second, 2); }, kFailed, false, 300}}));
+                   [this] { sim::SetHidVanishAfterReports(m_road.second, 2); }, kFailed, false, 420}}));
 }
 
 }  // namespace
