@@ -95,7 +95,10 @@ private:
         bool family = m_main.IsSameDeviceFamily(m_id.model) != FALSE;
         if (addressRead && family) WriteBatchCorrections(session, target, PsLapText(address));
         DecideDfuVersion(session, &m_id);
-        if (m_restore && family) WriteBackDfuRecord(session, target, *m_restore);
+        if (m_restore && family) {
+            m_wroteBack = true;
+            if (!WriteBackDfuRecord(session, target, *m_restore)) m_writeBackFailed = true;
+        }
 
         ReadDfuSettings(session, m_id.model, m_id.major, m_id.minor, target, &m_work);
         if (!m_main.IsSameDeviceFamily(m_id.model)) {
@@ -196,6 +199,11 @@ private:
             m_outcome = RECOGNITION_MODE_MISMATCH;
     }
 
+public:
+    bool m_writeBackFailed = false;
+    bool m_wroteBack = false;  // a saved record went to a connected device
+
+private:
     CUpdaterDlg& m_main;
     const CDeviceRecord* m_restore;
     RecognitionOutcome m_outcome = RECOGNITION_NO_DEVICE;
@@ -209,8 +217,15 @@ private:
 
 }  // namespace
 
-RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord) {
-    return DfuPath(main, restoreRecord).Run();
+RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord, bool* writeBackFailed) {
+    DfuPath path(main, restoreRecord);
+    RecognitionOutcome outcome = path.Run();
+    // A device recognised without its store (firmware-management mode, no
+    // connection) never got the saved record either.
+    bool recognised = outcome == RECOGNITION_OK || outcome == RECOGNITION_MANAGEMENT_MODE;
+    bool missed = restoreRecord && recognised && !path.m_wroteBack;
+    if (writeBackFailed) *writeBackFailed = path.m_writeBackFailed || missed;
+    return outcome;
 }
 
 void SetDfuAcceptedProductIds(const int* ids, int count) {

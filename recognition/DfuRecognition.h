@@ -11,8 +11,10 @@
 class CUpdaterDlg;
 
 // Runs the DFU path on the main dialog's state; returns the outcome. The
-// caller has set the busy state and reports the outcome.
-RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord);
+// caller has set the busy state and reports the outcome. writeBackFailed
+// (when given) tells whether the headset refused a key of restoreRecord.
+RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord,
+                                     bool* writeBackFailed = nullptr);
 
 // The product ids the DFU path accepts, in the USB scan and in the
 // library's list: the DFU-family headsets (UsbDfuFamilyPidList). Tests of

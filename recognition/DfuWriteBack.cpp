@@ -20,7 +20,7 @@ const int kWordOnly[] = {0x4040, 0x4020, 0x4021, 0x2310, 0x2010, 0x2011,
 class Writer {
 public:
     Writer(CPsKeySession& s, const CDeviceRecord& r) : m_session(s), m_saved(r) {}
-    int count = 0;
+    bool allTaken = true;
 
     void SettingsWord() {
         WORD words[2] = {m_saved.PackFeatureWord(), 0};
@@ -51,8 +51,8 @@ public:
 
 private:
     void Words(WORD key, const WORD* w, int n) {
-        m_session.WriteWords(key, w, n);
-        ++count;
+        // Every key is tried; one refusal makes the whole write-back fail.
+        if (!m_session.WriteWords(key, w, n)) allTaken = false;
     }
     CPsKeySession& m_session;
     const CDeviceRecord& m_saved;
@@ -60,7 +60,7 @@ private:
 
 }  // namespace
 
-int WriteBackDfuRecord(CPsKeySession& session, int target, const CDeviceRecord& saved) {
+bool WriteBackDfuRecord(CPsKeySession& session, int target, const CDeviceRecord& saved) {
     Writer w(session, saved);
     if (model_groups::IsPsVersionedModel(target)) {
         if (saved.CompareVersion(4, 0) < 0) {
@@ -88,5 +88,5 @@ int WriteBackDfuRecord(CPsKeySession& session, int target, const CDeviceRecord& 
         w.Word(PSKEY_TX_GAIN, saved.m_nRadioTransmitGain);
         w.Word(PSKEY_AUDIO_TIMEOUT_MS, saved.m_nAudioChannelTimeout * 1000);
     }
-    return w.count;
+    return w.allTaken;
 }

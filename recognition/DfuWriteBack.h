@@ -5,5 +5,6 @@
 #include "recognition/PsKeyAccess.h"
 
 // Writes the saved record's settings to the keys of the connected device
-// for the target model's group. Returns the number of keys written.
-int WriteBackDfuRecord(CPsKeySession& session, int targetModel, const CDeviceRecord& saved);
+// for the target model's group. True when the device took every key (a
+// model without such keys has nothing to refuse).
+bool WriteBackDfuRecord(CPsKeySession& session, int targetModel, const CDeviceRecord& saved);

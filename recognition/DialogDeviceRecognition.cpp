@@ -63,12 +63,14 @@ int CDialogDeviceRecognition::RecognizeDevice(CDeviceRecord* restoreRecord, BOOL
 
     int productId = 0;
     int outcome;
+    bool writeBackFailed = false;
     if (FindHidDevice(1, &productId, nullptr)) {
-        outcome = RunHidRecognition(*main, restore, productId);
+        outcome = RunHidRecognition(*main, restore, productId, &writeBackFailed);
         StopHidPoll();
     } else {
-        outcome = RunDfuRecognition(*main, restore);
+        outcome = RunDfuRecognition(*main, restore, &writeBackFailed);
     }
+    m_bWriteBackFailed = writeBackFailed;
     main->m_bBusy = FALSE;
     main->UpdateControls();
     ResetPage();

@@ -86,12 +86,18 @@ private:
     // The outcome report: status line, boxes and the next page.
     void ReportOutcome(int outcome, BOOL report);
     void ReportSuccess(int outcome);
+    // The status line of a recognition whose write-back was refused.
+    void ReportWriteBackFailed();
     void ShowUsbBox(const CString& text);
     void SetStatusLine(const CString (&texts)[13], BOOL error);
     void StopHidPoll();
 
     // The page font: bold, one unit smaller than the dialog's.
     CFont m_fontPage;
+    // The last run was given a saved record and the device refused some of
+    // it: the run reports the failed write, never the success of the step
+    // that asked for it.
+    BOOL m_bWriteBackFailed = FALSE;
     // A saved record that a run from the page switch could not write yet
     // (no device); the posted NEXT runs with it.
     BOOL m_bPendingRestore = FALSE;

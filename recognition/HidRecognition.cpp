@@ -179,7 +179,8 @@ int HidModelOfProductId(int productId) {
     return model_groups::IsHidHeadsetModel(productId) ? productId : 0;
 }
 
-RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* restore, int productId) {
+RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* restore, int productId,
+                                     bool* writeBackFailed) {
     // The headset on the bus decides the model; WELCOME's default target
     // would serve every HID headset as the default model.
     if (int model = HidModelOfProductId(productId)) main.m_nTargetModel = model;
@@ -206,7 +207,8 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
         main.CloseDeviceHandles();
         return RECOGNITION_NO_DEVICE;
     }
-    if (restore) WriteHidRestoreBlocks(first, second, target, *restore);
+    const bool refused = restore && !WriteHidRestoreBlocks(first, second, target, *restore);
+    if (writeBackFailed) *writeBackFailed = refused;
     ReadAddresses(main, target);
     SendLoadCommands(first, target);
     ReadHidSettingsBlocks(first, second, target, &rec);

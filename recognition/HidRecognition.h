@@ -15,8 +15,10 @@ class CUpdaterDlg;
 // nothing is stored or written, and its interfaces are closed again.
 // productId is the product id of the maker's first HID interface. When it
 // names a HID headset model (the module's ids meaning 0x5345), that model
-// becomes the target.
-RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord, int productId);
+// becomes the target. writeBackFailed (when given) tells whether the
+// headset refused a block of restoreRecord.
+RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord, int productId,
+                                     bool* writeBackFailed = nullptr);
 
 // The model a HID product id stands for, or 0 when it is no HID headset model.
 int HidModelOfProductId(int productId);

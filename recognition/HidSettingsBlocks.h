@@ -6,8 +6,9 @@
 #include "core/DeviceRecord.h"
 
 // Writes the saved record's blocks to the headset of `model` (first and
-// second interface); results are not tested.
-void WriteHidRestoreBlocks(const hw::CDeviceHandle* first, const hw::CDeviceHandle* second, int model, const CDeviceRecord& saved);
+// second interface); true when the headset took every block (a model
+// without such blocks has nothing to refuse).
+bool WriteHidRestoreBlocks(const hw::CDeviceHandle* first, const hw::CDeviceHandle* second, int model, const CDeviceRecord& saved);
 
 // Reads the settings blocks, FM block and speed dials of `model` into
 // record, whose m_version is already the device's. On/off settings that the

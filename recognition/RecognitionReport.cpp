@@ -109,6 +109,7 @@ void CDialogDeviceRecognition::ReportSuccess(int outcome) {
 
     if (m_nReturnPage > 100) {
         main->GoToPage(m_nReturnPage - 100);
+        if (m_bWriteBackFailed) return ReportWriteBackFailed();
         if (!management) return;
         // The page's success text filled with the next page's instruction;
         // a text that wants more than that (WELCOME's) leaves the status
@@ -132,6 +133,7 @@ void CDialogDeviceRecognition::ReportSuccess(int outcome) {
         case PAGE_FM_RADIO: main->ShowDeviceSettingSecondPage(FALSE); break;
         default: main->ShowSpeedDialPage(FALSE); break;
         }
+        if (m_bWriteBackFailed) return ReportWriteBackFailed();
         for (int i = 0; i < STATUS_LANGUAGES; ++i) GetTextPageSuccess(texts[i], m_nReturnPage, i);
         SetStatusLine(texts, FALSE);
         return;
@@ -151,5 +153,19 @@ void CDialogDeviceRecognition::ReportSuccess(int outcome) {
         FillOne(&texts[i], head, instruction);
     }
     main->ShowFirmwareUpdatePage(FALSE);
+    if (m_bWriteBackFailed) return ReportWriteBackFailed();
     SetStatusLine(texts, management);
+}
+
+void CDialogDeviceRecognition::ReportWriteBackFailed() {
+    // The device is recognised, but the saved settings it was given are not
+    // all on it: the same words as a failed SAVE of the settings.
+    CString texts[STATUS_LANGUAGES];
+    for (int i = 0; i < STATUS_LANGUAGES; ++i) {
+        CString failure, reason;
+        GetTextPageFailure(failure, PAGE_DEVICE_SETTING, i);
+        GetTextMsgCouldNotWriteToDevice(reason, i);
+        texts[i].Format(L"%s. %s", (const wchar_t*)failure, (const wchar_t*)reason);
+    }
+    SetStatusLine(texts, TRUE);
 }

@@ -36,7 +36,7 @@ void CSettingsSave::Finish(SettingsWriteResult result, const CDeviceRecord& work
         CString failure, reason, text;
         GetTextPageFailure(failure, m_main.m_nPage, m_main.m_nUsbStatus, language);
         if (wrongDevice) GetTextMsgNotRecognizedDevice(reason, language);
-        else settingstext::Get(reason, settingstext::kWriteFailedStatus, language);
+        else GetTextMsgCouldNotWriteToDevice(reason, language);
         text.Format(L"%s. %s", (const wchar_t*)failure, (const wchar_t*)reason);
         m_main.SetStatusTextForLanguage(text, language);
     }

@@ -74,12 +74,6 @@ constexpr Text13 kTexts[settingstext::kCount] = {
       "[[RDS (Radio Data System) AF (częstotliwości alternatywne)]]\nFunkcja RDS AF pozwala zestawowi przestroić "
       "się na alternatywną częstotliwość tej samej stacji, gdy sygnał głównej częstotliwości słabnie. Sprawdź, czy "
       "lokalne stacje radiowe obsługują funkcję RDS AF."}},
-    // kWriteFailedStatus
-    {{"Could not write to the device", "Impossible d'écrire dans l'appareil", "Schreiben in das Gerät fehlgeschlagen",
-      "Impossibile scrivere sul dispositivo", "デバイスに書き込めませんでした", "장치에 쓸 수 없습니다",
-      "No se pudo escribir en el dispositivo", "Schrijven naar het apparaat mislukt",
-      "Не удалось записать в устройство", "无法写入设备", "Laitteeseen kirjoittaminen epäonnistui",
-      "Zápis do zařízení se nezdařil", "Nie udało się zapisać w urządzeniu"}},
     // kWriteFailedBox
     {{"The settings could not be written to the device.\nYour changes are kept. Check the connection and save again.",
       "Les réglages n'ont pas pu être écrits dans l'appareil.\nVos modifications sont conservées. Vérifiez la "

@@ -1,6 +1,7 @@
 // The texts of the settings pages that no other part of the program uses:
-// the FM page's messages and RDS AF help, and the failure of a save whose
-// writes did not reach the headset. 13 UI languages; any index outside
+// the FM page's messages and RDS AF help, and the box of a save whose
+// writes did not reach the headset (its status line uses the shared
+// GetTextMsgCouldNotWriteToDevice). 13 UI languages; any index outside
 // 0..12 gives English.
 #pragma once
 #include "framework/String.h"
@@ -14,8 +15,6 @@ enum Id {
     kFmPresetInvalid,
     // "[RDS (Radio Data System) AF (Alternative Frequencies)]\n..."
     kHelpRdsAf,
-    // Status line after "Failed to save device setting. ": "Could not write to the device"
-    kWriteFailedStatus,
     // Box of a save whose writes failed on the right headset.
     kWriteFailedBox,
     kCount

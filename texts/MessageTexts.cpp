@@ -41,6 +41,7 @@ enum Message {
     kCameraFirmwareUpdateFailed,
     kNoBackupFirmware,
     kNoBackupFirmwareOnServer,
+    kCouldNotWriteToDevice,
     kMessageCount
 };
 
@@ -237,6 +238,11 @@ constexpr Text13 kMessages[kMessageCount] = {
       "На сервере нет резервной прошивки", "服务器上没有备份固件",
       "Palvelimella ei ole laiteohjelmiston varmuuskopiota", "Na serveru není žádný záložní firmware",
       "Brak zapasowego firmware na serwerze"}},
+    {{"Could not write to the device", "Impossible d'écrire dans l'appareil", "Schreiben in das Gerät fehlgeschlagen",
+      "Impossibile scrivere sul dispositivo", "デバイスに書き込めませんでした", "장치에 쓸 수 없습니다",
+      "No se pudo escribir en el dispositivo", "Schrijven naar het apparaat mislukt",
+      "Не удалось записать в устройство", "无法写入设备", "Laitteeseen kirjoittaminen epäonnistui",
+      "Zápis do zařízení se nezdařil", "Nie udało się zapisać w urządzeniu"}},
 };
 static_assert(texts::AllValid(kMessages), "a message does not match its English placeholders");
 
@@ -296,3 +302,4 @@ void GetTextMsgTryAgain(CString& out, int language) { Get(out, kTryAgain, langua
 void GetTextMsgCameraFirmwareUpdateFailed(CString& out, int language) { Get(out, kCameraFirmwareUpdateFailed, language); }
 void GetTextMsgNoBackupFirmware(CString& out, int language) { Get(out, kNoBackupFirmware, language); }
 void GetTextMsgNoBackupFirmwareOnServer(CString& out, int language) { Get(out, kNoBackupFirmwareOnServer, language); }
+void GetTextMsgCouldNotWriteToDevice(CString& out, int language) { Get(out, kCouldNotWriteToDevice, language); }

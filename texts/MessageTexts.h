@@ -34,6 +34,7 @@ TEXTS_DECLARE_GETTER(GetTextMsgTryAgain)                       // "Try again"
 TEXTS_DECLARE_GETTER(GetTextMsgCameraFirmwareUpdateFailed)     // "Camera firmware update failed"
 TEXTS_DECLARE_GETTER(GetTextMsgNoBackupFirmware)               // "NO backup firmware"
 TEXTS_DECLARE_GETTER(GetTextMsgNoBackupFirmwareOnServer)       // "No backup firmware on the server"
+TEXTS_DECLARE_GETTER(GetTextMsgCouldNotWriteToDevice)          // "Could not write to the device"
 
 // "Firmware not for <display name of the model>".
 void GetTextMsgFirmwareNotFor(CString& out, int modelId, int language);

@@ -106,11 +106,15 @@ void CDialogFirmwareUpdate::EndUpdate(CFirmwareInfo* info) {
 
     // Success is what the update reports, never a percentage alone.
     if (info->m_nError == 0) {
-        info->SetStatusTexts([&](int language) {
-            CString s;
-            GetTextPageSuccess(s, page, main->m_nUsbStatus, language);
-            return s;
-        });
+        // A restore is whole only once recognition has written the archived
+        // settings back: it says so itself.
+        if (page == PAGE_FIRMWARE_UPDATE) {
+            info->SetStatusTexts([&](int language) {
+                CString s;
+                GetTextPageSuccess(s, page, main->m_nUsbStatus, language);
+                return s;
+            });
+        }
         info->m_nProgress = 100;
         main->m_nProgress = 100;
         MoveStatusTexts(info);

@@ -279,8 +279,15 @@ int CDialogFirmwareUpdate::CheckDeviceReady() {
     const UpdateModelProfile& profile = GetUpdateProfile(model);
     if (profile.hidReadyCheck) {
         main->CloseDeviceHandles();
-        main->m_hHidDevice = OpenHidDevice((WORD)model);
-        BOOL ok = main->m_hHidDevice ? TRUE : FALSE;
+        BOOL ok;
+        if (profile.path == UPDATE_PATH_VERSION_GATED || profile.path == UPDATE_PATH_TWO_CHIP_PACKAGE) {
+            // Both chips restarted: the headset is back only when both of
+            // its interfaces are.
+            ok = OpenHeadsetInterfaces(*main, model, model);
+        } else {
+            main->m_hHidDevice = OpenHidDevice((WORD)model);
+            ok = main->m_hHidDevice ? TRUE : FALSE;
+        }
         if (!ok) main->CloseDeviceHandles();
         return ok;
     }

@@ -152,6 +152,12 @@ struct DFUEngine::Impl {
             Report(kComplete, kOpReady, b.downloadFailCode, kStateProgress);
             return;
         }
+        // The headset checks the file it received before it keeps it: an
+        // image changed since the download started is refused whole.
+        if (!dfuimage::Read(image.c_str(), nullptr)) {
+            Report(kComplete, kOpReady, dfu_result::kBadFile, kStateProgress);
+            return;
+        }
         sim::DfuInstallImage(id, image.c_str(), version);
         Report(kNotify, kOpReady, dfu_result::kOk, kStateTransferComplete, 100);
         Report(kComplete, kOpDownloaded, dfu_result::kOk, kStateTransferComplete, 100);

@@ -5,6 +5,7 @@
 // image is written. Exit status 0 on success.
 #include "standins/flashloader/FlashTarget.h"
 #include <windows.h>
+#include <tlhelp32.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstdarg>
@@ -19,6 +20,29 @@ struct Options {
     unsigned long baud = 0, address = 0;
     std::wstring device, file;
 };
+
+// A loader whose controller stopped answering waits for it: until whoever
+// started the loader ends it, and no longer than that caller lives (a
+// simulated loader must not outlive a test that lost track of it).
+void WaitForever() {
+    const DWORD self = ::GetCurrentProcessId();
+    DWORD parent = 0;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        PROCESSENTRY32W entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry))
+            if (entry.th32ProcessID == self) parent = entry.th32ParentProcessID;
+        ::CloseHandle(snapshot);
+    }
+    HANDLE caller = parent ? ::OpenProcess(SYNCHRONIZE, FALSE, parent) : nullptr;
+    if (!caller) {
+        ::Sleep(600000);
+        return;
+    }
+    ::WaitForSingleObject(caller, 600000);
+    ::CloseHandle(caller);
+}
 
 bool Parse(int argc, wchar_t** argv, Options* o, std::wstring* error) {
     for (int i = 1; i < argc; ++i) {
@@ -89,7 +113,7 @@ int wmain(int argc, wchar_t** argv) {
     Say("Connecting to %ls ... ", o.device.c_str());
     if (target.fault == "stall") {
         // Connected, then nothing more: no progress, no end.
-        ::Sleep(600000);
+        WaitForever();
         return Fail("the target stopped answering");
     }
     if (target.fault == "no-answer") {
@@ -117,7 +141,7 @@ int wmain(int argc, wchar_t** argv) {
         if (target.fault == "hang" && percent > 50) {
             // The controller stops answering in the middle of the write and
             // the loader waits for it: whoever started the loader ends it.
-            ::Sleep(600000);
+            WaitForever();
             return Fail("no answer from the target");
         }
         if (target.fault == "write-fails" && percent > 50) {

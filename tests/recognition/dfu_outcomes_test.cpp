@@ -84,6 +84,37 @@ TEST_F(DfuOutcomeTest, AHeadsetInFirmwareManagementModeIsRecognisedAsItsModel) {
     });
 }
 
+TEST_F(DfuOutcomeTest, SavedSettingsThatDoNotReachTheHeadsetAreNeverReportedAsRestored) {
+    struct Case {
+        const char* what;
+        bool managementMode;  // the store cannot be reached at all
+        RecognitionOutcome outcome;
+    } cases[] = {
+        {"a settings key refused", false, RECOGNITION_OK},
+        {"back in firmware-management mode", true, RECOGNITION_MANAGEMENT_MODE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim::Reset();
+        sim::DeviceId dev = AddDefaultHeadset();
+        sim::SetPsWriteFails(dev, PSKEY_SETTINGS_WORD, true);
+        sim::SetDfuMode(dev, c.managementMode);
+        CDeviceRecord saved;
+        saved.m_nModelId = 0x2110;
+        saved.m_version.Set(1, 0, 0, 0, 0);
+        saved.m_bEdr = 1;
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(WaitIdle(dlg));
+            dlg.m_nTargetModel = 0x2110;
+            dlg.ShowRecognitionPage(FALSE, nullptr, PAGE_FIRMWARE_RESTORE);
+            EXPECT_EQ(c.outcome, dlg.m_recognitionPage.RecognizeDevice(&saved, FALSE));
+            EXPECT_EQ(PAGE_FIRMWARE_RESTORE, dlg.m_nPage);
+            EXPECT_EQ(CString(L"Failed to save device setting. Could not write to the device"), Status(dlg));
+            EXPECT_FALSE(dlg.m_bStatusOk);
+        });
+    }
+}
+
 TEST_F(DfuOutcomeTest, AnotherModelGetsNoWritesAndTheOtherDeviceBox) {
     sim::DeviceId dev = AddDefaultHeadset();
     sim::SetPsKeyWords(dev, PSKEY_PRODUCT_ID, {0x4D10});

@@ -47,10 +47,10 @@ protected:
             if (r[1] == HID_CMD_WRITE_BLOCK && r[2] == block) return (WORD)((r[4] << 8) | r[5]);
         return 0xFFFF;
     }
-    void Write(int model, int major, int minor) {
+    bool Write(int model, int major, int minor) {
         CDeviceRecord saved;
         saved.m_version.Set(major, minor, 0, 0, 0);
-        WriteHidRestoreBlocks(&m_main.m_hHidDevice, &m_main.m_hHidDevice2, model, saved);
+        return WriteHidRestoreBlocks(&m_main.m_hHidDevice, &m_main.m_hHidDevice2, model, saved);
     }
 
     CUpdaterDlg m_main;
@@ -90,7 +90,7 @@ TEST_F(HidSettingsTest, EachModelGroupWritesItsBlocksBackOnItsInterface) {
     };
     for (const Case& c : cases) {
         Connect(c.model);
-        Write(c.model, c.major, c.minor);
+        EXPECT_TRUE(Write(c.model, c.major, c.minor)) << std::hex << c.model;
         EXPECT_EQ(c.first, Writes(m_first)) << std::hex << c.model << " v" << c.major << "." << c.minor;
         EXPECT_EQ(c.second, Writes(m_second)) << std::hex << c.model << " v" << c.major << "." << c.minor;
     }
@@ -112,6 +112,29 @@ TEST_F(HidSettingsTest, ABlockWriteThatFailsIsNeverStored) {
     const std::string writes = Writes(m_first);
     EXPECT_NE(std::string::npos, writes.find("4:4/4 ")) << writes;
     EXPECT_EQ(std::string::npos, writes.find("11:")) << writes;
+}
+
+TEST_F(HidSettingsTest, ABlockTheHeadsetRefusesFailsTheWriteBackAndTheOthersAreStillTried) {
+    struct Case {
+        int model;
+        bool onSecond;
+        BYTE command;
+        std::string tried;  // on the refusing interface
+    } cases[] = {
+        {0x5520, false, HID_CMD_WRITE_BLOCK, "4:4/2 4:14/1 "},
+        {0x5412, false, HID_CMD_STORE_BLOCK, "4:4/2 11:4/2 4:14/1 11:14/1 4:3/1 11:3/1 4:15/15 11:15/15 "
+                                             "4:5A/1 4:5B/1 4:5C/1 "},
+        {0x4310, true, HID_CMD_WRITE_BLOCK, "4:4/10 4:15/15 "},
+        {0x3110, false, HID_CMD_WRITE_BLOCK, "4:4/4 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.model));
+        Connect(c.model);
+        sim::DeviceId refusing = c.onSecond ? m_second : m_first;
+        sim::SetHidCommandFails(refusing, c.command, true);
+        EXPECT_FALSE(Write(c.model, 2, 1));
+        EXPECT_EQ(c.tried, Writes(refusing));
+    }
 }
 
 TEST_F(HidSettingsTest, ReadsThatFailLeaveEachModelsDefaults) {

@@ -177,6 +177,10 @@ const RoadCase kRoads[] = {
      L"Failed to download latest firmware. Cannot connect to the server", false},
     {"HeadsetGoneDuringTheUpdate", [](World& w) { w.behaviour.vanishDuringDownload = true; },
      L"Failed to restore firmware", false},
+    // The firmware is written, the archived settings are refused: the step
+    // that failed is named, with the words of a failed SAVE.
+    {"SettingsNotWrittenBack", [](World& w) { sim::SetPsWriteFails(w.headset, kSettingsWordKey, true); },
+     L"Failed to save device setting. Could not write to the device", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Roads, RestoreRoadTest, ::testing::ValuesIn(kRoads),

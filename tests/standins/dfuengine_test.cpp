@@ -259,6 +259,48 @@ TEST_F(DfuEngineTest, UpdateRunsReconfigureDownloadManifestWithCallbacksInOrderO
     engine.Destroy();
 }
 
+TEST_F(DfuEngineTest, ADamagedImageNeverReachesTheHeadset) {
+    TempFolder folder;
+    const unsigned char version[4] = {12, 0, 0, 0};
+    std::string good = dfuimage::MakeImage("Vela_Morn_T#2110", version);
+    std::string damaged = good;
+    damaged[1200] ^= 0x10;
+    std::wstring path = folder.File(L"image.img");
+    CStringListX names;
+    DFUEngine::GetUSBDeviceNames(names);
+    POSITION pos = names.GetHeadPosition();
+    Recorder recorder;
+    DFUEngine engine;
+    ASSERT_TRUE(engine.CreateUSB(names.GetNext(pos)));
+    engine.SetCallback(&recorder);
+    ASSERT_TRUE(WriteText(path, good));
+    ASSERT_TRUE(engine.StartReconfigure(false, true, path.c_str()));
+    ASSERT_TRUE(recorder.WaitComplete());
+    recorder.Take();
+
+    // Refused at the start.
+    ASSERT_TRUE(WriteText(path, damaged));
+    EXPECT_FALSE(engine.StartDownload(path.c_str()));
+
+    // Changed while it goes over: the headset checks what it received and
+    // keeps its firmware.
+    ASSERT_TRUE(WriteText(path, good));
+    recorder.HoldNext();
+    ASSERT_TRUE(engine.StartDownload(path.c_str()));
+    ASSERT_TRUE(recorder.WaitHeld());
+    ASSERT_TRUE(WriteText(path, damaged));
+    recorder.Release();
+    ASSERT_TRUE(recorder.WaitComplete());
+    auto events = recorder.Take();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ("C3:" + std::to_string(dfu_result::kBadFile), Recorder::Summary({events.back()}));
+    EXPECT_TRUE(sim::LastDownloadedImage(headset).empty());
+    std::vector<BYTE> kept;
+    ASSERT_TRUE(sim::GetPsKey(headset, kFwVersionKey, &kept));
+    EXPECT_EQ(10, kept[0]);
+    engine.Destroy();
+}
+
 TEST_F(DfuEngineTest, AHeadsetAlreadyInFirmwareManagementModeSkipsTheWait) {
     sim::SetDfuMode(headset, true);
     CStringListX names;
@@ -448,6 +490,10 @@ TEST(DfuImageTest, OnlyWholeImagesAreValid) {
     } cases[] = {
         {"whole image", good, true},
         {"cut short", good.substr(0, 2000), false},
+        // The same length and identity tag, one byte changed after the header.
+        {"changed after its header", good.substr(0, 1000) + (char)(good[1000] ^ 0x01) + good.substr(1001), false},
+        {"changed in its suffix's CRC", good.substr(0, good.size() - 1) + (char)(good.back() ^ 0x80), false},
+        {"no suffix marker", good.substr(0, good.size() - 8) + "XFD" + good.substr(good.size() - 5), false},
         {"wrong magic", "SIMDFU02" + good.substr(8), false},
         {"under 1648 bytes", good.substr(0, 1000), false},
         {"empty", "", false},

@@ -155,6 +155,7 @@ const std::vector<Named>& AllMessages() {
         GETTER(GetTextMsgCameraFirmwareUpdateFailed, L"Camera firmware update failed"),
         GETTER(GetTextMsgNoBackupFirmware, L"NO backup firmware"),
         GETTER(GetTextMsgNoBackupFirmwareOnServer, L"No backup firmware on the server"),
+        GETTER(GetTextMsgCouldNotWriteToDevice, L"Could not write to the device"),
         GETTER(GetTextFirmwareToUpdate, L"Firmware To Update"),
         GETTER(GetTextBrowseButton, L"Browse..."),
         GETTER(GetTextDownloadButton, L"Download..."),

@@ -11,6 +11,7 @@
 #include "hardware/HardwareApi.h"
 #include "standins/simdevices/SimDevices.h"
 #include "tests/update/HidJobHarness.h"
+#include "tests/update/HidRoadWorlds.h"
 #include "tests/update/ResponsivenessProbe.h"
 #include <algorithm>
 #include <cstdio>
@@ -22,30 +23,11 @@
 #include <vector>
 
 using namespace pkgtest;
+using namespace hidroads;
 
 namespace {
 
 const wchar_t* kSuccess = L"Firmware updated successfully";
-const BYTE kRecorded[5] = {1, 2, 0, 0, 0};  // the version Recognise() records
-const BYTE kNew[5] = {1, 3, 0, 0, 0};
-
-struct Road {
-    sim::DeviceId first = 0, second = 0, updater = 0, bridge = 0, drive = 0;
-    std::vector<BYTE> package;
-    std::wstring card, target;
-    // Checks, after a successful road, that each device took its parts.
-    std::function<void(const Road&)> verify;
-};
-
-// The parts a device took, byte for byte and complete.
-void ExpectParts(sim::DeviceId device, const std::vector<std::vector<BYTE>>& want) {
-    auto got = sim::HidReceivedParts(device);
-    ASSERT_EQ(want.size(), got.size());
-    for (size_t i = 0; i < want.size(); ++i) {
-        EXPECT_EQ(want[i], got[i].data) << i;
-        EXPECT_TRUE(got[i].complete) << i;
-    }
-}
 
 struct RoadCase {
     const char* name;
@@ -57,110 +39,6 @@ struct RoadCase {
 };
 
 void PrintTo(const RoadCase& c, std::ostream* os) { *os << c.name; }
-
-sim::DeviceId Headset(const wchar_t* name, WORD pid) {
-    sim::DeviceId id = sim::AddHidInterface(name, sim::kMakerVendorId, pid);
-    sim::SetHidVersion(id, kRecorded);
-    sim::SetHidVersionAfterUpdate(id, kNew);
-    return id;
-}
-
-void SwitchFirstWorld(Road& r, ScratchFolder&) {
-    r.first = Headset(L"P3", 0x6010);
-    r.updater = Headset(L"P3 update", 0x6010);
-    sim::LinkHidSwitch(r.first, r.updater);
-    sim::SetHidPollDoneAfter(r.updater, 3);
-    r.package = PackageBuilder().Model(0x6010).Part(0, 1, Pattern(6000, 1)).Part(2, 2, Pattern(1020, 2)).Build();
-    r.verify = [](const Road& r) {
-        auto p = PackageParts(r.package);
-        ExpectParts(r.updater, {p[0], p[1]});  // after the switch, to the update-mode interface
-        EXPECT_EQ(1, sim::HidRestartCount(r.updater));
-    };
-}
-
-void CameraWorld(Road& r, ScratchFolder& dir) {
-    r.first = Headset(L"40Z", 0x5510);
-    r.card = dir.path() + L"\\card";
-    ::CreateDirectoryW(r.card.c_str(), nullptr);
-    WriteBytes(r.card + L"\\40Z.VER", {'1', '.', '0', '\n'});
-    r.drive = sim::AddDrive(L"Card", L'R', r.card.c_str());
-    sim::LinkHidCard(r.first, r.drive, L"40Z.VER", L"FWCARCAM.bin");
-    std::vector<BYTE> camera = Pattern(3000, 9);
-    const char head[] = "CAMFW 2.5\n";
-    std::copy(head, head + 10, camera.begin());
-    r.package = PackageBuilder().Model(0x5510)
-        .Part(0, 1, Pattern(2500, 1)).Part(2, 2, Pattern(700, 2)).Part(2, 3, camera, 2, 5).Build();
-    r.verify = [](const Road& r) {
-        auto p = PackageParts(r.package);
-        ExpectParts(r.first, {p[0], p[1]});  // the camera's part went by the card
-        FILE* f = _wfopen((r.card + L"\\40Z.VER").c_str(), L"rb");
-        ASSERT_NE(nullptr, f);
-        char text[16] = {};
-        std::fread(text, 1, sizeof text - 1, f);
-        std::fclose(f);
-        EXPECT_STREQ("2.5\n", text);
-    };
-}
-
-void VoicePromptWorld(Road& r, ScratchFolder&) {
-    r.first = Headset(L"70J", 0x3110);
-    r.updater = sim::AddHidInterface(L"70J update mode", sim::kMakerVendorId, 0x3120);
-    const BYTE crcVersion[5] = {1, 0, 2, 1, 0};
-    sim::SetHidVersion(r.updater, crcVersion);
-    sim::LinkHidUpdateMode(r.first, r.updater);
-    r.package = PackageBuilder().Model(0x3110)
-        .Part(2, 1, Pattern(2000, 1)).Part(0, 2, Pattern(1100, 2)).Part(0, 0, Pattern(600, 3)).Build();
-    r.verify = [](const Road& r) {
-        auto p = PackageParts(r.package);
-        ExpectParts(r.first, {p[0], p[1]});
-        ExpectParts(r.updater, {p[2]});
-        EXPECT_EQ(1, sim::HidVoicePromptCode(r.first));  // "-fr" in the file name
-    };
-}
-
-void VehicleWorld(Road& r, ScratchFolder& dir) {
-    r.first = sim::AddHidInterface(L"Module A", sim::kMakerVendorId, 0x5345);
-    r.second = sim::AddHidInterface(L"Module B", sim::kMakerVendorId, 0x5346);
-    sim::SetHidModuleSelect(r.second, 1);
-    r.target = dir.File(L"can.target");
-    r.bridge = sim::AddFtdiDevice(L"Bridge", 5, r.target.c_str());
-    std::string hex = ":020000040800F2\r\n:00000001FF\r\n";
-    r.package = PackageBuilder().Model(0x5345)
-        .Part(0, 0x31, Pattern(2100, 4)).Part(0, 0x32, std::vector<BYTE>(hex.begin(), hex.end())).Build();
-    r.verify = [hex](const Road& r) {
-        auto p = PackageParts(r.package);
-        ExpectParts(r.first, {p[0]});
-        ExpectParts(r.second, {p[0]});
-        FILE* f = _wfopen((r.target + L".flash").c_str(), L"rb");
-        ASSERT_NE(nullptr, f);
-        char text[64] = {};
-        std::fread(text, 1, sizeof text - 1, f);
-        std::fclose(f);
-        EXPECT_EQ(hex, text);
-    };
-}
-
-// Two chips, each behind its own interface of the same product id.
-void TwoChipWorld(Road& r, WORD pid, const char* header) {
-    r.first = Headset(L"Chip 1", pid);
-    r.second = Headset(L"Chip 2", pid);
-    r.package = PackageBuilder().Model(pid).HeaderText(header)
-        .Part(0, 1, Pattern(2200, 1)).Part(1, 2, Pattern(1900, 2)).Part(2, 3, Pattern(300, 3)).Build();
-    r.verify = [](const Road& r) {
-        auto p = PackageParts(r.package);
-        ExpectParts(r.first, {p[0], p[2]});
-        ExpectParts(r.second, {p[1]});
-        EXPECT_EQ(1, sim::HidRestartCount(r.first));
-        EXPECT_EQ(1, sim::HidRestartCount(r.second));
-    };
-}
-
-void CorvaneWorld(Road& r, ScratchFolder&) { TwoChipWorld(r, 0x4310, "SIMPKG"); }
-
-void VersionGatedWorld(Road& r, ScratchFolder&) {
-    TwoChipWorld(r, 0x4210, "SIMPKG");
-    sim::SetHidBlock(r.first, 0x05, {16});  // a gated device type
-}
 
 class HidRoadTest : public WizardTest, public ::testing::WithParamInterface<RoadCase> {
 protected:
@@ -175,15 +53,7 @@ protected:
         fw::Clock::SetSpeed(100);
         hw::SetApi(nullptr);
         sim::Reset();
-        if (!m_road.card.empty()) {
-            ::DeleteFileW((m_road.card + L"\\40Z.VER").c_str());
-            ::DeleteFileW((m_road.card + L"\\FWCARCAM.bin").c_str());
-            ::RemoveDirectoryW(m_road.card.c_str());
-        }
-        if (!m_road.target.empty()) {
-            ::DeleteFileW(m_road.target.c_str());
-            ::DeleteFileW((m_road.target + L".flash").c_str());
-        }
+        CleanUp(m_road);
         WizardTest::TearDown();
     }
 
@@ -286,6 +156,9 @@ const RoadCase kRoads[] = {
     {"TwoChip", 0x4310, CorvaneWorld, nullptr, kSuccess},
     {"TwoChipSecondChipGone", 0x4310, CorvaneWorld, [](Road& r) { sim::SetHidVanishAfterReports(r.second, 2); },
      L"Failed to update firmware. Cannot get status"},
+    // One chip never comes back after its restart: the headset is not back.
+    {"TwoChipFirstChipNotBack", 0x4310, CorvaneWorld,
+     [](Road& r) { sim::SetHidStaysAwayAfterRestart(r.first, true); }, L"Failed to update firmware. Cannot get device"},
     {"VersionGated", 0x4210, VersionGatedWorld, nullptr, kSuccess},
     {"VersionGatedOldFile", 0x4210, VersionGatedWorld, nullptr,
      L"Firmware version is not supported by the 60T EVO. Update to the latest version of 60T EVO firmware..[0]",

@@ -192,6 +192,15 @@ const RoadCase kRoads[] = {
          w.server->PutFile(kImagePath, image);
      },
      L"Failed to update firmware. Cannot get status[9][5]", false, 10},
+    // The same length and identity tag, bytes changed after the header: the
+    // file's own check refuses it before the headset is touched.
+    {"ImageChangedAfterItsHeader",
+     [](World& w) {
+         std::string image = Image("Vela_Morn_T#2110");
+         for (size_t i = 2000; i < 2008; ++i) image[i] = (char)~image[i];
+         w.server->PutFile(kImagePath, image);
+     },
+     L"Failed to update firmware. Cannot get status[9][5]", false, 10},
     // Not the recognised headset: the box, then WELCOME.
     {"OtherHeadsetConnected", [](World& w) { sim::SetPsKeyWords(w.headset, 0x02A3, {0x2120}); },
      L"Press NEXT to proceed.", false, 10,

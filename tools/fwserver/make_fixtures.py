@@ -8,17 +8,23 @@ standins/README.md) and HID update packages. Run it again after a change.
 import hashlib
 import os
 import struct
+import zlib
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fixtures", "zarnbluetoothmanager")
 
 
 def dfu_image(tag, fw_version, size=2048):
     """A DFU image of the stand-in library: magic, PSKEY_FW_VERSION bytes,
-    length, identity tag at offset 16, filler."""
+    length, identity tag at offset 16, filler, and the 16-byte file suffix
+    whose last four bytes are the CRC-32 of everything before them."""
     head = b"SIMDFU01" + bytes(fw_version) + struct.pack("<I", size)
     body = tag.encode("ascii").ljust(32, b" ")
-    filler = bytes((i * 7 + 3) & 0xFF for i in range(size - len(head) - len(body)))
-    return head + body + filler
+    filler = bytes((i * 7 + 3) & 0xFF for i in range(size - len(head) - len(body) - 16))
+    suffix = struct.pack("<HHHH", 0xFFFF, 0xFFFF, 0xFFFF, 0x0100) + b"UFD" + bytes([16])
+    data = head + body + filler + suffix
+    # zlib's CRC-32 ends inverted; the suffix keeps the register as it is.
+    crc = zlib.crc32(data) ^ 0xFFFFFFFF
+    return data + struct.pack("<I", crc)
 
 
 def hid_package(model, parts):

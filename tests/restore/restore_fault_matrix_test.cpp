@@ -1,0 +1,143 @@
+// The fault matrix of the FIRMWARE RESTORE road: the archive an earlier
+// update left, the server's backup of firmware 1.0, RESTORE, and every fault
+// of the simulated headset and of the backup image. A restore is a success
+// only when the firmware was written and the archived settings went back.
+#include "tests/app/FaultMatrix.h"
+#include "app/resource.h"
+#include "framework/Clock.h"
+#include "framework/TestSeams.h"
+#include "hardware/HardwareApi.h"
+#include "standins/dfuengine/include/DFUImageFormat.h"
+#include "standins/dfuengine/include/DFUResultCodes.h"
+#include "standins/simdevices/SimDevices.h"
+
+using faultmatrix::Row;
+
+namespace {
+
+const char* kListPath = "/zarnbluetoothmanager/Revisions";
+const char* kImagePath = "/zarnbluetoothmanager/Vela_Morn_T_v1.0.img";
+const WORD kSettingsWordKey = 0x028E;
+const wchar_t* const kRestored = L"Firmware restored successfully";
+const wchar_t* const kCannotUpdate = L"Failed to restore firmware. Cannot update firmware";
+const wchar_t* const kSettingsNotWritten = L"Failed to save device setting. Could not write to the device";
+const wchar_t* const kWelcome = L"Press NEXT to proceed.";
+
+const char kArchive[] =
+    "keyManagerVersion=1.1\r\nkeyDeviceRecognized=8464\r\nkeyDeviceName=Vela Morn T\r\n"
+    "keyDeviceVersion=1.0\r\nkeyDeviceSecondaryVersionType=0\r\nkeyDeviceSecondaryVersion=0\r\n"
+    "keyDateArchived=02/03/2021 09:05:07\r\nkeyIntercomVOX=1\r\nkeyHandsfreeVOX=1\r\nkeyEDR=1\r\n"
+    "keyVoicePrompt=1\r\nkeyPLC=1\r\nkeyBitpoolRate=1\r\nkeySidetone=1\r\n"
+    "keySpeedDial01=0123 456\r\nkeySpeedDial02=\r\nkeySpeedDial03=\r\n";
+
+class RestoreFaultMatrix : public WizardTest {
+protected:
+    void SetUp() override {
+        WizardTest::SetUp();
+        hw::SetApi(&hw::SimulatedApi());
+        fw::Clock::SetSpeed(50);
+    }
+    void TearDown() override {
+        fw::Clock::SetSpeed(1);
+        hw::SetApi(nullptr);
+        sim::Reset();
+        WizardTest::TearDown();
+    }
+
+    // The headset after its update to 1.2, with settings other than the archive's.
+    void BuildWorld() {
+        sim::Reset();
+        sim::SetSpeed(50);
+        m_headset = sim::AddDfuHeadset(L"Vela Morn T", sim::kMakerVendorId, 0x2110, 0xA110);
+        sim::SetPsKeyWords(m_headset, 0x02A3, {0x2110});
+        sim::SetPsKey(m_headset, 0x02A4, "\x0C\0\0\0", 4);
+        sim::SetPsKeyText(m_headset, 0x0108, "Vela Morn T");
+        sim::SetPsKeyWords(m_headset, kSettingsWordKey, {0x0000, 0x0000});
+        m_behaviour = sim::DfuBehaviour();
+        m_behaviour.phaseMs = 1000;
+        m_behaviour.waitEvents = 3;
+        m_behaviour.progressEvents = 6;
+        const unsigned char v10[4] = {10, 0, 0, 0};
+        m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v10, 4096);
+    }
+
+    void RunRow(const Row& row, std::vector<faultmatrix::Outcome>* outcomes) {
+        SCOPED_TRACE(row.fault);
+        BuildWorld();
+        row.apply();
+        sim::SetDfuBehaviour(m_headset, m_behaviour);
+        m_server.PutFile(kListPath, "Vela_Morn_T : v1.0 : Vela_Morn_T_v1.0.img\n");
+        m_server.PutFile(kImagePath, m_image);
+        WriteImageFile(L"Vela_Morn_T.talvoarch", kArchive);
+        m_asked.clear();
+        m_answers.assign(row.answers.begin(), row.answers.end());
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(WaitIdle(dlg));
+            Recognise(dlg, 0x2110, 1 << 1);
+            dlg.m_deviceRecord.m_version.Set(1, 2, 0, 0, 0);
+            dlg.m_deviceRecord.m_strDeviceName = L"Vela Morn T";
+            dlg.m_nUsbStatus = 0x2110;
+            dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
+            ASSERT_TRUE(WaitIdle(dlg));
+            ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
+            std::vector<BYTE> before;
+            sim::GetPsKey(m_headset, kSettingsWordKey, &before);
+            faultmatrix::Follower follow(dlg);
+            follow.Run(row, [&] {
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), (LPARAM)Item(dlg, IDC_ACTION));
+            });
+            std::vector<BYTE> after, version;
+            sim::GetPsKey(m_headset, kSettingsWordKey, &after);
+            sim::GetPsKey(m_headset, 0x02A4, &version);
+            if (row.success) {
+                EXPECT_EQ(10, version.empty() ? -1 : version[0]);
+                EXPECT_NE(before, after);  // the archive's settings are the headset's again
+            }
+            follow.ExpectUsable();
+            outcomes->push_back(follow.Result());
+        });
+    }
+
+    sim::DeviceId m_headset = 0;
+    sim::DfuBehaviour m_behaviour;
+    std::string m_image;
+};
+
+TEST_F(RestoreFaultMatrix, EveryFaultEndsInTimeWithItsTextAndTheWizardUsable) {
+    auto b = [this] { return &m_behaviour; };
+    const std::vector<Row> rows = {
+        {"none", [] {}, kRestored, true, 420},
+        // Firmware written, the archive's settings refused or never reached.
+        {"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
+         kSettingsNotWritten, false, 420},
+        // The store cannot be reached afterwards: recognition's USB box, then WELCOME.
+        {"connect_fails", [&] { sim::SetConnectFails(m_headset, true); }, kWelcome, false, 420},
+        {"fail_read product id", [&] { sim::SetPsReadFails(m_headset, 0x02A3, true); }, kWelcome, false, 60},
+        {"refuse_reconfigure", [&] { b()->refuseReconfigure = true; },
+         L"Failed to restore firmware. Cannot get device", false, 60},
+        // Fixed on the branch "faults": no failure text while the retry runs.
+        {"download_fail_code 28, once",
+         [&] { b()->downloadFailCode = dfu_result::kDeviceLost; b()->downloadFailTimes = 1; }, kRestored, true, 420},
+        {"download_fail_code 7, twice",
+         [&] { b()->downloadFailCode = dfu_result::kTransferFailed; b()->downloadFailTimes = 2; }, kCannotUpdate,
+         false, 420},
+        {"vanish_during_reconfigure", [&] { b()->vanishDuringReconfigure = true; }, kCannotUpdate, false, 420},
+        {"vanish_during_download", [&] { b()->vanishDuringDownload = true; },
+         L"Failed to restore firmware. Cannot get device", false, 420},
+        {"vanish_during_manifest", [&] { b()->vanishDuringManifest = true; }, kCannotUpdate, false, 420},
+        // Fixed on the branch "faults": the flow's own bound ends a stall.
+        {"stall_during_download", [&] { b()->stallDuringDownload = true; }, kCannotUpdate, false, 420},
+        {"usb_listed 0", [&] { sim::SetDfuListing(m_headset, false, true); }, kWelcome, false, 60},
+        {"library_listed 0", [&] { sim::SetDfuListing(m_headset, true, false); },
+         L"Failed to restore firmware. Cannot get device", false, 60},
+        {"present 0 (unplugged before RESTORE)", [&] { sim::SetPresent(m_headset, false); }, kWelcome, false, 60},
+        {"backup image changed after its header",
+         [&] { for (size_t i = 2000; i < 2016; ++i) m_image[i] = (char)~m_image[i]; },
+         L"Failed to restore firmware. Cannot get status", false, 60},
+    };
+    std::vector<faultmatrix::Outcome> outcomes;
+    for (const Row& row : rows) RunRow(row, &outcomes);
+    faultmatrix::PrintTable("Firmware restore", outcomes);
+}
+
+}  // namespace
