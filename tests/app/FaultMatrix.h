@@ -8,6 +8,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "framework/Clock.h"
+#include "hardware/HardwareApi.h"
+#include "standins/simdevices/SimDevices.h"
 #include "tests/app/WizardHarness.h"
 
 namespace faultmatrix {
@@ -59,5 +62,42 @@ void PrintTable(const char* road, const std::vector<Outcome>& outcomes);
 
 // Success texts of every page: none may show after a fault.
 bool IsSuccessText(const std::wstring& text);
+
+// The wizard on the simulated hardware, its clock and the simulated
+// devices' at the speed the roads are timed at (faster speeds meet Wine's
+// timer floor and stretch the program's time).
+class FaultMatrixTest : public WizardTest {
+protected:
+    static const int kSpeed = 50;
+    void SetUp() override {
+        WizardTest::SetUp();
+        hw::SetApi(&hw::SimulatedApi());
+        fw::Clock::SetSpeed(kSpeed);
+    }
+    void TearDown() override {
+        fw::Clock::SetSpeed(1);
+        hw::SetApi(nullptr);
+        sim::Reset();
+        WizardTest::TearDown();
+    }
+    // A fresh world with the run command's DFU headset, Vela Morn T, on
+    // firmware major.0 with the first settings word given; its transfer
+    // takes a second a step.
+    sim::DeviceId AddVelaMornT(unsigned char major, WORD settingsWord, sim::DfuBehaviour* behaviour) {
+        sim::Reset();
+        sim::SetSpeed(kSpeed);
+        sim::DeviceId headset = sim::AddDfuHeadset(L"Vela Morn T", sim::kMakerVendorId, 0x2110, 0xA110);
+        sim::SetPsKeyWords(headset, 0x02A3, {0x2110});
+        const char version[4] = {(char)major, 0, 0, 0};
+        sim::SetPsKey(headset, 0x02A4, version, 4);
+        sim::SetPsKeyText(headset, 0x0108, "Vela Morn T");
+        sim::SetPsKeyWords(headset, 0x028E, {settingsWord, 0x0000});
+        *behaviour = sim::DfuBehaviour();
+        behaviour->phaseMs = 1000;
+        behaviour->waitEvents = 3;
+        behaviour->progressEvents = 6;
+        return headset;
+    }
+};
 
 }  // namespace faultmatrix

@@ -30,33 +30,12 @@ const char kArchive[] =
     "keyVoicePrompt=1\r\nkeyPLC=1\r\nkeyBitpoolRate=1\r\nkeySidetone=1\r\n"
     "keySpeedDial01=0123 456\r\nkeySpeedDial02=\r\nkeySpeedDial03=\r\n";
 
-class RestoreFaultMatrix : public WizardTest {
+class RestoreFaultMatrix : public faultmatrix::FaultMatrixTest {
 protected:
-    void SetUp() override {
-        WizardTest::SetUp();
-        hw::SetApi(&hw::SimulatedApi());
-        fw::Clock::SetSpeed(50);
-    }
-    void TearDown() override {
-        fw::Clock::SetSpeed(1);
-        hw::SetApi(nullptr);
-        sim::Reset();
-        WizardTest::TearDown();
-    }
 
     // The headset after its update to 1.2, with settings other than the archive's.
     void BuildWorld() {
-        sim::Reset();
-        sim::SetSpeed(50);
-        m_headset = sim::AddDfuHeadset(L"Vela Morn T", sim::kMakerVendorId, 0x2110, 0xA110);
-        sim::SetPsKeyWords(m_headset, 0x02A3, {0x2110});
-        sim::SetPsKey(m_headset, 0x02A4, "\x0C\0\0\0", 4);
-        sim::SetPsKeyText(m_headset, 0x0108, "Vela Morn T");
-        sim::SetPsKeyWords(m_headset, kSettingsWordKey, {0x0000, 0x0000});
-        m_behaviour = sim::DfuBehaviour();
-        m_behaviour.phaseMs = 1000;
-        m_behaviour.waitEvents = 3;
-        m_behaviour.progressEvents = 6;
+        m_headset = AddVelaMornT(12, 0x0000, &m_behaviour);
         const unsigned char v10[4] = {10, 0, 0, 0};
         m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v10, 4096);
     }

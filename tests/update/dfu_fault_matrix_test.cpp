@@ -19,33 +19,12 @@ const wchar_t* const kUpdated = L"Firmware updated successfully";
 const wchar_t* const kCannotUpdate = L"Failed to update firmware. Cannot update firmware";
 const wchar_t* const kWelcome = L"Press NEXT to proceed.";
 
-class DfuUpdateFaultMatrix : public WizardTest {
+class DfuUpdateFaultMatrix : public faultmatrix::FaultMatrixTest {
 protected:
-    void SetUp() override {
-        WizardTest::SetUp();
-        hw::SetApi(&hw::SimulatedApi());
-        fw::Clock::SetSpeed(50);
-    }
-    void TearDown() override {
-        fw::Clock::SetSpeed(1);
-        hw::SetApi(nullptr);
-        sim::Reset();
-        WizardTest::TearDown();
-    }
 
     // Vela Morn T on firmware 1.0 and the image of 1.2 beside the program.
     void BuildWorld() {
-        sim::Reset();
-        sim::SetSpeed(50);
-        m_headset = sim::AddDfuHeadset(L"Vela Morn T", sim::kMakerVendorId, 0x2110, 0xA110);
-        sim::SetPsKeyWords(m_headset, 0x02A3, {0x2110});
-        sim::SetPsKey(m_headset, 0x02A4, "\x0A\0\0\0", 4);
-        sim::SetPsKeyText(m_headset, 0x0108, "Vela Morn T");
-        sim::SetPsKeyWords(m_headset, 0x028E, {0x0005, 0x0000});
-        m_behaviour = sim::DfuBehaviour();
-        m_behaviour.phaseMs = 1000;
-        m_behaviour.waitEvents = 3;
-        m_behaviour.progressEvents = 6;
+        m_headset = AddVelaMornT(10, 0x0005, &m_behaviour);
         const unsigned char v12[4] = {12, 0, 0, 0};
         m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v12, 8192);
     }

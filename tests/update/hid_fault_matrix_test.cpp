@@ -21,19 +21,11 @@ const wchar_t* const kNotRecognized = L"Failed to update firmware. Not the recog
 const wchar_t* const kNoStatus = L"Failed to update firmware. Cannot get status";
 const wchar_t* const kNotBack = L"Failed to update firmware. Cannot get device";
 
-class HidFaultMatrix : public WizardTest {
+class HidFaultMatrix : public faultmatrix::FaultMatrixTest {
 protected:
-    void SetUp() override {
-        WizardTest::SetUp();
-        hw::SetApi(&hw::SimulatedApi());
-        fw::Clock::SetSpeed(50);
-    }
     void TearDown() override {
-        fw::Clock::SetSpeed(1);
-        hw::SetApi(nullptr);
-        sim::Reset();
         CleanUp(m_road);
-        WizardTest::TearDown();
+        FaultMatrixTest::TearDown();
     }
 
     // The faults every HID path has, on its devices: first the interface
@@ -71,7 +63,7 @@ protected:
         for (const Row& row : rows) {
             SCOPED_TRACE(row.fault);
             sim::Reset();
-            sim::SetSpeed(50);
+            sim::SetSpeed(kSpeed);
             CleanUp(m_road);
             m_road = Road();
             world(m_road, m_dir);
