@@ -1,7 +1,8 @@
 // The archive date under a zone with daylight-saving time (this executable
-// runs with TZ=Europe/Berlin, which Wine takes as the system's zone): every
-// moment is written as its local time and reads back as itself, also the
-// two moments of each local time in the hour the clocks are set back.
+// runs with TZ set to central European rules, which Wine takes as the
+// system's zone): every moment is written as its local time and reads back
+// as itself, also the two moments of each local time in the hour the clocks
+// are set back.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <fstream>
