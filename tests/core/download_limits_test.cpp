@@ -215,9 +215,9 @@ TEST_F(DownloadLimitsTest, ProgressRisesWhileTheBodyArrivesAndCancelEndsIt) {
 }
 
 TEST_F(DownloadLimitsTest, ALineThatSlowsAfterAFastStartShowsItsBytesWithinTwoSeconds) {
-    // 1 MB at once, then 16 KB in 512-byte pieces 20 ms apart: under a
-    // clock ten times as fast, some 2.5 KB a second of the program's time.
-    fw::Clock::SetSpeed(10);
+    // 1 MB at once, then 16 KB in 256-byte pieces 20 ms apart: under a
+    // clock five times as fast, some 2.5 KB a second of the program's time.
+    fw::Clock::SetSpeed(5);
     const std::string body = Pattern(1024 * 1024 + 16 * 1024);
     m_server.PutFile(kImage, body);
     m_server.ClearFaults();
@@ -225,7 +225,7 @@ TEST_F(DownloadLimitsTest, ALineThatSlowsAfterAFastStartShowsItsBytesWithinTwoSe
     rule.fault = fwserver::Fault::SlowTail;
     rule.pathPart = "TKV40";
     rule.tailBytes = 16 * 1024;
-    rule.pieceBytes = 512;
+    rule.pieceBytes = 256;
     rule.pieceMs = 20;
     m_server.AddFault(rule);
     DownloadProgress progress;
