@@ -1,5 +1,4 @@
 #include "core/HttpTransfer.h"
-#include "framework/Clock.h"
 #include <cwchar>
 #include <cwctype>
 #include <vector>
