@@ -62,6 +62,10 @@ BOOL CKeyValueFile::Lookup(const wchar_t* key, CString& value) const {
 BOOL CKeyValueFile::Save(const CString& path, const std::vector<std::pair<CString, CString>>& entries) {
     CStringA text;
     for (const auto& e : entries) {
+        // A line break would end the line early and make what follows a
+        // line of its own, read back as a key: such an entry is left out,
+        // and its key takes its default on the next read.
+        if (e.first.FindOneOf(L"\r\n") >= 0 || e.second.FindOneOf(L"\r\n") >= 0) continue;
         text += WideToUtf8(e.first);
         text += "=";
         text += WideToUtf8(e.second);

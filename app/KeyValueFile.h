@@ -17,7 +17,8 @@ public:
     int Count() const { return (int)m_entries.size(); }
 
     // Writes "key=value\n" lines as UTF-8 text; the file is replaced only
-    // once it is written whole. FALSE when it cannot be written.
+    // once it is written whole. An entry whose key or value holds a line
+    // break (CR or LF) is not written. FALSE when it cannot be written.
     static BOOL Save(const CString& path, const std::vector<std::pair<CString, CString>>& entries);
 
 private:

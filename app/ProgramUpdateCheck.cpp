@@ -12,10 +12,25 @@
 #include "recognition/DialogDeviceSelection.h"
 #include "texts/WizardTexts.h"
 
+namespace {
+
+// The version list as read on the worker that fetched it.
+struct SoftwareListRead : CDownloadProduct {
+    CSoftwareList list;
+};
+
+}  // namespace
+
 DownloadLimits ProgramDownloadLimits() {
     DownloadLimits limits;
     limits.sameOriginAs = (const wchar_t*)GetServerBaseUrl();
     limits.replaceTarget = false;
+    return limits;
+}
+
+DownloadLimits ProgramListLimits() {
+    DownloadLimits limits = ProgramDownloadLimits();
+    limits.maxBytes = ListDownloadLimits().maxBytes;
     return limits;
 }
 
@@ -61,8 +76,13 @@ void CProgramUpdateCheck::SetStatus(CUpdaterDlg& main, int textId, BOOL error) {
 
 BOOL CProgramUpdateCheck::StartCheck(CDialogDeviceSelection& page) {
     if (IsDownloading()) return FALSE;
-    m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"x64/Software", CString(), ProgramDownloadLimits(),
-                                        CDownloadJob::PostTo(page.m_hWnd, WM_PROGRAM_LIST_DONE)));
+    auto read = [](const std::string& body) {
+        std::unique_ptr<SoftwareListRead> product(new SoftwareListRead);
+        product->list.Parse(body.c_str(), (int)body.size());
+        return std::unique_ptr<CDownloadProduct>(std::move(product));
+    };
+    m_listJob.Reset(CDownloadJob::Start(GetServerBaseUrl() + L"x64/Software", CString(), ProgramListLimits(),
+                                        CDownloadJob::PostTo(page.m_hWnd, WM_PROGRAM_LIST_DONE), read));
     return TRUE;
 }
 
@@ -70,14 +90,14 @@ BOOL CProgramUpdateCheck::IsFetchingList() const { return m_listJob ? TRUE : FAL
 
 int CProgramUpdateCheck::ListArrived(CDialogDeviceSelection& page, CUpdaterDlg& main, LPARAM cookie) {
     if (!m_listJob.Holds(cookie)) return -1;
-    const int bytes = m_listJob->Result();
-    m_list = m_listJob->Data();
+    const SoftwareListRead* read = m_listJob->Result() > 0 ? m_listJob->ProductAs<SoftwareListRead>() : nullptr;
+    m_list = read ? read->list : CSoftwareList();
     m_listJob.Reset();
     // The check keeps the wizard busy on WELCOME; when another page has
     // been shown meanwhile, that page owns the wizard now and the check is
     // dropped (the next display of WELCOME checks again).
     if (main.m_nPage != PAGE_WELCOME) return -1;
-    if (bytes <= 0 || m_list.empty()) {
+    if (!read) {
         GiveBack(page, main);
         return 0;
     }
@@ -85,12 +105,10 @@ int CProgramUpdateCheck::ListArrived(CDialogDeviceSelection& page, CUpdaterDlg& 
 }
 
 BOOL CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdaterDlg& main) {
-    CSoftwareList list;
-    list.Parse(m_list.c_str(), (int)m_list.size());
-    m_list.clear();
-
     SoftwareEntry entry;
-    if (!list.Find(MANAGER_PROGRAM_NAME, &entry) ||
+    const BOOL found = m_list.Find(MANAGER_PROGRAM_NAME, &entry);
+    m_list = CSoftwareList();
+    if (!found ||
         CompareMajorMinor(entry.major, entry.minor, kManagerVersionMajor, kManagerVersionMinor) <= 0) {
         GiveBack(page, main);
         return FALSE;
@@ -124,8 +142,11 @@ BOOL CProgramUpdateCheck::OfferNewerVersion(CDialogDeviceSelection& page, CUpdat
     SetStatus(main, apptext::kDownloadingProgram, FALSE);
     main.UpdateControls();
     page.RefreshModelButtons();
-    m_downloadJob.Reset(
-        CDownloadJob::Start(m_strInstallerUrl, m_strInstallerPath, ProgramDownloadLimits(), nullptr));
+    // Nothing but a length tells a whole installer from a cut one: the
+    // list's, or else the server's.
+    DownloadLimits limits = ProgramDownloadLimits();
+    limits.lengthRequired = m_nExpectedSize == 0;
+    m_downloadJob.Reset(CDownloadJob::Start(m_strInstallerUrl, m_strInstallerPath, limits, nullptr));
     page.SetTimer(CDialogDeviceSelection::kTimerDownloadProgress, 1000);
     return TRUE;
 }

@@ -1,5 +1,6 @@
 // The check for a newer version of the program, run by timers 101 and 102 of
-// the WELCOME page: fetch the server's "x64/Software" list on a worker; when
+// the WELCOME page: fetch the server's "x64/Software" list on a worker, which
+// reads it too (a list over 1 MB is no list, as for the other lists); when
 // it names a newer version, offer it; on YES download the installer into the
 // image folder on a worker (progress polled once a second) and open it with
 // the shell once it is complete and its size matches the list (where the
@@ -10,6 +11,7 @@
 // only what it made.
 #pragma once
 #include "framework/Framework.h"
+#include "app/SoftwareList.h"
 #include "core/DownloadJob.h"
 
 class CUpdaterDlg;
@@ -59,12 +61,14 @@ private:
 
     CDownloadJobHolder m_listJob;
     CDownloadJobHolder m_downloadJob;
-    std::string m_list;
+    CSoftwareList m_list;  // read on the fetching worker
 };
 
 // The limits of the program's own transfers: those of every download, and
 // the configured server's scheme, host and port only.
 DownloadLimits ProgramDownloadLimits();
+// The same for the version list, with the bound of every list.
+DownloadLimits ProgramListLimits();
 // A name in the image folder that no file has yet for the installer name
 // ("Setup.exe", else "Setup (2).exe" ...); empty when there is none.
 CString FreeInstallerPath(const CString& folder, const CString& name);

@@ -27,6 +27,10 @@ struct DownloadLimits {
     // A file download replaces an existing target; when false it fails
     // with DOWNLOAD_CANNOT_CREATE_FILE and leaves the existing file alone.
     bool replaceTarget = true;
+    // A reply must announce its length (DOWNLOAD_CANNOT_OPEN_URL when it
+    // does not): for a body that nothing else checks whole, which a
+    // connection that breaks early would otherwise cut unnoticed.
+    bool lengthRequired = false;
 };
 
 // What a download shares with other threads while it runs.
@@ -43,8 +47,11 @@ struct DownloadProgress {
 // download is complete, so a failed download leaves localPath as it was (and
 // leaves no file behind). progress, when given, receives 0..100 while the
 // size is known, as the download goes on.
-// Only a well-formed 2xx reply whose body is complete counts: its length is
-// announced (or it is chunked) and every byte has arrived.
+// Only a well-formed 2xx reply counts, never a chunked one (the request is
+// HTTP/1.0). A body of announced length must arrive whole; without a length
+// it runs to the close of the connection, within maxBytes (nothing tells
+// such a body from one cut by a broken connection: its reader checks it,
+// or the limits ask for a length).
 // Result: the number of bytes read, or one of the negative codes above. An
 // empty body gives 0 and keeps nothing: *buffer stays null and localPath
 // is not touched.

@@ -1,6 +1,4 @@
 #include "core/HttpTransfer.h"
-#include "core/ReadPacer.h"
-#include "framework/Clock.h"
 #include <cwchar>
 #include <cwctype>
 #include <vector>
@@ -108,8 +106,10 @@ int CheckReplyHead(const wchar_t* statusText, const wchar_t* version, const wcha
         // Never sent in answer to an HTTP/1.0 request.
         return DOWNLOAD_CANNOT_OPEN_URL;
     }
-    // Without a length nothing tells a complete body from a cut one.
-    if (!contentLength || !AllDigits(contentLength, 15)) return DOWNLOAD_CANNOT_OPEN_URL;
+    // Without a length the body runs to the close (its reader checks what
+    // it got); a length given must be a number.
+    if (!contentLength) return 0;
+    if (!AllDigits(contentLength, 15)) return DOWNLOAD_CANNOT_OPEN_URL;
     *announced = std::wcstoll(contentLength, nullptr, 10);
     return 0;
 }
@@ -183,8 +183,8 @@ int CHttpTransfer::Connect(const std::wstring& url, HINTERNET* request) {
         ::InternetConnectW(session, parts.host.c_str(), parts.port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
     if (!connection || !Keep(connection)) return DOWNLOAD_CANNOT_OPEN_URL;
     DWORD flags = kRequestFlags | (parts.scheme == INTERNET_SCHEME_HTTPS ? INTERNET_FLAG_SECURE : 0);
-    // Asked as HTTP/1.0, a server answers with a length (or until it closes,
-    // which is refused): never chunked, whose cut end WinINet does not report.
+    // Asked as HTTP/1.0, a server answers with a length or ends the body by
+    // closing: never chunked, whose cut end WinINet does not report.
     *request = ::HttpOpenRequestW(connection, L"GET", parts.path.c_str(), L"HTTP/1.0", nullptr, nullptr, flags, 0);
     if (!*request || !Keep(*request)) return DOWNLOAD_CANNOT_OPEN_URL;
     if (!::HttpSendRequestW(*request, nullptr, 0, nullptr, 0)) return DOWNLOAD_CANNOT_OPEN_URL;
@@ -226,6 +226,7 @@ int CHttpTransfer::Execute() {
     int r = CheckReply(request);
     if (r < 0) return r;
     if (announced > m_limits.maxBytes) return DOWNLOAD_INCOMPLETE;
+    if (announced < 0 && m_limits.lengthRequired) return DOWNLOAD_CANNOT_OPEN_URL;
     r = m_sink->Open(announced);
     if (r < 0) return r;
     return ReadBody(request);
@@ -252,37 +253,44 @@ int CHttpTransfer::CheckReply(HINTERNET request) {
 }
 
 int CHttpTransfer::ReadBody(HINTERNET request) {
+    // Reads gather in the chunk, which goes to the sink whenever the next
+    // read would not fit, and at the end.
     std::vector<char> chunk(DOWNLOAD_CHUNK_BYTES);
+    DWORD used = 0;
+    auto flush = [&]() {
+        int r = used ? m_sink->Add(chunk.data(), used) : 0;
+        used = 0;
+        return r;
+    };
     const long long size = announced;
+    // Without a length the body ends where the server closes the connection.
     const long long limit = size >= 0 ? size : m_limits.maxBytes;
-    CReadPacer pacer((DWORD)chunk.size());
     long long total = 0;
     for (;;) {
-        // A whole block while the line is fast (and the end is known and
-        // not reached); else what has arrived, so that a slow line still
-        // shows its progress and its rate.
-        DWORD want = pacer.Block();
-        const bool block = want > 0 && size >= 0 && total < size;
-        if (block) {
-            if (want > size - total) want = (DWORD)(size - total);
-        } else {
-            DWORD available = 0;
-            if (!::InternetQueryDataAvailable(request, &available, 0, 0)) return DOWNLOAD_INCOMPLETE;
-            if (available == 0) break;
-            pacer.Arrived(available);
-            want = available < chunk.size() ? available : (DWORD)chunk.size();
+        // Only what has arrived: a synchronous read returns once every byte
+        // asked for has come, so a larger read would hide a line that has
+        // slowed down (its progress, and its bytes from the rate watch)
+        // until it completes, whatever the line did before. The library
+        // waits here while nothing has arrived.
+        DWORD available = 0;
+        if (!::InternetQueryDataAvailable(request, &available, 0, 0)) return DOWNLOAD_INCOMPLETE;
+        if (available == 0) break;
+        const DWORD whole = (DWORD)chunk.size();
+        if (whole - used < (available < whole ? available : whole)) {
+            int r = flush();
+            if (r < 0) return r;
         }
-        const DWORD started = fw::Clock::GetTickCount();
+        const DWORD want = available < whole - used ? available : whole - used;
         DWORD got = 0;
-        if (!::InternetReadFile(request, chunk.data(), want, &got)) return DOWNLOAD_INCOMPLETE;
-        if (block) pacer.BlockTook(fw::Clock::GetTickCount() - started);
+        if (!::InternetReadFile(request, chunk.data() + used, want, &got)) return DOWNLOAD_INCOMPLETE;
         if (got == 0) break;
         if (total + got > limit || total + got > 0x7fffffffLL) return DOWNLOAD_INCOMPLETE;
-        int r = m_sink->Add(chunk.data(), got);
-        if (r < 0) return r;
+        used += got;
         total += got;
         received = total;
     }
-    if (announced >= 0 && total != announced) return DOWNLOAD_INCOMPLETE;
+    int r = flush();
+    if (r < 0) return r;
+    if (size >= 0 && total != size) return DOWNLOAD_INCOMPLETE;
     return (int)total;
 }

@@ -63,6 +63,7 @@ bool CheckRawHeaderLines(const wchar_t* raw);
 // The checks of a reply's head, from the values WinINet parsed out of it:
 // status code text, version, Content-Length text (null when absent) and
 // Transfer-Encoding (null when absent). 0 when acceptable, else a
-// negative download code.
+// negative download code. *announced is the length, -1 when there is none
+// (the body then ends where the server closes the connection).
 int CheckReplyHead(const wchar_t* statusText, const wchar_t* version, const wchar_t* contentLength,
                    const wchar_t* transferEncoding, long long* announced);

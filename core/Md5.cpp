@@ -1,12 +1,14 @@
 #include "core/Md5.h"
 #include <windows.h>
 #include <bcrypt.h>
+#include <atomic>
 #include <cstring>
 
 namespace {
 
 using md5::test::Failure;
 Failure g_failure = Failure::None;
+std::atomic<unsigned long long> g_hashedBytes{0};
 
 // A status of the crypto service, or a failure a test asked for at this step.
 bool Ok(NTSTATUS status, Failure step) { return status >= 0 && g_failure != step; }
@@ -39,6 +41,7 @@ void MD5Init(MD5_CTX* context) {
 
 void MD5Update(MD5_CTX* context, const void* input, unsigned int length) {
     if (!context || !context->hash || length == 0 || !input) return;
+    g_hashedBytes += length;
     if (!Ok(BCryptHashData((BCRYPT_HASH_HANDLE)context->hash, (PUCHAR)input, length, 0), Failure::HashData))
         context->failed = 1;
 }
@@ -59,5 +62,7 @@ BOOL MD5Final(unsigned char digest[MD5_DIGEST_SIZE], MD5_CTX* context) {
 namespace md5 {
 namespace test {
 void SetFailure(Failure failure) { g_failure = failure; }
+unsigned long long HashedBytes() { return g_hashedBytes; }
+void ResetHashedBytes() { g_hashedBytes = 0; }
 }  // namespace test
 }  // namespace md5

@@ -27,5 +27,8 @@ namespace test {
 // Makes the crypto service fail at one step, for tests; None restores it.
 enum class Failure { None, OpenProvider, CreateHash, HashData, FinishHash };
 void SetFailure(Failure failure);
+// The bytes handed to MD5Update since the last reset, by every thread.
+unsigned long long HashedBytes();
+void ResetHashedBytes();
 }  // namespace test
 }  // namespace md5

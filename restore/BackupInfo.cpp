@@ -1,4 +1,5 @@
 #include "restore/BackupInfo.h"
+#include "core/LocalTime.h"
 #include <ctime>
 #include <cwchar>
 #include "restore/BackupInfoRows.h"
@@ -133,9 +134,9 @@ const CString* BackupInfoTexts::TextOf(int id) const {
 
 CString FormatBackupDate(long long time, int language) {
     if (time <= 0) return CString();
-    time_t t = (time_t)time;
-    struct tm* local = localtime(&t);
-    if (!local) return CString();
+    struct tm converted;
+    if (!LocalTimeOf(time, &converted)) return CString();
+    const struct tm* local = &converted;
     CString format;
     GetTextDateTimeFormat(format, language);
     wchar_t buffer[129] = {};

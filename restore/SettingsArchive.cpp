@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <fstream>
 #include <sstream>
+#include "core/LocalTime.h"
 #include "core/ModelCatalog.h"
 #include "core/TextLines.h"
 #include "core/VersionCompare.h"
@@ -103,8 +104,10 @@ int DaysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-// "MM/DD/YYYY HH:MM:SS" in local time; FALSE for anything else.
-BOOL ParseArchiveDate(const CString& value, long long* time) {
+// "MM/DD/YYYY HH:MM:SS" in local time; FALSE for anything else. Of the two
+// moments a local time names in the hour the clocks are set back, the one
+// nearer to hint is taken.
+BOOL ParseArchiveDate(const CString& value, long long hint, long long* time) {
     static const wchar_t kPattern[] = L"00/00/0000 00:00:00";
     const int length = (int)wcslen(kPattern);
     if (value.GetLength() != length) return FALSE;
@@ -127,15 +130,14 @@ BOOL ParseArchiveDate(const CString& value, long long* time) {
     t.tm_hour = hour;
     t.tm_min = minute;
     t.tm_sec = second;
-    t.tm_isdst = -1;
-    time_t made = mktime(&t);
-    if (made == (time_t)-1 || made <= 0) return FALSE;
-    *time = (long long)made;
+    long long made = 0;
+    if (!MomentOfLocalTime(t, hint, &made) || made <= 0) return FALSE;
+    *time = made;
     return TRUE;
 }
 
 void StoreValue(const ArchiveKey& entry, int index, const CString& value, CDeviceRecord* record,
-                CArchivedKeys* keys, int slot) {
+                CArchivedKeys* keys, int slot, long long timeHint) {
     int at = index > 0 ? index - 1 : 0;
     switch (entry.kind) {
     case kInt:
@@ -161,7 +163,7 @@ void StoreValue(const ArchiveKey& entry, int index, const CString& value, CDevic
     }
     case kDate: {
         long long time = 0;
-        if (!ParseArchiveDate(value, &time)) return;  // the date stays unknown
+        if (!ParseArchiveDate(value, timeHint, &time)) return;  // the date stays unknown
         record->m_timeArchived = time;
         break;
     }
@@ -169,7 +171,7 @@ void StoreValue(const ArchiveKey& entry, int index, const CString& value, CDevic
     keys->Set(slot);
 }
 
-void ParseLine(const CString& line, CDeviceRecord* record, CArchivedKeys* keys) {
+void ParseLine(const CString& line, CDeviceRecord* record, CArchivedKeys* keys, long long timeHint) {
     CString key, value;
     if (!SplitKeyValue(line, &key, &value)) return;
     for (int k = 0; k < kKeyCount; ++k) {
@@ -181,7 +183,7 @@ void ParseLine(const CString& line, CDeviceRecord* record, CArchivedKeys* keys) 
             index = KeyIndex(key, entry);
             if (index == 0) continue;
         }
-        StoreValue(entry, index, value, record, keys, FirstSlot(k) + (index > 0 ? index - 1 : 0));
+        StoreValue(entry, index, value, record, keys, FirstSlot(k) + (index > 0 ? index - 1 : 0), timeHint);
         return;
     }
 }
@@ -222,12 +224,12 @@ CString DecodeArchiveBytes(const std::string& bytes, unsigned codePage) {
     return CString(wide);
 }
 
-void ParseSettingsArchive(const CString& text, CDeviceRecord* record, CArchivedKeys* keys) {
+void ParseSettingsArchive(const CString& text, CDeviceRecord* record, CArchivedKeys* keys, long long timeHint) {
     *record = CDeviceRecord();
     keys->Clear();
     CLineReader lines(text);
     CString line;
-    while (lines.Next(&line)) ParseLine(line, record, keys);
+    while (lines.Next(&line)) ParseLine(line, record, keys, timeHint);
     if (record->m_nFmRegion < 0 || record->m_nFmRegion > 5) record->m_nFmRegion = 0;
 }
 
@@ -254,9 +256,17 @@ ArchiveReadResult ReadSettingsArchiveFile(const CString& path, CDeviceRecord* re
     char chunk[1024];
     DWORD got = 0;
     while (::ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0) bytes.append(chunk, got);
+    // The file's time of writing is the moment the archive was written.
+    FILETIME written = {};
+    long long writtenAt = 0;
+    if (::GetFileTime(file, nullptr, nullptr, &written)) {
+        ULARGE_INTEGER ticks = {{written.dwLowDateTime, written.dwHighDateTime}};
+        writtenAt = (long long)(ticks.QuadPart / 10000000ULL) - 11644473600LL;
+        if (writtenAt < 0) writtenAt = 0;
+    }
     ::CloseHandle(file);
 
-    ParseSettingsArchive(DecodeArchiveBytes(bytes, codePage), record, keys);
+    ParseSettingsArchive(DecodeArchiveBytes(bytes, codePage), record, keys, writtenAt);
     if (!keys->Has(L"keyDeviceVersion")) return ARCHIVE_NO_VERSION;
     if (!IsArchiveVersionRestorable(*record)) return ARCHIVE_REFUSED;
     return ARCHIVE_USABLE;

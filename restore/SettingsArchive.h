@@ -36,8 +36,10 @@ CString DecodeArchiveBytes(const std::string& bytes, unsigned codePage = 0);
 // Reads the archive text into *record, which starts over as a fresh record.
 // *keys receives the keys that were accepted. Lines with unknown keys, an
 // index outside the field, or a date that is not a real time are ignored.
-// The FM region is kept in 0..5.
-void ParseSettingsArchive(const CString& text, CDeviceRecord* record, CArchivedKeys* keys);
+// The FM region is kept in 0..5. The date is a local time: in the hour the
+// clocks are set back it names two moments, and the one nearer to timeHint
+// (when given: the moment the file was written) is taken.
+void ParseSettingsArchive(const CString& text, CDeviceRecord* record, CArchivedKeys* keys, long long timeHint = 0);
 
 // Result of reading an archive file.
 enum ArchiveReadResult {
@@ -47,7 +49,8 @@ enum ArchiveReadResult {
     ARCHIVE_REFUSED = -2,        // a firmware version that no restore serves
 };
 
-// Reads the file at path: the whole file first, then one conversion.
+// Reads the file at path: the whole file first, then one conversion; the
+// file's time of writing tells the moment of an ambiguous date.
 ArchiveReadResult ReadSettingsArchiveFile(const CString& path, CDeviceRecord* record, CArchivedKeys* keys,
                                           unsigned codePage = 0);
 

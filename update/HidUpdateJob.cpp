@@ -89,6 +89,7 @@ PackageRejection ReadPackage(HidUpdateJob& job, CUpdatePackage* package, Package
     switch (package->Check(table, requiredParts)) {
     case PACKAGE_OK: break;
     case PACKAGE_DIGEST_DIFFERS: return REJECT_DIGEST;
+    case PACKAGE_CHECK_NO_MEMORY: return REJECT_NO_MEMORY;
     default: return REJECT_PART_OUTSIDE;
     }
     Store(job.info->m_nStep, 5);

@@ -96,7 +96,7 @@ enum PackageRejection {
     REJECT_NO_MEMORY,
     REJECT_SHORT_READ,
     REJECT_WRONG_MODEL,
-    REJECT_PART_OUTSIDE,  // also a table past the end and too few parts
+    REJECT_PART_OUTSIDE,  // also a table past the end, too few parts and overlapping parts
     REJECT_DIGEST,
 };
 // Reads the package (step 4 once it is in memory), checks the model when

@@ -1,5 +1,6 @@
 #include "update/SettingsArchive.h"
 #include "core/DeviceRecord.h"
+#include "core/LocalTime.h"
 #include "core/ModelCatalog.h"
 #include "texts/LanguageNames.h"
 #include <windows.h>
@@ -22,6 +23,16 @@ void Text(CString& text, const wchar_t* key, const CString& value) {
 }
 void Indexed(CString& text, const wchar_t* key, const int* values, int count) {
     for (int i = 0; i < count; ++i) text.AppendFormat(L"%s%02d=%d\n", key, i + 1, values[i]);
+}
+
+bool StampWriteTime(const CString& path, long long time) {
+    HANDLE file = ::CreateFileW(path, FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    ULARGE_INTEGER ticks;
+    ticks.QuadPart = (unsigned long long)(time + 11644473600LL) * 10000000ULL;
+    FILETIME written = {ticks.LowPart, ticks.HighPart};
+    bool ok = time >= 0 && ::SetFileTime(file, nullptr, nullptr, &written) != FALSE;
+    return ::CloseHandle(file) && ok;
 }
 
 }  // namespace
@@ -92,14 +103,16 @@ CString SettingsArchiveFileName(int targetModel) {
 }
 
 BOOL WriteSettingsArchiveFile(CDeviceRecord* record, int targetModel, const CString& folder) {
+    return WriteSettingsArchiveFileAt(record, targetModel, folder, (long long)std::time(nullptr));
+}
+
+BOOL WriteSettingsArchiveFileAt(CDeviceRecord* record, int targetModel, const CString& folder, long long now) {
     if (!record) return FALSE;
     const CString path = folder + SettingsArchiveFileName(targetModel);
     const CString temp = path + L".part";
 
-    const long long now = (long long)std::time(nullptr);
-    time_t when = (time_t)now;
     struct tm local {};
-    const bool haveLocal = localtime_s(&local, &when) == 0;
+    const bool haveLocal = LocalTimeOf(now, &local);
 
     CDeviceRecord stamped = *record;
     stamped.m_timeArchived = now;
@@ -117,6 +130,10 @@ BOOL WriteSettingsArchiveFile(CDeviceRecord* record, int targetModel, const CStr
     if (!f) return FALSE;
     bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
     ok = std::fclose(f) == 0 && ok;
+    // The file carries the moment as its time of writing: in the hour the
+    // clocks are set back, the local date alone names two moments. (Without
+    // it the file's own time of writing is a moment later.)
+    if (ok) StampWriteTime(temp, now);
     if (!ok || !::MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ::DeleteFileW(temp);
         return FALSE;

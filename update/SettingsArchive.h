@@ -21,4 +21,8 @@ CString SettingsArchiveFileName(int targetModel);
 // writing. The file is written under a temporary name and replaces an older
 // archive only once it is complete. FALSE when it cannot be written whole;
 // an older archive is then left as it was.
+// The file's time of writing is the moment of writing, to the second (the
+// reader tells the two moments of a local time apart by it).
 BOOL WriteSettingsArchiveFile(CDeviceRecord* record, int targetModel, const CString& folder);
+// The same, as written at the moment now (seconds since 1970, UTC).
+BOOL WriteSettingsArchiveFileAt(CDeviceRecord* record, int targetModel, const CString& folder, long long now);

@@ -1,6 +1,7 @@
 #include "update/UpdatePackage.h"
 #include "core/FileLength.h"
 #include "core/Md5.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -101,20 +102,96 @@ const BYTE* CUpdatePackage::PartData(const UpdatePackagePartRecord& part) const 
     return m_bytes.data() + part.dataOffset;
 }
 
+namespace {
+
+// Where one part's data lies, and which part it is.
+struct PartSpan {
+    DWORD offset;
+    DWORD size;
+    DWORD index;
+    bool operator<(const PartSpan& o) const {
+        if (offset != o.offset) return offset < o.offset;
+        if (size != o.size) return size < o.size;
+        return index < o.index;
+    }
+};
+
+bool Digest(const BYTE* data, DWORD size, BYTE digest[MD5_DIGEST_SIZE]) {
+    MD5_CTX md5;
+    MD5Init(&md5);
+    MD5Update(&md5, data, size);
+    return MD5Final(digest, &md5) != FALSE;
+}
+
+}  // namespace
+
+// Parts may lie anywhere and in any order, and several entries may name
+// the very same bytes (one image for two interfaces): those are hashed
+// once. Parts that overlap otherwise are refused, so that no byte is
+// hashed twice and the check takes time in proportion to the file.
 PackageCheckResult CUpdatePackage::Check(PackagePartTable table, DWORD requiredParts, DWORD* failedIndex) const {
     if (failedIndex) *failedIndex = 0;
     if (!TableInside(table)) return PACKAGE_TABLES_OUTSIDE;
     if (PartCount() < requiredParts) return PACKAGE_TOO_FEW_PARTS;
-    for (DWORD i = 0; i < PartCount(); ++i) {
-        if (failedIndex) *failedIndex = i;
+    const DWORD n = PartCount();
+    std::vector<PartSpan> spans;
+    try {
+        spans.reserve(n);
+    } catch (const std::bad_alloc&) {
+        return PACKAGE_CHECK_NO_MEMORY;
+    }
+    bool emptyPart = false;
+    for (DWORD i = 0; i < n; ++i) {
         UpdatePackagePartRecord part;
-        if (!GetPart(table, i, &part)) return PACKAGE_PART_OUTSIDE;
+        if (!GetPart(table, i, &part)) {
+            if (failedIndex) *failedIndex = i;
+            return PACKAGE_PART_OUTSIDE;
+        }
+        if (part.dataSize > 0) spans.push_back({part.dataOffset, part.dataSize, i});
+        else emptyPart = true;
+    }
+    std::sort(spans.begin(), spans.end());
+
+    // Runs of the same range; a range that begins inside the one before it
+    // overlaps it.
+    for (size_t at = 1; at < spans.size(); ++at) {
+        const PartSpan& before = spans[at - 1];
+        const PartSpan& span = spans[at];
+        const bool same = span.offset == before.offset && span.size == before.size;
+        if (!same && (unsigned long long)before.offset + before.size > span.offset) {
+            if (failedIndex) *failedIndex = std::max(before.index, span.index);
+            return PACKAGE_PARTS_OVERLAP;
+        }
+    }
+
+    // Every digest against its part's; the first part (by index) that
+    // differs is named.
+    DWORD firstDiffering = n;
+    auto compare = [&](DWORD index, const BYTE* digest, bool computed) {
+        UpdatePackagePartRecord part;
+        GetPart(table, index, &part);
+        if (!computed || std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0)
+            firstDiffering = std::min(firstDiffering, index);
+    };
+    if (emptyPart) {
         BYTE digest[MD5_DIGEST_SIZE];
-        MD5_CTX md5;
-        MD5Init(&md5);
-        MD5Update(&md5, PartData(part), part.dataSize);
-        if (!MD5Final(digest, &md5) || std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0)
-            return PACKAGE_DIGEST_DIFFERS;
+        bool computed = Digest(m_bytes.data(), 0, digest);
+        for (DWORD i = 0; i < n; ++i) {
+            UpdatePackagePartRecord part;
+            GetPart(table, i, &part);
+            if (part.dataSize == 0) compare(i, digest, computed);
+        }
+    }
+    for (size_t at = 0; at < spans.size();) {
+        const PartSpan& first = spans[at];
+        BYTE digest[MD5_DIGEST_SIZE];
+        bool computed = Digest(m_bytes.data() + first.offset, first.size, digest);
+        for (; at < spans.size() && spans[at].offset == first.offset && spans[at].size == first.size; ++at)
+            compare(spans[at].index, digest, computed);
+    }
+    if (firstDiffering < n) {
+        if (failedIndex) *failedIndex = firstDiffering;
+        return PACKAGE_DIGEST_DIFFERS;
     }
     return PACKAGE_OK;
 }

@@ -55,6 +55,8 @@ enum PackageCheckResult {
     PACKAGE_TOO_FEW_PARTS,   // N is below what the path reads
     PACKAGE_PART_OUTSIDE,    // offset + size past the end of the file
     PACKAGE_DIGEST_DIFFERS,
+    PACKAGE_PARTS_OVERLAP,    // two parts share bytes without being the same range
+    PACKAGE_CHECK_NO_MEMORY,  // no memory for the list of parts
 };
 
 // Target values of a part.
@@ -77,9 +79,10 @@ public:
     DWORD PartCount() const { return Header().PartCount(); }
 
     // Checks, before anything is sent: the table lies inside the file, N
-    // covers every index the path uses (requiredParts), and every part of
-    // the table lies inside the file with its digest. *failedIndex names
-    // the part that failed.
+    // covers every index the path uses (requiredParts), every part of the
+    // table lies inside the file, no two parts overlap unless they are the
+    // same range, and every part has its digest. Each byte is hashed at
+    // most once. *failedIndex names the part that failed.
     PackageCheckResult Check(PackagePartTable table, DWORD requiredParts, DWORD* failedIndex = nullptr) const;
 
     // Part i of a table; false when the table or the part lies outside the file.

@@ -99,6 +99,32 @@ TEST(AppConfig, WrittenValuesReadBackAndUnknownKeysAreKept) {
     ::DeleteFileW(path.c_str());
 }
 
+// A value with a line break would write a line of its own, read back as a
+// key: such a value is not written, and its key takes its default.
+TEST(AppConfig, AValueWithALineBreakWritesNoLineOfItsOwn) {
+    std::wstring path = TempFile(L"cfg_line_break");
+    for (const wchar_t* brk : {L"\n", L"\r\n", L"\r"}) {
+        CAppConfig out;
+        out.m_nLanguage = 8;
+        out.m_nDeviceTarget = 0x5520;
+        out.m_strCurrentPath = CString(L"C:\\images") + brk + L"keyDeviceTarget=19728" + brk;
+        out.m_strFirmwareLanguage = CString(L"French") + brk + L"keyManagerLanguage=3";
+        ASSERT_TRUE(out.Write(path.c_str()));
+        std::string bytes = ReadBytes(path);
+        EXPECT_EQ(bytes.find("19728"), std::string::npos) << bytes;
+        EXPECT_EQ(bytes.find("keyManagerLanguage=3"), std::string::npos) << bytes;
+        EXPECT_NE(bytes.find("keyManagerLanguage=8\n"), std::string::npos) << bytes;
+
+        CAppConfig in;
+        ASSERT_TRUE(in.Read(path.c_str()));
+        EXPECT_EQ(in.m_nLanguage, 8);
+        EXPECT_EQ(in.m_nDeviceTarget, 0x5520);
+        EXPECT_EQ(in.m_strFirmwareLanguage, L"English");
+        EXPECT_EQ(in.m_strCurrentPath, CAppConfig().m_strCurrentPath);
+    }
+    ::DeleteFileW(path.c_str());
+}
+
 TEST(AppConfig, DamagedOrMissingFilesLeaveDefaults) {
     struct Case {
         const char* name;

@@ -178,6 +178,72 @@ TEST_F(ProgramUpdateTest, TheWindowAnswersWhileTheListIsSlowAndTheProgressRisesD
     EXPECT_TRUE(SettledFiles({}).empty());
 }
 
+// The version list is a list like the others: over 1 MB it is no list, and
+// a server that ends it by closing the connection still gives it.
+TEST_F(ProgramUpdateTest, TheVersionListIsBoundLikeEveryListAndMayEndWithTheClose) {
+    std::string list = "MorvexBluetoothDeviceManager : v2.0 : x64/Setup_v1.1.exe\n";
+    while (list.size() <= 1024 * 1024) list += "OtherProgram : v1.0 : x64/Other_v1.0.exe\n";
+    m_server.PutFile(kSoftwarePath, list);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        EXPECT_EQ(dlg.m_selectionPage.m_bFirstShown, 0);
+    });
+    EXPECT_TRUE(m_asked.empty());
+
+    list.resize(list.rfind('\n', 1024 * 1024) + 1);
+    m_server.PutFile(kSoftwarePath, list);
+    Fault(fwserver::Fault::NoLength, "x64/Software");
+    QueueAnswer(IDCANCEL);  // not now
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        EXPECT_EQ(dlg.m_selectionPage.m_bFirstShown, 1);
+    });
+    EXPECT_EQ(m_asked.size(), 1u);
+}
+
+// An installer that ends with the close is taken only where the list gives
+// its size: a connection that breaks early never hands over a cut one.
+TEST_F(ProgramUpdateTest, AnInstallerWithoutALengthNeedsTheSizeFromTheList) {
+    const std::string installer = "MZ-the-whole-installer";
+    m_server.PutFile(kInstallerPath, installer);
+    std::vector<CString> opened;
+    apptest::SetShellOpenHandler([&](const CString& target) {
+        opened.push_back(target);
+        return TRUE;
+    });
+    struct Case {
+        const char* what;
+        fwserver::Fault fault;
+        std::string size;
+        bool opened;
+    } cases[] = {
+        {"cut, no size listed", fwserver::Fault::NoLengthCut, "", false},
+        {"whole, size listed", fwserver::Fault::NoLength, " : " + std::to_string(installer.size()), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_server.ClearFaults();
+        Fault(c.fault, "Setup_v1.1.exe");
+        Offer("x64/Setup_v1.1.exe", c.size);
+        opened.clear();
+        QueueAnswer(IDOK);
+        QueueAnswer(IDOK);
+        RunWizard([&](CUpdaterDlg& dlg) {
+            fw::test::PumpUntil([&] { return !opened.empty() || (dlg.m_selectionPage.m_bFirstShown && !dlg.m_bBusy); },
+                                10000);
+            if (!c.opened) {
+                CString shown;
+                dlg.GetStatusText(&shown);
+                EXPECT_EQ(shown, apptext::Get(apptext::kProgramDownloadFailed, 0));
+            }
+        });
+        EXPECT_EQ(opened.size(), c.opened ? 1u : 0u);
+        if (c.opened) EXPECT_EQ(ReadImageFile(L"Setup_v1.1.exe"), std::wstring(installer.begin(), installer.end()));
+        else EXPECT_TRUE(SettledFiles({}).empty());
+        ::DeleteFileW((m_folder + L"Setup_v1.1.exe").c_str());
+    }
+}
+
 TEST_F(ProgramUpdateTest, ClosingTheWizardCancelsTheDownload) {
     m_server.PutFile(kInstallerPath, std::string(5000, 'M'));
     Offer("x64/Setup_v1.1.exe");

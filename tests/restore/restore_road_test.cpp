@@ -162,6 +162,15 @@ TEST_P(RestoreRoadTest, EndsWithItsTextAndWritesTheArchivedSettingsOnlyAfterARes
 
 const RoadCase kRoads[] = {
     {"Restored", nullptr, kRestored, true},
+    // The backup list and the image from a server that ends its replies by
+    // closing, with no length.
+    {"RepliesEndWithTheClose",
+     [](World& w) {
+         fwserver::FaultRule rule;
+         rule.fault = fwserver::Fault::NoLength;
+         w.server->AddFault(rule);
+     },
+     kRestored, true},
     {"ServerDown", [](World& w) { w.server->Stop(); }, L"Failed to restore firmware. Cannot connect to the server",
      false},
     {"NoEntryForTheArchivedVersion",

@@ -32,6 +32,17 @@ void Md5(const std::vector<BYTE>& data, BYTE digest[16]) {
     MD5Final(digest, &c);
 }
 
+void PointPartAt(std::vector<BYTE>& bytes, DWORD count, DWORD i, DWORD offset, DWORD size) {
+    BYTE digest[16];
+    Md5(std::vector<BYTE>(bytes.begin() + offset, bytes.begin() + offset + size), digest);
+    for (size_t at : {EntryOffset(i), RecordOffset(count, i)}) {
+        PutWord(bytes, at + 8, offset);
+        PutWord(bytes, at + 12, size);
+    }
+    std::memcpy(&bytes[EntryOffset(i) + 16], digest, 16);
+    std::memcpy(&bytes[RecordOffset(count, i) + 296], digest, 16);
+}
+
 std::vector<BYTE> PackageBuilder::Build() const {
     DWORD n = (DWORD)m_parts.size();
     std::vector<BYTE> bytes(RecordOffset(n, n), 0);

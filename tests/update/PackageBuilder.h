@@ -40,6 +40,9 @@ DWORD GetWord(const std::vector<BYTE>& bytes, size_t offset);
 // n bytes of a repeatable pattern.
 std::vector<BYTE> Pattern(size_t n, BYTE seed);
 void Md5(const std::vector<BYTE>& data, BYTE digest[16]);
+// Points part i of a package of count parts (entry and record alike) at
+// [offset, offset + size) of the package, with the digest of those bytes.
+void PointPartAt(std::vector<BYTE>& bytes, DWORD count, DWORD i, DWORD offset, DWORD size);
 
 bool WriteBytes(const std::wstring& path, const std::vector<BYTE>& bytes);
 // A fresh folder under the temp folder, removed with its files by the destructor.

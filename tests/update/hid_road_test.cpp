@@ -139,6 +139,10 @@ const RoadCase kRoads[] = {
     {"SwitchFirst", 0x6010, SwitchFirstWorld, nullptr, kSuccess},
     {"SwitchFirstCorrupted", 0x6010, SwitchFirstWorld, [](Road& r) { r.package = Flipped(r.package); },
      L"Failed to update firmware. Firmware corrupted"},
+    // The second part shares the last bytes of the first, its digest right.
+    {"SwitchFirstOverlappingParts", 0x6010, SwitchFirstWorld,
+     [](Road& r) { PointPartAt(r.package, 2, 1, GetWord(r.package, RecordOffset(2, 0) + 8) + 5000, 1020); },
+     L"Failed to update firmware. Firmware corrupted"},
     {"SwitchFirstReplyPending", 0x6010, SwitchFirstWorld,
      [](Road& r) { sim::SetHidCommandFails(r.updater, 0x05, true); },
      L"Failed to update firmware. Cannot get status"},

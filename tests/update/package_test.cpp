@@ -151,6 +151,68 @@ TEST(UpdatePackage, DigestTheSystemCouldNotComputeMatchesNothing) {
     EXPECT_EQ(PACKAGE_OK, Assigned(ThreeParts()).Check(PACKAGE_PART_RECORDS, 0));
 }
 
+// Entries may name the same bytes (hashed once) and lie in any order, but
+// parts that share only some bytes are refused: no byte is hashed twice, so
+// the check grows with the file, not with the entries.
+TEST(UpdatePackage, EachByteIsHashedOnceWhateverTheEntriesPointAt) {
+    const DWORD block = 64 * 1024;
+    for (DWORD count : {2u, 16u, 256u}) {
+        SCOPED_TRACE(count);
+        PackageBuilder builder;
+        builder.Model(0x6010).Part(0, 1, Pattern(block, 5));
+        for (DWORD i = 1; i < count; ++i) builder.Part(2, 2, {});
+        std::vector<BYTE> bytes = builder.Build();
+        UpdatePackagePartRecord first;
+        ASSERT_TRUE(Assigned(bytes).GetRecord(0, &first));
+        for (DWORD i = 1; i < count; ++i) PointPartAt(bytes, count, i, first.dataOffset, block);
+        for (PackagePartTable table : {PACKAGE_PART_RECORDS, PACKAGE_PART_ENTRIES}) {
+            md5::test::ResetHashedBytes();
+            EXPECT_EQ(PACKAGE_OK, Assigned(bytes).Check(table, count));
+            EXPECT_EQ(block, md5::test::HashedBytes());
+        }
+    }
+
+    // The data in the reverse order of the table.
+    std::vector<BYTE> reversed = ThreeParts();
+    UpdatePackagePartRecord r[3];
+    for (DWORD i = 0; i < 3; ++i) ASSERT_TRUE(Assigned(reversed).GetRecord(i, &r[i]));
+    const DWORD start = r[0].dataOffset;
+    std::vector<BYTE> data(reversed.begin() + start, reversed.end());
+    std::vector<BYTE> flipped(reversed.begin(), reversed.begin() + start);
+    for (int i = 2; i >= 0; --i)
+        flipped.insert(flipped.end(), data.begin() + (r[i].dataOffset - start),
+                       data.begin() + (r[i].dataOffset - start) + r[i].dataSize);
+    PointPartAt(flipped, 3, 2, start, r[2].dataSize);
+    PointPartAt(flipped, 3, 1, start + r[2].dataSize, 0);
+    PointPartAt(flipped, 3, 0, start + r[2].dataSize, r[0].dataSize);
+    md5::test::ResetHashedBytes();
+    EXPECT_EQ(PACKAGE_OK, Assigned(flipped).Check(PACKAGE_PART_RECORDS, 3));
+    EXPECT_EQ(flipped.size() - start, md5::test::HashedBytes());
+
+    // Shifted by one byte into its neighbour, or lying inside it: refused
+    // before anything is hashed, whatever their digests.
+    struct Overlap {
+        const char* what;
+        DWORD offsetInPart0, size;
+    } overlaps[] = {{"begins inside", 1499, 77}, {"lies inside", 100, 77}, {"same start, shorter", 0, 77}};
+    for (const Overlap& o : overlaps) {
+        SCOPED_TRACE(o.what);
+        std::vector<BYTE> bytes = ThreeParts();
+        PointPartAt(bytes, 3, 2, r[0].dataOffset + o.offsetInPart0, o.size);
+        DWORD failed = 0;
+        md5::test::ResetHashedBytes();
+        EXPECT_EQ(PACKAGE_PARTS_OVERLAP, Assigned(bytes).Check(PACKAGE_PART_RECORDS, 0, &failed));
+        EXPECT_EQ(2u, failed);
+        EXPECT_EQ(0u, md5::test::HashedBytes());
+        EXPECT_EQ(PACKAGE_PARTS_OVERLAP, Assigned(bytes).Check(PACKAGE_PART_ENTRIES, 0));
+    }
+    // Touching is not overlapping: the first part cut in two.
+    std::vector<BYTE> touching = ThreeParts();
+    PointPartAt(touching, 3, 0, r[0].dataOffset, 1400);
+    PointPartAt(touching, 3, 2, r[0].dataOffset + 1400, 100);
+    EXPECT_EQ(PACKAGE_OK, Assigned(touching).Check(PACKAGE_PART_RECORDS, 0));
+}
+
 TEST(UpdatePackage, LoadReadsTheWholeFileAndNamesEachFailure) {
     ScratchFolder dir;
     CUpdatePackage p;

@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(UpdatePageTest, NoServerOrNoEntryForTheModelShowsTheServerError) {
-    struct Case { const char* name; const char* list; bool serverDown; };
+    struct Case { const char* name; const char* list; bool serverDown; bool endsWithTheClose = false; };
     // A list is a few kilobytes: one over a megabyte is not read, even where
     // it begins with the model's entry.
     std::string huge = "Vela_Morn_T : v1.2 : Vela_Morn_T_v1.2.img\n";
@@ -60,6 +60,7 @@ TEST_F(UpdatePageTest, NoServerOrNoEntryForTheModelShowsTheServerError) {
         {"list without the model", "TKV40 : v3.3 : TKV40_v3.3.img\n", false},
         {"empty list", "", false},
         {"list over a megabyte", huge.c_str(), false},
+        {"list over a megabyte, no length", huge.c_str(), false, true},
         {"server down", nullptr, true},  // last: the server stays down
     };
     for (const Case& c : cases) {
@@ -67,6 +68,12 @@ TEST_F(UpdatePageTest, NoServerOrNoEntryForTheModelShowsTheServerError) {
         m_asked.clear();
         if (c.list) m_server.PutFile("/zarnbluetoothmanager/Firmware", c.list);
         if (c.serverDown) m_server.Stop();
+        m_server.ClearFaults();
+        if (c.endsWithTheClose) {
+            fwserver::FaultRule rule;
+            rule.fault = fwserver::Fault::NoLength;
+            m_server.AddFault(rule);
+        }
         RunWizard([&](CUpdaterDlg& dlg) {
             Enter(dlg, 0x2110, 1, 0);
             EXPECT_EQ(Text(dlg, IDC_UPDATE_LATEST_VERSION), L"Cannot connect to the server");

@@ -183,6 +183,25 @@ const RoadCase kRoads[] = {
          w.server->AddFault(rule);
      },
      L"Cannot connect to the server. Failed to download latest firmware", false, 10},
+    // A server that ends every reply by closing, with no length: the list
+    // and the image are read to the close.
+    {"RepliesEndWithTheClose",
+     [](World& w) {
+         fwserver::FaultRule rule;
+         rule.fault = fwserver::Fault::NoLength;
+         w.server->AddFault(rule);
+     },
+     kSuccess, true, 12},
+    // The connection breaks halfway through such an image: the download
+    // cannot tell, the image's own check refuses it.
+    {"ImageCutByTheClose",
+     [](World& w) {
+         fwserver::FaultRule rule;
+         rule.fault = fwserver::Fault::NoLengthCut;
+         rule.pathPart = "Vela_Morn_T_v1.2.img";
+         w.server->AddFault(rule);
+     },
+     L"Failed to update firmware. Cannot get status[9][5]", false, 10},
     {"ImageForAnotherModel", [](World& w) { w.server->PutFile(kImagePath, Image("TKV40#4D10")); },
      L"Failed to update firmware. Firmware not for Vela Morn T[9][6]", false, 10},
     {"CorruptedImage",

@@ -7,6 +7,7 @@
 #include "tools/bench/GridBench.h"
 #include "tools/bench/HidPackageBench.h"
 #include "tools/bench/Md5Bench.h"
+#include "tools/bench/PackageCheckBench.h"
 #include "tools/bench/SettingsRowsBench.h"
 #include "tools/bench/StartupBench.h"
 #include <cstdio>
@@ -39,6 +40,10 @@ void Download() { PrintDownloadBench(stdout, RunDownloadBench(50LL << 20, 7)); }
 
 void Md5() { PrintMd5Bench(stdout, RunMd5Bench(256LL << 20, 64 * 1024, 3)); }
 
+// 1, 4 and 16 MB packages whose entries all name one block: a check that
+// hashed each entry's part whole grew with the square of the size.
+void PackageCheck() { PrintPackageCheckBench(stdout, RunPackageCheckBench({1LL << 20, 4LL << 20, 16LL << 20}, 3)); }
+
 void Startup() { PrintStartupBench(stdout, RunStartupBench(7)); }
 
 const Section kSections[] = {
@@ -47,6 +52,7 @@ const Section kSections[] = {
     {"grid-rows", GridRows},
     {"download", Download},
     {"md5", Md5},
+    {"package-check", PackageCheck},
     {"startup", Startup},
     {"grid", Grid},
 };

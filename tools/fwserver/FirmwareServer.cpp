@@ -165,6 +165,9 @@ void FirmwareServer::Resolve(const std::string& rawPath, Response* response) {
     response->fault = fault.fault;
     response->delayMs = fault.delayMs;
     response->location = fault.location;
+    response->tailBytes = fault.tailBytes;
+    response->pieceBytes = fault.pieceBytes;
+    response->pieceMs = fault.pieceMs;
 }
 
 bool FirmwareServer::IsRunning() const { return state_->running; }

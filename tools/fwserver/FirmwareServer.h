@@ -19,7 +19,8 @@ enum class Fault {
     NotFound,   // 404 for a file that exists
     Truncated,  // announces the full Content-Length, sends half, closes
     Slow,       // waits before the reply and sends the body in small pieces
-    SlowTail,   // sends the body at once but for its last 256 KB, which go in 4 KB pieces 10 ms apart
+    SlowTail,   // sends the body at once but for its last tailBytes (256 KB), which go in pieces
+                // of pieceBytes (4 KB) pieceMs (10 ms) apart
     HttpError,  // answers with the given status code and a short body
     // Misbehaving servers, for the client's limits and checks:
     NeverAnswer,        // reads the request and never answers
@@ -31,6 +32,10 @@ enum class Fault {
     BadStatusLine,      // a status line whose code is not a number
     NoContentWithBody,  // a 204 reply followed by the body
     GarbageHeader,      // a line among the headers that is no header
+    // Replies as an HTTP/1.0 server may give them (a script behind a web
+    // server, some proxies): no Content-Length, the body ended by closing.
+    NoLength,     // the whole body, then the close
+    NoLengthCut,  // half the body, then the close, as a connection that breaks
 };
 
 struct FaultRule {
@@ -39,6 +44,10 @@ struct FaultRule {
     int status = 500;      // for HttpError
     DWORD delayMs = 3000;  // for Slow: the wait before the reply; for Trickle: between bytes (real ms)
     std::string location;  // for Redirect
+    // For SlowTail:
+    size_t tailBytes = 256 * 1024;
+    size_t pieceBytes = 4096;
+    DWORD pieceMs = 10;  // real ms
 };
 
 // Bounds of the server: connections served at once (more are answered 503

@@ -7,7 +7,6 @@ namespace {
 const size_t kMaxHead = 16 * 1024;
 const DWORD kSendTimeoutMs = 10000;
 const DWORD kWaitSliceMs = 20;
-const size_t kSlowTailBytes = 256 * 1024;
 }  // namespace
 
 const char* StatusText(int status) {
@@ -139,6 +138,13 @@ void HttpConnection::SendFaulty(const Response& response, const std::string& pat
         SendText("HTTP/1.1 200 OK\r\n\x01\x7f garbage \xff: \x02\x03\r\nContent-Length: " + length +
                  "\r\nConnection: close\r\n\r\n" + body);
         break;
+    case Fault::NoLength:
+    case Fault::NoLengthCut: {
+        const size_t sent = response.fault == Fault::NoLengthCut ? body.size() / 2 : body.size();
+        if (!SendText("HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n\r\n")) return;
+        if (!SendAll(body.data(), sent)) return;
+        break;
+    }
     default:
         return;
     }
@@ -201,14 +207,16 @@ void HttpConnection::Serve() {
         // Small pieces with pauses, as over a poor line (for a slow tail:
         // after a fast start).
         size_t from = 0, piece = 512;
+        DWORD pause = 10;
         if (response.fault == Fault::SlowTail) {
-            from = body.size() > kSlowTailBytes ? body.size() - kSlowTailBytes : 0;
-            piece = 4096;
+            from = body.size() > response.tailBytes ? body.size() - response.tailBytes : 0;
+            piece = response.pieceBytes ? response.pieceBytes : 4096;
+            pause = response.pieceMs;
             if (!SendAll(body.data(), from)) return;
         }
         for (size_t at = from; at < body.size(); at += piece) {
             if (!SendAll(body.data() + at, body.size() - at < piece ? body.size() - at : piece)) return;
-            ::Sleep(10);
+            ::Sleep(pause);
         }
         ::shutdown(socket_, SD_SEND);
         return;

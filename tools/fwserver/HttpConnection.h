@@ -14,6 +14,8 @@ struct Response {
     Fault fault = Fault::None;  // the faults that change how the reply goes out
     DWORD delayMs = 0;
     std::string location;       // for a redirect
+    size_t tailBytes = 0, pieceBytes = 0;  // for a slow tail
+    DWORD pieceMs = 0;
 };
 
 class HttpConnection {
