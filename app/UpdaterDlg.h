@@ -47,6 +47,9 @@ public:
     int m_nTargetModel = 0;
     BOOL m_bRecognized = FALSE;
     int m_nUsbStatus = 0;
+    // The device-type byte recognition read from a 0x4210 headset, for its
+    // picture (0 until then): a refresh never asks the headset.
+    int m_nHidDeviceType = 0;
     // The two open HID interfaces (empty when none); closed with the dialog.
     hw::CDeviceHandle m_hHidDevice;
     hw::CDeviceHandle m_hHidDevice2;

@@ -110,6 +110,7 @@ BOOL CUpdaterDlg::LeaveSettingsPage(int wantedPage) {
 void CUpdaterDlg::ResetDeviceState() {
     m_bRecognized = FALSE;
     m_nUsbStatus = 0;
+    m_nHidDeviceType = 0;
     ResetDeviceHandles();
     ResetSettingPages(&m_nSettingPageCount, m_anSettingPageKind, &m_nSettingPageIndex);
 }

@@ -4,6 +4,24 @@
 #include "settings/SettingsTexts.h"
 #include "texts/MessageTexts.h"
 #include "texts/WizardTexts.h"
+#include "framework/Thread.h"
+#include <memory>
+
+namespace {
+
+struct SaveWorker {
+    HWND page;
+    std::function<SettingsWriteResult()> write;
+};
+
+UINT SaveWorkerMain(LPVOID param) {
+    std::unique_ptr<SaveWorker> worker((SaveWorker*)param);
+    SettingsWriteResult result = worker->write();
+    ::PostMessageW(worker->page, WM_SETTINGS_SAVE_WRITTEN, (WPARAM)result, 0);
+    return 0;
+}
+
+}  // namespace
 
 CSettingsSave::CSettingsSave(CUpdaterDlg& main, std::function<void()> refreshPage)
     : m_main(main), m_refreshPage(std::move(refreshPage)) {}
@@ -15,6 +33,18 @@ void CSettingsSave::Start() {
     m_main.m_bBusy = TRUE;
     m_main.UpdateControls();
     m_refreshPage();
+}
+
+bool CSettingsSave::Write(HWND page, std::function<SettingsWriteResult()> write, SettingsWriteResult* result) {
+    if (IsHidSettingsModel(m_main.m_nTargetModel)) {
+        SaveWorker* worker = new SaveWorker{page, std::move(write)};
+        if (AfxBeginThread(&SaveWorkerMain, worker)) return true;
+        delete worker;
+        *result = SETTINGS_WRITE_FAILED;  // no worker: nothing was written
+        return false;
+    }
+    *result = write();
+    return false;
 }
 
 void CSettingsSave::EndBusy() {

@@ -275,6 +275,9 @@ BOOL CDialogFirmwareUpdate::WriteSettingsArchive(CUpdaterDlg* main) {
 
 int CDialogFirmwareUpdate::CheckDeviceReady() {
     CUpdaterDlg* main = MainDialog();
+    // A HID worker still owns the headset's interfaces: they are neither
+    // closed nor opened under it. Not back yet.
+    if (m_hidJob && ::InterlockedCompareExchange(&m_hidJob->running, 0, 0)) return FALSE;
     const int model = main->m_nTargetModel;
     const UpdateModelProfile& profile = GetUpdateProfile(model);
     if (profile.hidReadyCheck) {
