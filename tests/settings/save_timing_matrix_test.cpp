@@ -147,6 +147,11 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
                  {"silent_after_reports 1 (after the version)", [this] { sim::SetHidSilentAfterReports(m_id, 1); },
                   kNotWritten, false, 20},
                  unchanged},
+                // Replies that stay pending: the save's own bound ends each
+                // request, not the channel's minute.
+                {PAGE_DEVICE_SETTING,
+                 {"pending_forever", [this] { sim::SetHidPendingForever(m_id, true); }, kNotWritten, false, 20},
+                 unchanged},
                 {PAGE_SPEED_DIAL,
                  {"speed dial: silent_after_reports 1", [this] { sim::SetHidSilentAfterReports(m_id, 1); },
                   kNotWritten, false, 20},
