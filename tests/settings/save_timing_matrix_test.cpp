@@ -128,18 +128,20 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
                      EXPECT_EQ(0x0400, Block(m_id, HID_BLOCK_SETTINGS).at(0) & 0x0400);  // audio boost, bit 10
                      EXPECT_EQ(0, dlg.m_settingPage.HasUnsavedChanges());
                  }},
-                // The version comes 7 s after its request: the save ends
-                // there, nothing written. SAVE again once the late reply has
-                // come: each request gets its own reply, and the save goes through.
+                // The reply to the settings block comes 7 s after its request:
+                // the save ends there. SAVE again once that reply has come:
+                // it is discarded, not taken for the version's, so each
+                // request gets its own reply and the save goes through.
                 {PAGE_DEVICE_SETTING,
-                 {"late_command 0x01 (version, once)", [this] { sim::SetHidLateReply(m_id, HID_CMD_GET_VERSION, 7000); },
-                  kNotWritten, false, 20},
-                 [&, unchanged](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
-                     unchanged(dlg, follow);
+                 {"late_command 0x04 (the block write, once)",
+                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 7000); }, kNotWritten, false, 20},
+                 [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+                     EXPECT_EQ(1, dlg.m_settingPage.HasUnsavedChanges());
                      fw::Clock::Sleep(4000);
                      Row again = {"SAVE again", [] {}, kSaved, true, 40};
                      follow.Run(again, [&] { Press(dlg, IDC_ACTION); });
                      EXPECT_EQ(0x0400, Block(m_id, HID_BLOCK_SETTINGS).at(0) & 0x0400);
+                     EXPECT_EQ(0, dlg.m_settingPage.HasUnsavedChanges());
                  }},
                 // Its version answered, then nothing: the save ends within
                 // seconds, not minutes, and the edit waits on the page.
@@ -160,8 +162,8 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
                      EXPECT_EQ(1, dlg.m_speedDialPage.HasUnsavedChanges());
                  }},
                 {PAGE_FM_RADIO,
-                 {"FM: late_command 0x04 (the block write, once)",
-                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 7000); }, kNotWritten, false, 20},
+                 {"FM: late_command 0x01 (version, once)",
+                  [this] { sim::SetHidLateReply(m_id, HID_CMD_GET_VERSION, 7000); }, kNotWritten, false, 20},
                  [this](CUpdaterDlg& dlg, faultmatrix::Follower&) { EXPECT_EQ(1, dlg.m_settingSecondPage.HasUnsavedChanges()); }},
             });
 }
