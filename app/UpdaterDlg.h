@@ -54,6 +54,9 @@ public:
     hw::CDeviceHandle m_hHidDevice;
     hw::CDeviceHandle m_hHidDevice2;
     BOOL m_bBusy = FALSE;
+    // The wizard closes once the save that its closing asked for went through
+    // (a HID save runs on a worker).
+    BOOL m_bCloseAfterSave = FALSE;
     BOOL m_bPopupOpen = FALSE;
     BOOL m_bThreadWait = FALSE;
     BOOL m_bWaitBeforeOk = FALSE;

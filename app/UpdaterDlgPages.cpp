@@ -44,6 +44,8 @@ BOOL StaysOpenForUnsavedChanges(CUpdaterDlg& main, Page& page) {
     if (box.DoModal() != IDOK) return FALSE;
     page.m_nPendingPage = 0;
     page.ApplySettingsToDevice();
+    // A save still running on its worker closes the wizard when it succeeds.
+    if (main.m_bBusy) main.m_bCloseAfterSave = TRUE;
     return main.m_bBusy || page.HasUnsavedChanges() == 1;
 }
 

@@ -54,11 +54,14 @@ void CSettingsSave::EndBusy() {
 }
 
 void CSettingsSave::Finish(SettingsWriteResult result, const CDeviceRecord& working, int pendingPage) {
+    const BOOL close = m_main.m_bCloseAfterSave;
+    m_main.m_bCloseAfterSave = FALSE;
     if (result == SETTINGS_WRITTEN) {
         EndBusy();
         m_main.m_deviceRecord.CopyFrom(working, FALSE);
         int next = pendingPage ? pendingPage + 100 : m_main.m_nPage;
         m_main.ShowRecognitionPage(FALSE, nullptr, next);
+        if (close) m_main.PostMessage(WM_CLOSE);
         return;
     }
     bool wrongDevice = result == SETTINGS_WRONG_DEVICE;

@@ -167,3 +167,20 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
                  [this](CUpdaterDlg& dlg, faultmatrix::Follower&) { EXPECT_EQ(1, dlg.m_settingSecondPage.HasUnsavedChanges()); }},
             });
 }
+
+// Closing the wizard with an edit and YES: the save runs on its worker, and
+// the wizard closes once it went through.
+TEST_F(SaveTimingMatrix, YesOnClosingSavesAndThenCloses) {
+    m_id = AddHeadset();
+    sim::SetHidReplyMs(m_id, 4);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ReachPage(dlg, PAGE_SPEED_DIAL);
+        Edit(dlg, PAGE_SPEED_DIAL);
+        m_asked.clear();
+        QueueAnswer(IDOK);  // YES
+        dlg.SendMessage(WM_CLOSE);
+        ASSERT_EQ(1u, m_asked.size());
+        EXPECT_TRUE(fw::test::PumpUntil([&] { return !dlg.IsWindowVisible(); }, 10000));
+        EXPECT_FALSE(Block(m_id, HID_BLOCK_SPEED_DIAL_1).empty());
+    });
+}
