@@ -130,10 +130,30 @@ TEST_F(HidTimingMatrix, TwoChips) {
             {Slow(), LateVersion(second), SilentAfterVersion(first, kNoStatus)});
 }
 
+// While the worker sends the image, the window refreshes its picture every
+// second: the device type behind it was read at recognition, so the only
+// request for it during the update is the worker's own.
 TEST_F(HidTimingMatrix, VersionGated) {
     auto first = [this] { return m_road.first; };
+    Row slow = Slow();
+    auto slowDown = slow.apply;
+    slow.apply = [this, slowDown] {
+        slowDown();
+        const size_t sentBefore = sim::HidCommandLog(m_road.first).size();
+        auto verify = m_road.verify;
+        m_road.verify = [sentBefore, verify](const Road& r) {
+            verify(r);
+            auto log = sim::HidCommandLog(r.first);
+            int typeReads = 0;
+            // Up to the restart that ends the transfer (recognition reads the
+            // type again afterwards).
+            for (size_t i = sentBefore; i < log.size() && log[i][1] != HID_CMD_RESTART; ++i)
+                typeReads += log[i][1] == HID_CMD_READ_BLOCK && log[i][2] == HID_BLOCK_DEVICE_TYPE;
+            EXPECT_EQ(1, typeReads);
+        };
+    };
     RunRoad("HID version-gated package (60T, 0x4210), at the headset's timing", 0x4210, VersionGatedWorld,
-            {Slow(), LateVersion(first), SilentAfterVersion(first, kNoStatus)});
+            {slow, LateVersion(first), SilentAfterVersion(first, kNoStatus)});
 }
 
 TEST_F(HidTimingMatrix, VehicleModule) {
