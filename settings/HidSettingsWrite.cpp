@@ -5,6 +5,7 @@
 #include "core/VersionCompare.h"
 #include "recognition/HidInterfaces.h"
 #include "recognition/HidQueries.h"
+#include "recognition/HidRecognition.h"
 
 namespace {
 
@@ -12,11 +13,6 @@ bool SameVersion(const CDeviceVersion& a, const CDeviceVersion& b) {
     return CompareVersionQuad(a.m_nMajor, a.m_nMinor, a.m_nSecondaryVersionType, a.m_nSecondaryVersion, b.m_nMajor,
                               b.m_nMinor, b.m_nSecondaryVersionType, b.m_nSecondaryVersion, FALSE) == 0;
 }
-
-// Clock time one request of a save may wait for its reply, and all of them
-// together: a headset that stops answering ends the save within seconds.
-const DWORD kSaveReplyMs = 5000;
-const DWORD kSaveBudgetMs = 15000;
 
 // The worse of two ends: a request given up outweighs one not sent, which
 // outweighs an answer.
@@ -63,8 +59,9 @@ bool VersionsMatch(CUpdaterDlg& main, HidExchangeEnd* worst) {
 bool IsHidSettingsModel(int model) { return model_groups::HidSettingsGroup(model) != 0; }
 
 SettingsWriteResult WriteHidSettingsBlocks(CUpdaterDlg& main, const std::vector<CHidBlockWrite>& blocks) {
-    // Every request of the save shares one bound.
-    CHidReplyBudget budget(kSaveBudgetMs, kSaveReplyMs);
+    // Each request is bounded as recognition's are, and all of them share
+    // one bound: a headset that stops answering ends the save within seconds.
+    CHidReplyBudget budget(HID_RECOGNITION_REPLY_BUDGET_MS, HID_RECOGNITION_REPLY_MS);
     int productId = 0;
     if (!FindMakerHidInterface(&productId) || productId != main.m_nTargetModel) return SETTINGS_WRONG_DEVICE;
     // The handles recognition opened, or opened again when a page switch
