@@ -47,10 +47,16 @@ public:
     int m_nTargetModel = 0;
     BOOL m_bRecognized = FALSE;
     int m_nUsbStatus = 0;
+    // The device-type byte recognition read from a 0x4210 headset, for its
+    // picture (0 until then): a refresh never asks the headset.
+    int m_nHidDeviceType = 0;
     // The two open HID interfaces (empty when none); closed with the dialog.
     hw::CDeviceHandle m_hHidDevice;
     hw::CDeviceHandle m_hHidDevice2;
     BOOL m_bBusy = FALSE;
+    // The wizard closes once the save that its closing asked for went through
+    // (a HID save runs on a worker).
+    BOOL m_bCloseAfterSave = FALSE;
     BOOL m_bPopupOpen = FALSE;
     BOOL m_bThreadWait = FALSE;
     BOOL m_bWaitBeforeOk = FALSE;

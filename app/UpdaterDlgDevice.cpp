@@ -63,7 +63,7 @@ int CUpdaterDlg::WriteDeviceModeBits(const hw::CDeviceHandle* device, BYTE code)
 UINT CUpdaterDlg::GetDevicePictureId(int modelId) {
     if (modelId == 0) return IDB_DEVICE_NONE;
     if (modelId == 0x4210) {
-        switch (m_recognitionPage.ReadHidInfo()) {
+        switch (m_nHidDeviceType) {
         case 0: case 11: return IDB_DEVICE_HEADSET;
         case 16: case 27: return IDB_DEVICE_HEADSET_BOOM;
         default: return IDB_DEVICE_HEADSET_SLIM;

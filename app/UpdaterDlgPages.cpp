@@ -44,6 +44,8 @@ BOOL StaysOpenForUnsavedChanges(CUpdaterDlg& main, Page& page) {
     if (box.DoModal() != IDOK) return FALSE;
     page.m_nPendingPage = 0;
     page.ApplySettingsToDevice();
+    // A save still running on its worker closes the wizard when it succeeds.
+    if (main.m_bBusy) main.m_bCloseAfterSave = TRUE;
     return main.m_bBusy || page.HasUnsavedChanges() == 1;
 }
 
@@ -110,6 +112,7 @@ BOOL CUpdaterDlg::LeaveSettingsPage(int wantedPage) {
 void CUpdaterDlg::ResetDeviceState() {
     m_bRecognized = FALSE;
     m_nUsbStatus = 0;
+    m_nHidDeviceType = 0;
     ResetDeviceHandles();
     ResetSettingPages(&m_nSettingPageCount, m_anSettingPageKind, &m_nSettingPageIndex);
 }

@@ -57,6 +57,11 @@ DWORD Left(DWORD start, DWORD limitMs, DWORD cap) {
 bool WriteReport(HANDLE h, const BYTE* report, DWORD timeoutMs = HID_WRITE_TIMEOUT_MS) {
     Transfer t;
     if (!t.ov.hEvent) return false;
+    // Whatever input the headset sent before this report answers an earlier
+    // one (a reply that came after its request was given up): it must never
+    // be read as this report's answer. A driver that cannot flush leaves
+    // nothing behind either, so its result is not needed.
+    hw::Api().HidD_FlushQueue(h);
     DWORD written = 0;
     BOOL started = hw::Api().WriteFile(h, report, HID_OUT_REPORT_SIZE, &written, &t.ov);
     if (!Start(started, h, t, timeoutMs, &written)) return false;
@@ -94,23 +99,22 @@ bool ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD start = fw::Clock::GetTickCo
 }  // namespace
 
 BOOL HidTransact(HANDLE* device, BYTE* request, BYTE* response) {
-    if (!response) return FALSE;
-    response[HID_REPLY_STATUS] = HID_STATUS_NONE;
-    if (!request || !IsOpen(device)) return FALSE;
-    if (!WriteReport(*device, request)) return FALSE;
-    if (!ReadUntilAnswered(*device, response)) return FALSE;
-    return response[HID_REPLY_STATUS] == HID_STATUS_OK ? TRUE : FALSE;
+    return HidExchange(device, request, response, INFINITE) == HID_ANSWERED ? TRUE : FALSE;
 }
 
 BOOL HidTransactWithin(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs) {
-    if (!response) return FALSE;
+    return HidExchange(device, request, response, limitMs) == HID_ANSWERED ? TRUE : FALSE;
+}
+
+HidExchangeEnd HidExchange(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs) {
+    if (!response) return HID_NOT_SENT;
     response[HID_REPLY_STATUS] = HID_STATUS_NONE;
-    if (!request || !IsOpen(device)) return FALSE;
+    if (!request || !IsOpen(device)) return HID_NOT_SENT;
     const DWORD start = fw::Clock::GetTickCount();
     DWORD wait = Left(start, limitMs, HID_WRITE_TIMEOUT_MS);
-    if (!wait || !WriteReport(*device, request, wait)) return FALSE;
-    if (!ReadUntilAnswered(*device, response, start, limitMs)) return FALSE;
-    return response[HID_REPLY_STATUS] == HID_STATUS_OK ? TRUE : FALSE;
+    if (!wait || !WriteReport(*device, request, wait)) return HID_NOT_SENT;
+    if (!ReadUntilAnswered(*device, response, start, limitMs)) return HID_UNANSWERED;
+    return response[HID_REPLY_STATUS] == HID_STATUS_OK ? HID_ANSWERED : HID_REFUSED;
 }
 
 BOOL HidWriteReport(HANDLE* device, BYTE* report) {

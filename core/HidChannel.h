@@ -27,6 +27,20 @@ BOOL HidTransact(HANDLE* device, BYTE* request, BYTE* response);
 // or HID_STATUS_PENDING when the device did not answer at all.
 BOOL HidTransactWithin(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs);
 
+// How one bounded exchange ended.
+enum HidExchangeEnd {
+    HID_ANSWERED,    // byte 2 ended as 0
+    HID_REFUSED,     // answered with another status
+    HID_NOT_SENT,    // no open handle, or the request could not be written
+    HID_UNANSWERED,  // written, but no final reply within the bounds (given up)
+};
+// The exchange of HidTransactWithin (limitMs INFINITE: only the per-report
+// bounds), telling how it ended. Every request, and every report that
+// HidWriteReport sends, first discards the input reports still queued for
+// the handle: a reply that arrives after its request was given up is never
+// taken for the answer to a later one.
+HidExchangeEnd HidExchange(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs);
+
 // One write of exactly HID_OUT_REPORT_SIZE bytes; nonzero when it succeeds.
 BOOL HidWriteReport(HANDLE* device, BYTE* report);
 
@@ -42,6 +56,10 @@ inline BOOL HidTransact(const hw::CDeviceHandle* device, BYTE* request, BYTE* re
 inline BOOL HidTransactWithin(const hw::CDeviceHandle* device, BYTE* request, BYTE* response, DWORD limitMs) {
     HANDLE h = device ? device->Get() : nullptr;
     return HidTransactWithin(&h, request, response, limitMs);
+}
+inline HidExchangeEnd HidExchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* response, DWORD limitMs) {
+    HANDLE h = device ? device->Get() : nullptr;
+    return HidExchange(&h, request, response, limitMs);
 }
 inline BOOL HidWriteReport(const hw::CDeviceHandle* device, BYTE* report) {
     HANDLE h = device ? device->Get() : nullptr;

@@ -36,6 +36,8 @@ struct HardwareApi {
     BOOLEAN (WINAPI* HidD_GetPreparsedData)(HANDLE device, PHIDP_PREPARSED_DATA* data);
     BOOLEAN (WINAPI* HidD_FreePreparsedData)(PHIDP_PREPARSED_DATA data);
     NTSTATUS (WINAPI* HidP_GetCaps)(PHIDP_PREPARSED_DATA data, PHIDP_CAPS caps);
+    // Discards the input reports the driver holds for the handle.
+    BOOLEAN (WINAPI* HidD_FlushQueue)(HANDLE device);
 
     // Device files (HID interfaces, opened by interface path; also the
     // files on a removable drive).

@@ -16,6 +16,7 @@ const HardwareApi& Win32Api() {
         ::HidD_GetPreparsedData,
         ::HidD_FreePreparsedData,
         ::HidP_GetCaps,
+        ::HidD_FlushQueue,
         ::CreateFileW,
         ::ReadFile,
         ::WriteFile,

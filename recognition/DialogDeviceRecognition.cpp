@@ -114,11 +114,7 @@ int CDialogDeviceRecognition::ReadHidInfo() {
     // On the UI thread: a silent headset costs seconds, not a minute a try.
     CHidReplyBudget budget(HID_RECOGNITION_REPLY_MS, HID_RECOGNITION_REPLY_MS);
     if (!EnsureHidHandles(*main)) return 0;
-    std::vector<WORD> words;
-    for (int attempt = 0; attempt < 2; ++attempt)
-        if (HidReadBlockWords(&main->m_hHidDevice, HID_BLOCK_DEVICE_TYPE, &words))
-            return words.empty() ? 0 : (words[0] & 0xFF);
-    return 0;
+    return ReadHidDeviceType(&main->m_hHidDevice);
 }
 
 void CDialogDeviceRecognition::StopHidPoll() {

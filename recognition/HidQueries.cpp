@@ -9,9 +9,9 @@ namespace {
 // The budget of this thread's requests, if one lives.
 thread_local CHidReplyBudget* t_budget = nullptr;
 
-BOOL Exchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
-    if (t_budget) return t_budget->Transact(device, request, reply);
-    return HidTransact(device, request, reply);
+HidExchangeEnd Exchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
+    if (t_budget) return t_budget->Exchange(device, request, reply);
+    return HidExchange(device, request, reply, INFINITE);
 }
 
 }  // namespace
@@ -28,20 +28,31 @@ bool CHidReplyBudget::Silent(HANDLE device) const {
 }
 
 BOOL CHidReplyBudget::Transact(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
+    return Exchange(device, request, reply) == HID_ANSWERED ? TRUE : FALSE;
+}
+
+HidExchangeEnd CHidReplyBudget::Exchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {
     reply[HID_REPLY_STATUS] = HID_STATUS_NONE;
     HANDLE h = device ? device->Get() : nullptr;
-    if (!h || h == INVALID_HANDLE_VALUE) return FALSE;
-    if (!m_dwLeftMs || Silent(h)) return FALSE;
+    if (!h || h == INVALID_HANDLE_VALUE) return HID_NOT_SENT;
+    if (!m_dwLeftMs || Silent(h)) {
+        m_bLost = true;
+        return HID_UNANSWERED;
+    }
     const DWORD start = fw::Clock::GetTickCount();
-    BOOL ok = HidTransactWithin(device, request, reply, std::min(m_dwLeftMs, m_dwPerRequestMs));
+    HidExchangeEnd end = HidExchange(device, request, reply, std::min(m_dwLeftMs, m_dwPerRequestMs));
     const DWORD spent = fw::Clock::GetTickCount() - start;
     m_dwLeftMs = spent >= m_dwLeftMs ? 0 : m_dwLeftMs - spent;
-    const BYTE status = reply[HID_REPLY_STATUS];
-    if (!ok && (status == HID_STATUS_NONE || status == HID_STATUS_PENDING)) m_silent.push_back(h);
-    return ok;
+    if (end == HID_UNANSWERED) m_silent.push_back(h);
+    if (end == HID_UNANSWERED || end == HID_NOT_SENT) m_bLost = true;
+    return end;
 }
 
 BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply) {
+    return HidAsk(device, command, block, reply) == HID_ANSWERED ? TRUE : FALSE;
+}
+
+HidExchangeEnd HidAsk(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply) {
     BYTE request[HID_OUT_REPORT_SIZE];
     std::memset(request, 0, sizeof(request));
     std::memset(reply, 0, HID_IN_REPORT_SIZE);
@@ -78,12 +89,19 @@ BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD*
         request[HID_REQ_WORDS + 2 * i] = (BYTE)(words[i] >> 8);
         request[HID_REQ_WORDS + 2 * i + 1] = (BYTE)(words[i] & 0xFF);
     }
-    BOOL ok = Exchange(device, request, reply);
+    BOOL ok = Exchange(device, request, reply) == HID_ANSWERED;
     // A block that was not written whole is never committed.
     if (!ok || !store) return ok;
     SwapRequestWords(request);
     request[HID_REQ_COMMAND] = HID_CMD_STORE_BLOCK;
-    return Exchange(device, request, reply);
+    return Exchange(device, request, reply) == HID_ANSWERED;
+}
+
+int ReadHidDeviceType(const hw::CDeviceHandle* device) {
+    std::vector<WORD> words;
+    for (int attempt = 0; attempt < 2; ++attempt)
+        if (HidReadBlockWords(device, HID_BLOCK_DEVICE_TYPE, &words)) return words.empty() ? 0 : (words[0] & 0xFF);
+    return 0;
 }
 
 BOOL ReadHidChipVersion(const hw::CDeviceHandle* device, CDeviceVersion* version) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include "hardware/HardwareApi.h"
 #include "core/DeviceVersion.h"
+#include "core/HidChannel.h"
 #include "core/HidProtocol.h"
 #include <vector>
 
@@ -13,7 +14,8 @@
 // request unanswered (no reply, or a reply still pending at its bound) is
 // not asked again. Requests beyond the budget fail at once without being
 // sent. Recognition runs under one, so that a headset that stops answering
-// holds the window for seconds, however many requests would follow.
+// holds the window for seconds, however many requests would follow; so
+// does a settings save on its worker.
 class CHidReplyBudget {
 public:
     CHidReplyBudget(DWORD totalMs, DWORD perRequestMs);
@@ -25,15 +27,24 @@ public:
     bool Silent(HANDLE device) const;
     // One exchange under the budget (see above).
     BOOL Transact(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply);
+    HidExchangeEnd Exchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply);
+    // Whether a request on an open interface went unanswered (also one not
+    // sent because its interface was silent or the budget spent) or could
+    // not be written.
+    bool LostRequest() const { return m_bLost; }
 
 private:
     DWORD m_dwLeftMs;
+    bool m_bLost = false;
     DWORD m_dwPerRequestMs;
     std::vector<HANDLE> m_silent;
     CHidReplyBudget* m_pOuter;
 };
 
-// {1, command, block} on a cleared report; TRUE when the reply status is 0.
+// {1, command, block} on a cleared report, under the thread's budget when
+// one lives; how the exchange ended.
+HidExchangeEnd HidAsk(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply);
+// The same; TRUE when the reply status is 0.
 BOOL HidRequest(const hw::CDeviceHandle* device, BYTE command, BYTE block, BYTE* reply);
 // Reads a block; on success *words holds the reply's words in host order,
 // at most the 31 a reply report holds and at most `limit`.
@@ -44,6 +55,10 @@ BOOL HidReadBlockWords(const hw::CDeviceHandle* device, BYTE block, std::vector<
 // write and, with store, the store request both succeeded (the store request
 // is sent either way).
 BOOL HidWriteBlockWords(const hw::CDeviceHandle* device, BYTE block, const WORD* words, int count, bool store = false);
+
+// The device-type byte (low byte of word 0 of HID_BLOCK_DEVICE_TYPE): one
+// more try after a failed read, 0 when both fail.
+int ReadHidDeviceType(const hw::CDeviceHandle* device);
 
 // HID_CMD_GET_VERSION of a headset chip: reply bytes 3 to 7 as major,
 // minor, secondary version type, secondary version, spare; 1.0 with

@@ -100,7 +100,8 @@ bool ReadVersions(CUpdaterDlg& main, int target) {
     return answered;
 }
 
-void ReadAddresses(CUpdaterDlg& main, int target) {
+// Returns the device-type byte of 0x4210 (0 for other models).
+int ReadAddresses(CUpdaterDlg& main, int target) {
     CDeviceRecord& rec = main.m_deviceRecord;
     const hw::CDeviceHandle* first = &main.m_hHidDevice;
     const hw::CDeviceHandle* second = &main.m_hHidDevice2;
@@ -122,10 +123,9 @@ void ReadAddresses(CUpdaterDlg& main, int target) {
             }
         }
     }
-    if (target == kBatchTypeModel) {
-        std::vector<WORD> unused;
-        HidReadBlockWords(first, HID_BLOCK_DEVICE_TYPE, &unused);
-    }
+    // The type behind the device picture, read once here: the window never
+    // asks the headset for it again.
+    int deviceType = target == kBatchTypeModel ? ReadHidDeviceType(first) : 0;
     rec.m_strBdAddress = address;
 
     if (model_groups::IsHidTwoChipModel(target) || target == HID_MODULE_MODEL) {
@@ -146,6 +146,7 @@ void ReadAddresses(CUpdaterDlg& main, int target) {
         rec.m_strBdAddress += L" _ ";
         rec.m_strBdAddress += ReadAddressText(&chip);
     }
+    return deviceType;
 }
 
 template <int N>
@@ -188,6 +189,14 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
     // Every request below shares one bound: a headset that stops answering
     // costs seconds, not a minute per request.
     CHidReplyBudget budget(HID_RECOGNITION_REPLY_BUDGET_MS, HID_RECOGNITION_REPLY_MS);
+    // A headset that cannot be read is not recognised, and nothing read from
+    // it is kept: the record goes back to what it held.
+    const CDeviceRecord before = main.m_deviceRecord;
+    auto notRecognised = [&] {
+        main.CloseDeviceHandles();
+        main.m_deviceRecord = before;
+        return RECOGNITION_NO_DEVICE;
+    };
     // Recognition opens the interfaces and leaves them open for the pages
     // that follow; a query on an interface that did not open fails and takes
     // its default.
@@ -201,17 +210,22 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
     rec.m_nModelId = target;
     if (target == HID_MODULE_MODEL) GetModelName(rec.m_strDeviceName, target, FALSE);
     else rec.m_strDeviceName = ReadDeviceName(model_groups::IsHidTwoChipModel(target) ? second : first, target);
-    if (!ReadVersions(main, target)) {
-        // A headset that does not tell its version cannot be read: no
-        // defaults make it a recognised one, and nothing is written to it.
-        main.CloseDeviceHandles();
-        return RECOGNITION_NO_DEVICE;
-    }
+    // A headset that does not tell its version cannot be read: no defaults
+    // make it a recognised one, and nothing is written to it. Nor does one
+    // that stops answering afterwards: a request given up (or one that
+    // could not be sent) would leave defaults standing for its settings,
+    // which a later SAVE would write over the real ones. A block that the
+    // headset refuses keeps its default.
+    if (!ReadVersions(main, target) || budget.LostRequest()) return notRecognised();
     const bool refused = restore && !WriteHidRestoreBlocks(first, second, target, *restore);
-    if (writeBackFailed) *writeBackFailed = refused;
-    ReadAddresses(main, target);
+    if (budget.LostRequest()) return notRecognised();
+    const int deviceType = ReadAddresses(main, target);
+    if (budget.LostRequest()) return notRecognised();
     SendLoadCommands(first, target);
     ReadHidSettingsBlocks(first, second, target, &rec);
+    if (budget.LostRequest()) return notRecognised();
+    if (writeBackFailed) *writeBackFailed = refused;
+    main.m_nHidDeviceType = deviceType;
 
     main.m_bRecognized = TRUE;
     if (model_groups::IsHidHeadsetModel(target)) main.m_nUsbStatus = target;

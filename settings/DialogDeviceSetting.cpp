@@ -24,6 +24,7 @@ static const int kHelpIds[] = {IDC_DS_EDR_HELP,     IDC_DS_PLC_HELP,      IDC_DS
                                IDC_DS_OVERLAY_HELP, IDC_DS_NAVI_HELP};
 
 BEGIN_MESSAGE_MAP(CDialogDeviceSetting, CWizardPage)
+    ON_MESSAGE(WM_SETTINGS_SAVE_WRITTEN, &CDialogDeviceSetting::OnSaveWritten)
     ON_WM_CTLCOLOR()
     ON_BN_CLICKED(IDC_DS_DEFAULT, &CDialogDeviceSetting::OnBnClickedDefault)
     ON_BN_CLICKED(IDC_DS_CANCEL, &CDialogDeviceSetting::OnBnClickedCancel)
@@ -175,7 +176,19 @@ void CDialogDeviceSetting::ApplySettingsToDevice() {
     CUpdaterDlg* main = MainDialog();
     CSettingsSave save(*main, [this] { UpdateTextsAndVisibility(); });
     save.Start();
-    SettingsWriteResult result = WriteBasicSettings(*main, m_workingRecord);
+    const CDeviceRecord working = m_workingRecord;
+    SettingsWriteResult result;
+    if (save.Write(m_hWnd, [main, working] { return WriteBasicSettings(*main, working); }, &result)) return;
+    EndSave(result);
+}
+
+LRESULT CDialogDeviceSetting::OnSaveWritten(WPARAM result, LPARAM) {
+    EndSave((SettingsWriteResult)result);
+    return 0;
+}
+
+void CDialogDeviceSetting::EndSave(SettingsWriteResult result) {
+    CSettingsSave save(*MainDialog(), [this] { UpdateTextsAndVisibility(); });
     save.Finish(result, m_workingRecord, m_nPendingPage);
     // A page asked for before a failed save was not reached: SAVE stays on this page.
     if (result != SETTINGS_WRITTEN) m_nPendingPage = 0;

@@ -10,6 +10,7 @@
 #include "framework/Framework.h"
 #include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
+#include "settings/SettingsWrite.h"
 #include "grid/ConfigListCtrl.h"
 #include "grid/ConfigListOwner.h"
 
@@ -73,9 +74,12 @@ protected:
     BOOL OnInitDialog() override;
     BOOL UsesPageBackground(CWnd* pWnd, UINT nCtlColor) override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    // The end of a save whose writes ran on a worker.
+    LRESULT OnSaveWritten(WPARAM result, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void EndSave(SettingsWriteResult result);
     // Busy or the setting-group popup open: handlers change nothing.
     bool Locked() const;
     void Refresh();

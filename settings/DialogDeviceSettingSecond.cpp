@@ -50,6 +50,7 @@ CString FrequencyText(int f) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDialogDeviceSettingSecond, CWizardPage)
+    ON_MESSAGE(WM_SETTINGS_SAVE_WRITTEN, &CDialogDeviceSettingSecond::OnSaveWritten)
     ON_BN_CLICKED(IDC_FM_DEFAULT, &CDialogDeviceSettingSecond::OnBnClickedDefault)
     ON_BN_CLICKED(IDC_FM_CANCEL, &CDialogDeviceSettingSecond::OnBnClickedCancel)
     ON_BN_CLICKED(IDC_FM_RDS_ENABLE, &CDialogDeviceSettingSecond::OnBnClickedEnableRdsAf)
@@ -446,7 +447,19 @@ void CDialogDeviceSettingSecond::ApplySettingsToDevice() {
     CUpdaterDlg* main = MainDialog();
     CSettingsSave save(*main, [this] { UpdateLanguageTexts(); });
     save.Start();
-    SettingsWriteResult result = WriteFmSettings(*main, m_workingRecord);
+    const CDeviceRecord working = m_workingRecord;
+    SettingsWriteResult result;
+    if (save.Write(m_hWnd, [main, working] { return WriteFmSettings(*main, working); }, &result)) return;
+    EndSave(result);
+}
+
+LRESULT CDialogDeviceSettingSecond::OnSaveWritten(WPARAM result, LPARAM) {
+    EndSave((SettingsWriteResult)result);
+    return 0;
+}
+
+void CDialogDeviceSettingSecond::EndSave(SettingsWriteResult result) {
+    CSettingsSave save(*MainDialog(), [this] { UpdateLanguageTexts(); });
     save.Finish(result, m_workingRecord, m_nPendingPage);
     // A page asked for before a failed save was not reached: SAVE stays on this page.
     if (result != SETTINGS_WRITTEN) m_nPendingPage = 0;

@@ -5,6 +5,7 @@
 #include "framework/Framework.h"
 #include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
+#include "settings/SettingsWrite.h"
 
 class CDialogDeviceSettingSecond : public CWizardPage {
 public:
@@ -46,9 +47,12 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     BOOL UsesPageBackground(CWnd* pWnd, UINT nCtlColor) override;
+    // The end of a save whose writes ran on a worker.
+    LRESULT OnSaveWritten(WPARAM result, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void EndSave(SettingsWriteResult result);
     void ShowSettings();
     void ShowPresetText(int i);
     void OnPresetCommand(UINT id);

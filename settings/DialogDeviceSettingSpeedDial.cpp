@@ -16,6 +16,7 @@ const int kNumberIds[DEVICE_SPEED_DIALS] = {IDC_SD_NUMBER1, IDC_SD_NUMBER2, IDC_
 const wchar_t* const CDialogDeviceSettingSpeedDial::kAllowed = L"0123456789#*+";
 
 BEGIN_MESSAGE_MAP(CDialogDeviceSettingSpeedDial, CWizardPage)
+    ON_MESSAGE(WM_SETTINGS_SAVE_WRITTEN, &CDialogDeviceSettingSpeedDial::OnSaveWritten)
     ON_BN_CLICKED(IDC_SD_DEFAULT, &CDialogDeviceSettingSpeedDial::OnBnClickedDefault)
     ON_BN_CLICKED(IDC_SD_CANCEL, &CDialogDeviceSettingSpeedDial::OnBnClickedCancel)
     ON_CONTROL_RANGE(EN_CHANGE, IDC_SD_NUMBER1, IDC_SD_NUMBER3, &CDialogDeviceSettingSpeedDial::OnNumberChanged)
@@ -169,7 +170,19 @@ void CDialogDeviceSettingSpeedDial::ApplySettingsToDevice() {
     CUpdaterDlg* main = MainDialog();
     CSettingsSave save(*main, [this] { UpdateLanguageTexts(); });
     save.Start();
-    SettingsWriteResult result = WriteSpeedDials(*main, m_workingRecord);
+    const CDeviceRecord working = m_workingRecord;
+    SettingsWriteResult result;
+    if (save.Write(m_hWnd, [main, working] { return WriteSpeedDials(*main, working); }, &result)) return;
+    EndSave(result);
+}
+
+LRESULT CDialogDeviceSettingSpeedDial::OnSaveWritten(WPARAM result, LPARAM) {
+    EndSave((SettingsWriteResult)result);
+    return 0;
+}
+
+void CDialogDeviceSettingSpeedDial::EndSave(SettingsWriteResult result) {
+    CSettingsSave save(*MainDialog(), [this] { UpdateLanguageTexts(); });
     save.Finish(result, m_workingRecord, m_nPendingPage);
     // A page asked for before a failed save was not reached: SAVE stays on this page.
     if (result != SETTINGS_WRITTEN) m_nPendingPage = 0;

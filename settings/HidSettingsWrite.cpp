@@ -5,6 +5,7 @@
 #include "core/VersionCompare.h"
 #include "recognition/HidInterfaces.h"
 #include "recognition/HidQueries.h"
+#include "recognition/HidRecognition.h"
 
 namespace {
 
@@ -13,39 +14,43 @@ bool SameVersion(const CDeviceVersion& a, const CDeviceVersion& b) {
                               b.m_nMinor, b.m_nSecondaryVersionType, b.m_nSecondaryVersion, FALSE) == 0;
 }
 
+// The worse of two ends: a request given up outweighs one not sent, which
+// outweighs an answer.
+HidExchangeEnd Worse(HidExchangeEnd a, HidExchangeEnd b) {
+    auto rank = [](HidExchangeEnd e) { return e == HID_UNANSWERED ? 2 : e == HID_NOT_SENT ? 1 : 0; };
+    return rank(b) > rank(a) ? b : a;
+}
+
 // The chip's version reply against the block recognition read for it. A
-// request that gets no answer counts as version 1.0.0.0; *answered says
-// whether it got one.
-bool ChipAnswersWith(const hw::CDeviceHandle* device, const CDeviceVersion& recognised, bool* answered) {
+// refused request counts as version 1.0.0.0.
+bool ChipAnswersWith(const hw::CDeviceHandle* device, const CDeviceVersion& recognised, HidExchangeEnd* worst) {
     BYTE reply[HID_IN_REPORT_SIZE];
     CDeviceVersion version;
-    if (HidRequest(device, HID_CMD_GET_VERSION, 0, reply)) {
-        version.Set(reply[3], reply[4], reply[5], reply[6], 0);
-    } else {
-        version.Set(1, 0, 0, 0, 0);
-        *answered = false;
-    }
+    HidExchangeEnd end = HidAsk(device, HID_CMD_GET_VERSION, 0, reply);
+    if (end == HID_ANSWERED) version.Set(reply[3], reply[4], reply[5], reply[6], 0);
+    else version.Set(1, 0, 0, 0, 0);
+    *worst = Worse(*worst, end);
     return SameVersion(version, recognised);
 }
 
 // Two-chip headsets answer for both chips; the one-chip models whose chip
 // is reached by its own update-mode device keep their version as chip 1;
-// the others as the device's version.
-bool VersionsMatch(CUpdaterDlg& main, bool* answered) {
+// the others as the device's version. *worst: how the worst request ended.
+bool VersionsMatch(CUpdaterDlg& main, HidExchangeEnd* worst) {
     const CDeviceRecord& record = main.m_deviceRecord;
     int model = main.m_nTargetModel;
-    *answered = true;
+    *worst = HID_ANSWERED;
     switch (model_groups::HidSettingsGroup(model)) {
     case 1: {
-        bool first = ChipAnswersWith(&main.m_hHidDevice, record.m_versionChip1, answered);
-        bool second = ChipAnswersWith(&main.m_hHidDevice2, record.m_versionChip2, answered);
+        bool first = ChipAnswersWith(&main.m_hHidDevice, record.m_versionChip1, worst);
+        bool second = ChipAnswersWith(&main.m_hHidDevice2, record.m_versionChip2, worst);
         return first && second;
     }
     case 2:
     case 3:
-        return ChipAnswersWith(&main.m_hHidDevice, record.m_versionChip1, answered);
+        return ChipAnswersWith(&main.m_hHidDevice, record.m_versionChip1, worst);
     default:
-        return ChipAnswersWith(&main.m_hHidDevice, record.m_version, answered);
+        return ChipAnswersWith(&main.m_hHidDevice, record.m_version, worst);
     }
 }
 
@@ -54,21 +59,26 @@ bool VersionsMatch(CUpdaterDlg& main, bool* answered) {
 bool IsHidSettingsModel(int model) { return model_groups::HidSettingsGroup(model) != 0; }
 
 SettingsWriteResult WriteHidSettingsBlocks(CUpdaterDlg& main, const std::vector<CHidBlockWrite>& blocks) {
+    // Each request is bounded as recognition's are, and all of them share
+    // one bound: a headset that stops answering ends the save within seconds.
+    CHidReplyBudget budget(HID_RECOGNITION_REPLY_BUDGET_MS, HID_RECOGNITION_REPLY_MS);
     int productId = 0;
-    if (!main.m_recognitionPage.FindHidDevice(FALSE, &productId, nullptr) || productId != main.m_nTargetModel)
-        return SETTINGS_WRONG_DEVICE;
+    if (!FindMakerHidInterface(&productId) || productId != main.m_nTargetModel) return SETTINGS_WRONG_DEVICE;
     // The handles recognition opened, or opened again when a page switch
     // closed them: never a request on a closed handle.
     if (!EnsureHidHandles(main)) return SETTINGS_WRITE_FAILED;
-    bool answered = true;
-    bool same = VersionsMatch(main, &answered);
-    if (!answered) {
+    HidExchangeEnd worst = HID_ANSWERED;
+    bool same = VersionsMatch(main, &worst);
+    if (worst == HID_NOT_SENT) {
         // Interfaces left over from before the headset was plugged in again
-        // answer nothing: open them again once and ask again.
+        // take nothing: open them again once and ask again.
         main.CloseDeviceHandles();
         if (!EnsureHidHandles(main)) return SETTINGS_WRITE_FAILED;
-        same = VersionsMatch(main, &answered);
+        same = VersionsMatch(main, &worst);
     }
+    // A request given up (the headset may still be working on it), or one
+    // that cannot be sent, ends the save: nothing is written after it.
+    if (worst != HID_ANSWERED) return SETTINGS_WRITE_FAILED;
     if (!same) return SETTINGS_WRONG_DEVICE;
     for (const CHidBlockWrite& w : blocks) {
         const hw::CDeviceHandle* device = w.secondInterface ? &main.m_hHidDevice2 : &main.m_hHidDevice;

@@ -4,6 +4,24 @@
 #include "settings/SettingsTexts.h"
 #include "texts/MessageTexts.h"
 #include "texts/WizardTexts.h"
+#include "framework/Thread.h"
+#include <memory>
+
+namespace {
+
+struct SaveWorker {
+    HWND page;
+    std::function<SettingsWriteResult()> write;
+};
+
+UINT SaveWorkerMain(LPVOID param) {
+    std::unique_ptr<SaveWorker> worker((SaveWorker*)param);
+    SettingsWriteResult result = worker->write();
+    ::PostMessageW(worker->page, WM_SETTINGS_SAVE_WRITTEN, (WPARAM)result, 0);
+    return 0;
+}
+
+}  // namespace
 
 CSettingsSave::CSettingsSave(CUpdaterDlg& main, std::function<void()> refreshPage)
     : m_main(main), m_refreshPage(std::move(refreshPage)) {}
@@ -17,6 +35,18 @@ void CSettingsSave::Start() {
     m_refreshPage();
 }
 
+bool CSettingsSave::Write(HWND page, std::function<SettingsWriteResult()> write, SettingsWriteResult* result) {
+    if (IsHidSettingsModel(m_main.m_nTargetModel)) {
+        SaveWorker* worker = new SaveWorker{page, std::move(write)};
+        if (AfxBeginThread(&SaveWorkerMain, worker)) return true;
+        delete worker;
+        *result = SETTINGS_WRITE_FAILED;  // no worker: nothing was written
+        return false;
+    }
+    *result = write();
+    return false;
+}
+
 void CSettingsSave::EndBusy() {
     m_main.m_bBusy = FALSE;
     m_main.UpdateControls();
@@ -24,11 +54,14 @@ void CSettingsSave::EndBusy() {
 }
 
 void CSettingsSave::Finish(SettingsWriteResult result, const CDeviceRecord& working, int pendingPage) {
+    const BOOL close = m_main.m_bCloseAfterSave;
+    m_main.m_bCloseAfterSave = FALSE;
     if (result == SETTINGS_WRITTEN) {
         EndBusy();
         m_main.m_deviceRecord.CopyFrom(working, FALSE);
         int next = pendingPage ? pendingPage + 100 : m_main.m_nPage;
         m_main.ShowRecognitionPage(FALSE, nullptr, next);
+        if (close) m_main.PostMessage(WM_CLOSE);
         return;
     }
     bool wrongDevice = result == SETTINGS_WRONG_DEVICE;

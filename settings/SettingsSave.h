@@ -10,6 +10,10 @@
 
 class CUpdaterDlg;
 
+// Posted to a settings page when the writes of its save have ended on their
+// worker: wParam the SettingsWriteResult.
+const UINT WM_SETTINGS_SAVE_WRITTEN = WM_APP + 320;
+
 class CSettingsSave {
 public:
     // refreshPage relabels and re-enables the page's controls (they follow
@@ -18,6 +22,14 @@ public:
 
     // The activity text as a normal status, busy set, everything refreshed.
     void Start();
+
+    // Runs the save's writes. A HID headset is written on a worker, so that
+    // the window keeps answering (repaints, the busy state) however slow the
+    // headset is; its result is posted to page as WM_SETTINGS_SAVE_WRITTEN,
+    // and Write returns true. Nothing else uses the headset meanwhile: the
+    // wizard stays busy until the page has called Finish. The
+    // persistent-store road runs here: false, with *result.
+    bool Write(HWND page, std::function<SettingsWriteResult()> write, SettingsWriteResult* result);
 
     // Success: busy cleared, the device record := working (without its
     // version blocks), then recognition runs again and goes on to

@@ -31,14 +31,20 @@ BOOL AskOnUiThread(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) 
 }
 
 // The version a HID interface reports ({1, 0x01}: bytes 3 to 6 of the
-// reply); FALSE when the exchange fails.
-BOOL QueryHidVersion(const hw::CDeviceHandle* device, int out[4]) {
-    if (!device || !*device) return FALSE;
+// reply); how the exchange ended.
+HidExchangeEnd AskHidVersion(const hw::CDeviceHandle* device, int out[4]) {
+    if (!device || !*device) return HID_NOT_SENT;
     BYTE request[1023] = {1, 0x01};
     BYTE reply[67] = {};
-    if (!AskOnUiThread(device, request, reply)) return FALSE;
-    for (int i = 0; i < 4; ++i) out[i] = reply[3 + i];
-    return TRUE;
+    HidExchangeEnd end = HidExchange(device, request, reply, kPreCheckReplyMs);
+    if (end == HID_ANSWERED)
+        for (int i = 0; i < 4; ++i) out[i] = reply[3 + i];
+    return end;
+}
+
+// The same; FALSE when the exchange fails.
+BOOL QueryHidVersion(const hw::CDeviceHandle* device, int out[4]) {
+    return AskHidVersion(device, out) == HID_ANSWERED ? TRUE : FALSE;
 }
 
 // A failed query never passes for a version.
@@ -162,9 +168,13 @@ void CDialogFirmwareUpdate::StartHidPath(int path) {
     switch (path) {
     case UPDATE_PATH_VEHICLE_MODULE: {
         if (!OpenUpdateHidDevices(&main->m_hHidDevice, &main->m_hHidDevice2, 2)) return fail(L"[0]");
+        // The module's versions are asked for, not compared; a query given
+        // up ends the pre-check all the same: its late reply must not meet
+        // the worker's first request.
         int v[4];
-        QueryHidVersion(&main->m_hHidDevice, v);
-        QueryHidVersion(&main->m_hHidDevice2, v);
+        if (AskHidVersion(&main->m_hHidDevice, v) == HID_UNANSWERED ||
+            AskHidVersion(&main->m_hHidDevice2, v) == HID_UNANSWERED)
+            return fail(L"[0]");
         break;
     }
     case UPDATE_PATH_SWITCH_FIRST: {
@@ -275,6 +285,9 @@ BOOL CDialogFirmwareUpdate::WriteSettingsArchive(CUpdaterDlg* main) {
 
 int CDialogFirmwareUpdate::CheckDeviceReady() {
     CUpdaterDlg* main = MainDialog();
+    // A HID worker still owns the headset's interfaces: they are neither
+    // closed nor opened under it. Not back yet.
+    if (m_hidJob && ::InterlockedCompareExchange(&m_hidJob->running, 0, 0)) return FALSE;
     const int model = main->m_nTargetModel;
     const UpdateModelProfile& profile = GetUpdateProfile(model);
     if (profile.hidReadyCheck) {

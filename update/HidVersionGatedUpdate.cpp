@@ -22,17 +22,6 @@ bool GatedPackageHeaderAllowed(const CUpdatePackage& package) {
     return model == 0 || model == 0x4210 || model == 0x4220;
 }
 
-int ReadHidDeviceType(const hw::CDeviceHandle* device) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        BYTE reply[HID_IN_REPORT_SIZE];
-        if (Command(device, HID_CMD_READ_BLOCK, {HID_BLOCK_DEVICE_TYPE}, reply)) {
-            SwapResponseWords(reply);
-            return reply[HID_REPLY_WORDS];  // low byte of word 0
-        }
-    }
-    return 0;
-}
-
 UINT HidVersionGatedUpdateThread(HidUpdateJob& job) {
     int type = ReadHidDeviceType(job.device1);
     if (IsVersionGatedDeviceType(type) && !PackageNameVersionAllowed(job.packagePath)) {

@@ -3,6 +3,7 @@
 // reads the package's 32-byte part table.
 #pragma once
 #include "update/HidUpdateJob.h"
+#include "recognition/HidQueries.h"
 
 // Header bytes 0-23 may hold a zero-terminated text. When every byte after
 // the text's terminator up to byte 23 is zero, the model word must be 0,
@@ -10,8 +11,6 @@
 // looked at.
 bool GatedPackageHeaderAllowed(const CUpdatePackage& package);
 
-// The device type: low byte of the first word of block 5, read on the first
-// interface (one retry); 0 when it cannot be read.
-int ReadHidDeviceType(const hw::CDeviceHandle* device);
+// The device type is read on the first interface by ReadHidDeviceType.
 
 UINT HidVersionGatedUpdateThread(HidUpdateJob& job);

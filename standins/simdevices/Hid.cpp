@@ -94,6 +94,15 @@ void SetHidPendingReplies(DeviceId id, int count) { WITH_HID(id); d->pendingRepl
 void SetHidPendingForever(DeviceId id, bool forever) { WITH_HID(id); d->pendingForever = forever; }
 void SetHidVanishAfterReports(DeviceId id, int reports) { WITH_HID(id); d->vanishAfterReports = reports; }
 
+void SetHidSilentAfterReports(DeviceId id, int reports) { WITH_HID(id); d->silentAfterReports = reports; }
+void SetHidReplyMs(DeviceId id, DWORD realMs) { WITH_HID(id); d->replyMs = realMs; }
+
+void SetHidLateReply(DeviceId id, BYTE command, DWORD deviceMs) {
+    WITH_HID(id);
+    d->lateCommand = command;
+    d->lateMs = deviceMs;
+}
+
 void SetHidCommandFails(DeviceId id, BYTE command, bool fails) {
     WITH_HID(id);
     if (fails) d->failingCommands.insert(command);
@@ -179,8 +188,14 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
 
     d->commandLog.emplace_back(report, report + 8);
     HidHandle& h = it->second;
+    if (d->silentAfterReports == 0) return true;  // taken, never answered nor acted on
+    if (d->silentAfterReports > 0) --d->silentAfterReports;
     std::vector<BYTE> answer = HidAnswer(g.w, *d, report);
-    ULONGLONG at = NowMs();
+    ULONGLONG at = NowMs() + d->replyMs;
+    if (d->lateCommand && report[1] == d->lateCommand) {
+        at += RealMs(g.w, d->lateMs);
+        d->lateCommand = 0;
+    }
     if (d->pendingForever) {
         h.stuckPending = true;
         h.stuckCommand = report[1];
@@ -197,6 +212,16 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
         h.replies.push_back({answer, at});
     }
     if (d->vanishAfterReports > 0 && --d->vanishAfterReports == 0) SetPresence(g.w, *d, false);
+    return true;
+}
+
+bool HidFlush(int handle) {
+    Guard g;
+    auto it = g.w.handles.find(handle);
+    if (it == g.w.handles.end()) return false;
+    ULONGLONG now = NowMs();
+    auto& replies = it->second.replies;
+    while (!replies.empty() && replies.front().readyAt <= now) replies.pop_front();
     return true;
 }
 

@@ -342,7 +342,9 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         static const wchar_t* numeric[] = {L"usage_page", L"usage", L"poll_done_after", L"module_select",
                                            L"restart_ms", L"open_fails", L"write_fails", L"pending_replies",
                                            L"pending_forever", L"vanish_after_reports", L"card_never_appears",
-                                           L"stays_away_after_restart", L"switch_never_appears"};
+                                           L"stays_away_after_restart", L"switch_never_appears", L"reply_ms",
+                                           L"silent_after_reports",
+                                           L"late_command", L"late_ms"};
         if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"usage_page") d.usagePage = (WORD)n;
@@ -358,6 +360,10 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         else if (k == L"card_never_appears") d.cardNeverAppears = n != 0;
         else if (k == L"stays_away_after_restart") d.staysAwayAfterRestart = n != 0;
         else if (k == L"switch_never_appears") d.switchNeverAppears = n != 0;
+        else if (k == L"reply_ms") d.replyMs = n;
+        else if (k == L"silent_after_reports") d.silentAfterReports = (int)n;
+        else if (k == L"late_command") d.lateCommand = (BYTE)n;
+        else if (k == L"late_ms") d.lateMs = n;
         else return Fail(e.line, L"unknown key " + k);
         return true;
     }

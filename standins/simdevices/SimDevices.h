@@ -170,6 +170,15 @@ SIM_API void SetHidCommandFails(DeviceId id, BYTE command, bool fails);  // stat
 SIM_API void SetHidPendingReplies(DeviceId id, int count);     // pending replies before each answer
 SIM_API void SetHidPendingForever(DeviceId id, bool forever);  // replies stay pending
 SIM_API void SetHidVanishAfterReports(DeviceId id, int reports);  // pulled after n more writes (-1 = never)
+// Answers n more requests, then takes every request and answers none
+// (-1 = never silent).
+SIM_API void SetHidSilentAfterReports(DeviceId id, int reports);
+// Real milliseconds every reply takes after its request, at any speed of
+// the world: a headset that is slow whatever the program's clock does.
+SIM_API void SetHidReplyMs(DeviceId id, DWORD realMs);
+// The next request of this command is answered deviceMs of device time
+// late (once; later ones on time). 0 as command: none.
+SIM_API void SetHidLateReply(DeviceId id, BYTE command, DWORD deviceMs);
 // Replaces the data of a command's reply (bytes from 3 on).
 SIM_API void SetHidReply(DeviceId id, BYTE command, const std::vector<BYTE>& dataFrom3);
 
@@ -197,6 +206,10 @@ SIM_API bool HidAttributes(int handle, WORD* vid, WORD* pid, WORD* version);
 SIM_API bool HidCaps(int handle, WORD* usagePage, WORD* usage, WORD* inputBytes, WORD* outputBytes);
 // One output report; false with a Win32 error when the device refuses it.
 SIM_API bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err);
+// Drops the replies that have reached the handle and wait to be read (the
+// driver's input queue); replies still on their way are kept. False for an
+// unknown handle.
+SIM_API bool HidFlush(int handle);
 // One input report: 1 = read, 0 = none within waitMs (real ms), -1 = failed (*err).
 SIM_API int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err);
 

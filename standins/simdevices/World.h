@@ -52,6 +52,10 @@ struct Device {
     std::set<BYTE> failingCommands;
     bool openFails = false, hidWriteFails = false, pendingForever = false;
     int pendingReplies = 0;
+    int silentAfterReports = -1;  // requests still answered before it falls silent (-1 = never)
+    DWORD replyMs = 0;        // real time every reply takes (not scaled by the speed)
+    BYTE lateCommand = 0;     // the next request of it is answered lateMs late, once
+    DWORD lateMs = 7000;      // device time: past the program's 5 s bound
     int vanishAfterReports = -1;
     int pollDoneAfter = 1, polls = 0;
     BYTE moduleSelect = 0;

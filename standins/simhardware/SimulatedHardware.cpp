@@ -26,6 +26,7 @@ const HardwareApi& SimulatedApi() {
         simulated::HidD_GetPreparsedData,
         simulated::HidD_FreePreparsedData,
         simulated::HidP_GetCaps,
+        simulated::HidD_FlushQueue,
         simulated::CreateFileW,
         simulated::ReadFile,
         simulated::WriteFile,

@@ -145,6 +145,15 @@ NTSTATUS WINAPI HidP_GetCaps(PHIDP_PREPARSED_DATA data, PHIDP_CAPS caps) {
     return HIDP_STATUS_SUCCESS;
 }
 
+BOOLEAN WINAPI HidD_FlushQueue(HANDLE device) {
+    int sim = SimHandle(device);
+    if (!sim || !sim::HidFlush(sim)) {
+        ::SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 bool OpenDevice(LPCWSTR name, HANDLE* handle) {
     if (!name || ::_wcsnicmp(name, L"\\\\?\\hid#", 8) != 0) return false;
     SyncSpeed();

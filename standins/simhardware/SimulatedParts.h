@@ -23,6 +23,7 @@ BOOLEAN WINAPI HidD_GetAttributes(HANDLE device, PHIDD_ATTRIBUTES attributes);
 BOOLEAN WINAPI HidD_GetPreparsedData(HANDLE device, PHIDP_PREPARSED_DATA* data);
 BOOLEAN WINAPI HidD_FreePreparsedData(PHIDP_PREPARSED_DATA data);
 NTSTATUS WINAPI HidP_GetCaps(PHIDP_PREPARSED_DATA data, PHIDP_CAPS caps);
+BOOLEAN WINAPI HidD_FlushQueue(HANDLE device);
 // A HID interface path opens a simulated handle; other names return false.
 bool OpenDevice(LPCWSTR name, HANDLE* handle);
 bool IsDevice(HANDLE handle);

@@ -295,3 +295,32 @@ TEST(HidWordSwap, CountsAreBoundedByTheReport) {
 }
 
 }  // namespace
+
+// A reply that comes after its request was given up is never taken for the
+// answer to the next request: what waits in the input queue is discarded
+// before anything is sent. How each exchange ended is told apart.
+TEST_F(HidChannelTest, ALateReplyNeverAnswersTheNextRequest) {
+    fw::Clock::SetSpeed(100);
+    sim::SetSpeed(100);
+    sim::SetHidBlock(m_device, HID_BLOCK_SETTINGS, {0x1234, 0x5678});
+    sim::SetHidLateReply(m_device, HID_CMD_GET_VERSION, 7000);
+    auto version = Request(HID_CMD_GET_VERSION);
+    EXPECT_EQ(HID_UNANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+    // Meanwhile the late reply reaches the queue.
+    fw::Clock::Sleep(4000);
+    auto read = Request(HID_CMD_READ_BLOCK, HID_BLOCK_SETTINGS);
+    EXPECT_EQ(HID_ANSWERED, HidExchange(&m_handle, read.data(), m_reply, 5000));
+    EXPECT_EQ(HID_CMD_READ_BLOCK, m_reply[1]);
+    EXPECT_EQ(2, m_reply[HID_REPLY_WORD_COUNT]);
+    EXPECT_EQ(0x12, m_reply[HID_REPLY_WORDS]);
+    EXPECT_EQ(0x34, m_reply[HID_REPLY_WORDS + 1]);
+    // The headset answers on time again.
+    EXPECT_TRUE(HidTransactWithin(&m_handle, version.data(), m_reply, 5000));
+    EXPECT_EQ(2, m_reply[3]);
+
+    sim::SetHidCommandFails(m_device, HID_CMD_GET_VERSION, true);
+    EXPECT_EQ(HID_REFUSED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+    sim::SetHidWriteFails(m_device, true);
+    EXPECT_EQ(HID_NOT_SENT, HidExchange(&m_handle, version.data(), m_reply, 5000));
+    fw::Clock::SetSpeed(1);
+}
