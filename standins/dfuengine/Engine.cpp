@@ -139,7 +139,8 @@ struct DFUEngine::Impl {
                 }
                 return;
             }
-            Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+            if (b.percentages) Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+            else Report(kStatus, kOpReady, dfu_result::kOk, kStateDeviceReady);
         }
         if (b.vanishDuringDownload) {
             sim::SetPresent(id, false);
