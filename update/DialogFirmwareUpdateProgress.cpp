@@ -46,7 +46,6 @@ void CDialogFirmwareUpdate::ProgressTick() {
         ProgressTickInput in;
         in.waitBoxOpen = info->m_pWaitBox != nullptr;
         in.downloadStarted = m_dfu.m_bDownloadStarted != 0;
-        in.transferComplete = m_dfu.m_bTransferComplete != 0;
         // While a wait box is up the update waits for the user, not the engine.
         if (info->m_pWaitBox) m_dfu.NoteProgress();
         in.msWithoutProgress = m_dfu.MsWithoutProgress();
