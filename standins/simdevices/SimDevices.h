@@ -103,7 +103,7 @@ struct DfuBehaviour {
     bool vanishDuringManifest = false;     // leaves the bus while it restarts on the new image
     bool stallDuringDownload = false;      // stops answering halfway through a download, for good
     // false: the download reports no percentages (state 20), only status
-    // notifications of state 17 (the device working) between its steps.
+    // notifications of a state of the library's own (4, busy) between its steps.
     bool percentages = true;
 };
 SIM_API void SetDfuBehaviour(DeviceId id, const DfuBehaviour& behaviour);

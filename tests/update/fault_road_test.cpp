@@ -258,7 +258,7 @@ TEST_F(FaultRoadTest, AStalledDfuTransferWithoutPercentagesEndsAfterItsBound) {
     ExpectStalledTransferEndsAfterItsBound("percentages = 0");
 }
 
-// A library that reports no percentages, only that the device is at work,
+// A library that reports no percentages, only a state of its own while it writes,
 // during a download of two minutes (twice the bound without progress): each
 // of its notifications is a sign of life, and the update ends as a success.
 TEST_F(FaultRoadTest, ALongDfuDownloadWithoutPercentagesThatKeepsNotifyingSucceeds) {
