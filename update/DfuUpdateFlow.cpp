@@ -82,10 +82,8 @@ BOOL CDfuUpdateFlow::GiveBatchIdentity(CFirmwareInfo* info, int page, int model)
     return FALSE;
 }
 
-void CDfuUpdateFlow::WriteIdentityBack() {
-    if (!m_bIdentityGiven) return;
-    m_bIdentityGiven = false;
-    WriteIdentityBackToHeadset(m_originalIdentity);
+void CDfuUpdateFlow::WriteGivenIdentityBackToHeadset() {
+    if (m_bIdentityGiven && WriteIdentityBackToHeadset(m_originalIdentity)) m_bIdentityGiven = false;
 }
 
 void CDfuUpdateFlow::StartReconfigure() {
@@ -141,7 +139,7 @@ void CDfuUpdateFlow::ContinueReconfigure() {
     if (!GiveBatchIdentity(info, page, model)) return;
     if (!m_dfuEngineA.StartReconfigure(false, true, info->m_strFirmwarePath)) {
         // The headset still runs its normal firmware: its identity goes back.
-        WriteIdentityBack();
+        WriteGivenIdentityBackToHeadset();
         return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), switched ? L"[8][1]" : L"[8][3]");
     }
     m_nActiveEngine = 1;
@@ -160,7 +158,7 @@ void CDfuUpdateFlow::DestroyEngines() {
     if (m_bEngineACreated) m_dfuEngineA.Destroy();
     if (m_bEngineBCreated) m_dfuEngineB.Destroy();
     // Whatever ended the update, the engines are gone: the store is free.
-    WriteIdentityBack();
+    WriteGivenIdentityBackToHeadset();
     m_bEngineACreated = 0;
     m_bEngineBCreated = 0;
     m_bWaitingForDevice = false;
@@ -275,7 +273,7 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
     // still there on its normal firmware, gets its identity back.
     if (m_bIdentityGiven) {
         ActiveEngine().Destroy();
-        WriteIdentityBack();
+        WriteGivenIdentityBackToHeadset();
     }
     FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
 }

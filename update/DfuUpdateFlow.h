@@ -60,6 +60,11 @@ public:
     // Stops and forgets both engines (the end of an update); an identity
     // given before a transfer that never began goes back to the headset.
     void DestroyEngines();
+    // UI thread, no engine running: an identity given to a batch headset
+    // before a transfer that never began goes back over USB, once that
+    // headset runs its normal firmware again (it may have left the bus
+    // meanwhile: then it stays due until it is back).
+    void WriteGivenIdentityBackToHeadset();
     // A transfer phase starts: no waiting notifications counted yet.
     void BeginTransferPhase();
     // The engine has moved the update on (or the time till now was spent
@@ -102,9 +107,6 @@ private:
     void RunDfuStep(const DFUEngine::Status& status);
     // The batch identity before the switch; FALSE when the update has ended.
     BOOL GiveBatchIdentity(CFirmwareInfo* info, int page, int model);
-    // The identity read before the rewrite goes back over USB, while the
-    // headset runs its normal firmware (the transfer has not begun).
-    void WriteIdentityBack();
 
     IDfuFlowHost* m_pHost;
     CString m_strFirstDevice;  // the first accepted device, also given to the retry engine

@@ -64,6 +64,7 @@ protected:
         const unsigned char v11[4] = {11, 0, 0, 0};
         m_image = dfuimage::MakeImage("Kuzo_Audio_DRW40#5011", v11, 8192);
         m_afterAction = nullptr;
+        m_afterEnd = nullptr;
     }
 
     int Word(WORD key) const {
@@ -95,6 +96,7 @@ protected:
                 if (m_afterAction) m_afterAction();
             });
             EXPECT_EQ(std::wstring(row.endText), follow.Result().endText) << follow.Texts();
+            if (m_afterEnd) m_afterEnd(dlg);
             follow.ExpectUsable();
             outcomes->push_back(follow.Result());
         });
@@ -122,6 +124,7 @@ protected:
     sim::DfuBehaviour m_behaviour;
     std::string m_image;
     std::function<void()> m_afterAction;  // right after ACTION, before the switch
+    std::function<void(CUpdaterDlg&)> m_afterEnd;  // once the road has ended
 };
 
 TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdentity) {
@@ -153,6 +156,31 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
         // Gone between ACTION and the switch, then plugged in again.
         {{"unplugged before the switch", [&] { m_afterAction = [&] { sim::SetPresent(m_headset, false); }; },
           L"Failed to update firmware. Cannot get device[8][2]", false, 60},
+         kOwn, 42},
+        // It left the bus while it switched, and nothing could reach it. Once
+        // it is plugged in again (and starts with the USB ids it was given),
+        // DEVICE RECOGNITION puts its own identity back first; from its next
+        // start on it is the DRW40 it was.
+        {{"vanish_during_reconfigure, plugged in again",
+          [&] {
+              b()->vanishDuringReconfigure = true;
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  auto recognise = [&] {
+                      dlg.ShowRecognitionPage(TRUE, nullptr, 0);
+                      ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                      EXPECT_TRUE(WaitIdle(dlg));
+                  };
+                  sim::SetPresent(m_headset, true);
+                  recognise();
+                  EXPECT_EQ(0x5060, Word(kProductId));
+                  sim::SetPresent(m_headset, false);
+                  sim::SetPresent(m_headset, true);
+                  recognise();
+                  EXPECT_TRUE(dlg.m_bRecognized);
+                  EXPECT_EQ(0x5060, dlg.m_nTargetModel);
+              };
+          },
+          L"Failed to update firmware. Cannot update firmware", false, 240},
          kOwn, 42},
     };
     std::vector<faultmatrix::Outcome> outcomes;
