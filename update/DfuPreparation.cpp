@@ -53,7 +53,7 @@ enum PsCheck { kPsSame, kPsOtherModel, kPsOtherVersion };
 // and version, read by recognition's own identity routine (without its
 // writes). With prepare (the checks have passed and the image is accepted):
 // the keys of the new firmware are prepared.
-PsCheck PassPersistentStore(const DfuPreparation& p, BOOL prepare) {
+PsCheck PassHeadsetStoresOverUsb(const DfuPreparation& p, BOOL prepare) {
     PsCheck result = kPsSame;
     CPsKeySession session;
     for (const CPsDevice& device : session.ListDevices()) {
@@ -135,7 +135,7 @@ BOOL PrepareDfuUpdate(const DfuPreparation& p, BOOL* batchIdentity) {
     // here; the keys are prepared once the image has been accepted.
     const BOOL normalMode = p.usbStatus > 0 && p.usbStatus < 0x8000;
     if (normalMode) {
-        PsCheck check = PassPersistentStore(p, FALSE);
+        PsCheck check = PassHeadsetStoresOverUsb(p, FALSE);
         if (check == kPsOtherModel) return notRecognised(L"[9][3]");
         if (check == kPsOtherVersion) return notRecognised(L"[9][4]");
     }
@@ -169,7 +169,7 @@ BOOL PrepareDfuUpdate(const DfuPreparation& p, BOOL* batchIdentity) {
     info->m_nStep = FW_STEP_VERIFYING;
 
     // The headset is about to be written: prepare its keys now.
-    if (normalMode) PassPersistentStore(p, TRUE);
+    if (normalMode) PassHeadsetStoresOverUsb(p, TRUE);
 
     // 7. The settings archive.
     if (p.page == 3) {

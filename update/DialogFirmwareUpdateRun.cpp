@@ -301,5 +301,5 @@ int CDialogFirmwareUpdate::CheckDeviceReady() {
         if (!ok) main->CloseDeviceHandles();
         return ok;
     }
-    return IsDfuHeadsetBack(model, m_dfu.m_nActiveEngine);
+    return IsDfuHeadsetBackOnUsb(model, m_dfu.m_nActiveEngine);
 }

@@ -200,10 +200,10 @@ TEST_F(BatchHeadsetTest, NewerFirmwareFollowsTheHeadsetsAnswer) {
 TEST_F(BatchHeadsetTest, AnInLineSwitchHeadsetIsBackOnlyWithItsNormalId) {
     sim::DeviceId updateMode = sim::AddDfuHeadset(L"update mode", sim::kMakerVendorId, 0x6020, 0x6021);
     sim::SetDfuMode(updateMode, true);
-    EXPECT_FALSE(IsDfuHeadsetBack(0x6020, 1));
+    EXPECT_FALSE(IsDfuHeadsetBackOnUsb(0x6020, 1));
     sim::SetPresent(updateMode, false);
     sim::AddHidInterface(L"headset", sim::kMakerVendorId, 0x6020);
-    EXPECT_TRUE(IsDfuHeadsetBack(0x6020, 1));
+    EXPECT_TRUE(IsDfuHeadsetBackOnUsb(0x6020, 1));
 }
 
 }  // namespace
