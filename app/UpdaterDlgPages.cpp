@@ -145,6 +145,7 @@ void CUpdaterDlg::ShowRecognitionPage(BOOL updateStatusLine, CDeviceRecord* rest
     UpdateControls();
     if (nextPage == 0) return;
     ResetDeviceHandles();
+    m_updatePage.m_dfu.WriteGivenIdentityBackToHeadset();
     int outcome = m_recognitionPage.RecognizeDevice(restoreRecord, FALSE);
     switch (outcome) {
     case 2: case 5: case 6: case 7: case 8: case 9:
@@ -303,6 +304,9 @@ void CUpdaterDlg::OnBnClickedNext() {
     if (m_bBusy || m_bPopupOpen) return;
     switch (m_nPage) {
     case PAGE_RECOGNITION:
+        // A batch headset back after an update that failed before its
+        // transfer gets its own identity first.
+        m_updatePage.m_dfu.WriteGivenIdentityBackToHeadset();
         m_recognitionPage.RecognizeDevice(nullptr, TRUE);
         break;
     case PAGE_FIRMWARE_UPDATE:

@@ -1,5 +1,6 @@
 // USB identities of the maker's devices.
 #pragma once
+#include "core/ModelUsb.h"
 #include "framework/WinTypes.h"
 
 // The maker's USB vendor id: every USB and HID match requires it.
@@ -10,12 +11,6 @@ const WORD VendorIdMaker = 0x2E5A;
 const int UsbDfuPidList[] = {0x2110, 0xA110, 0x2120, 0xA120};
 const int UsbDfuPidCount = sizeof(UsbDfuPidList) / sizeof(UsbDfuPidList[0]);
 
-inline bool IsUsbDfuPid(int productId) {
-    for (int pid : UsbDfuPidList)
-        if (pid == productId) return true;
-    return false;
-}
-
 // Every product id under which the maker's DFU-family headsets enumerate, in
 // normal and firmware-management mode: the two models above, the
 // two-interface unit 0x5310, the batch headsets 0x5060 and the identity
@@ -24,14 +19,6 @@ const int UsbDfuFamilyPidList[] = {0x2110, 0xA110, 0x2120, 0xA120, 0x5310, 0xD31
                                    0x5060, 0xD060, 0x5011, 0xD011};
 const int UsbDfuFamilyPidCount = sizeof(UsbDfuFamilyPidList) / sizeof(UsbDfuFamilyPidList[0]);
 
-// The in-line switch headsets: a HID headset in normal mode (0x6020, 0x6022,
-// 0x6024), a DFU device with the next id in update mode.
-inline bool IsInlineSwitchUpdateId(int productId) {
-    return productId == 0x6021 || productId == 0x6023 || productId == 0x6025;
-}
-inline bool IsInlineSwitchNormalId(int productId) {
-    return productId == 0x6020 || productId == 0x6022 || productId == 0x6024;
-}
 
 inline bool IsUsbDfuFamilyPid(int productId) {
     for (int pid : UsbDfuFamilyPidList)

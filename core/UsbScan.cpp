@@ -1,4 +1,5 @@
 #include "core/UsbScan.h"
+#include "core/ModelUsb.h"
 #include "core/UsbIds.h"
 #include "hardware/HardwareApi.h"
 #include <cctype>
@@ -52,9 +53,9 @@ int HexAfter(const std::string& text, const char* tag, size_t from, size_t* end)
 }  // namespace
 
 int ScanUsbDevices(int productIds[], int capacity) {
-    static const int kScanned[] = {0x2110, 0xA110, 0x2120, 0xA120, 0x5310, 0xD310, 0x5060, 0xD060, 0x5011,
-                                   0xD011, 0x6020, 0x6021, 0x6022, 0x6023, 0x6024, 0x6025};
-    return ScanUsbDevicesFor(productIds, capacity, kScanned, (int)(sizeof(kScanned) / sizeof(kScanned[0])));
+    int scanned[32];
+    const int count = GetModelUsbProductIds(scanned, 32);
+    return ScanUsbDevicesFor(productIds, capacity, scanned, count < 32 ? count : 32);
 }
 
 int ScanUsbDevicesFor(int productIds[], int capacity, const int* accepted, int acceptedCount) {

@@ -74,6 +74,9 @@ public:
     static CString UsbInterfaceProblemText(int language);
     static CString OtherDeviceText(int language);
 
+    // The last run was given a saved record and wrote it to the device whole.
+    BOOL SavedRecordWritten() const { return !m_bWriteBackFailed && !m_bPendingRestore; }
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -116,10 +116,6 @@ namespace {
 
 template <class Op>
 BOOL OnFirstDevice(const int* accepted, int acceptedCount, Op op) {
-    if (!accepted) {
-        accepted = UsbDfuPidList;
-        acceptedCount = UsbDfuPidCount;
-    }
     CPsKeySession session;
     for (const CPsDevice& d : session.Devices(accepted, acceptedCount)) {
         if (!session.Connect(d)) continue;

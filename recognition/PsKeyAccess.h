@@ -65,8 +65,7 @@ private:
 void ParsePsDevicePath(const wchar_t* path, int* vendorId, int* productId);
 
 // The whole sequence for one key on the first device of the maker with a
-// product id in accepted (default: the DFU-side headsets): set up, find,
-// connect, read or write, shut down. FALSE when no device connects or the
-// read fails.
-BOOL ReadPsKeyOnce(WORD key, void* buffer, int bytes, const int* accepted = nullptr, int acceptedCount = 0);
-BOOL WritePsKeyOnce(WORD key, const void* value, int bytes, const int* accepted = nullptr, int acceptedCount = 0);
+// product id in accepted: set up, find, connect, read or write, shut down.
+// FALSE when no device connects or the access fails.
+BOOL ReadPsKeyOnce(WORD key, void* buffer, int bytes, const int* accepted, int acceptedCount);
+BOOL WritePsKeyOnce(WORD key, const void* value, int bytes, const int* accepted, int acceptedCount);

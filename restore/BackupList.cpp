@@ -72,14 +72,6 @@ int FindLanguage(const std::vector<BackupImage>& images, const CString& language
 
 }  // namespace
 
-std::vector<CString> SplitListLines(const CString& text) {
-    std::vector<CString> lines;
-    CLineReader reader(text);
-    CString line;
-    while (reader.Next(&line)) lines.push_back(line);
-    return lines;
-}
-
 BackupListResult ScanBackupList(const CString& text, const BackupListQuery& q) {
     BackupListResult r;
     bool found = false;

@@ -32,8 +32,3 @@ struct BackupListResult {
 
 // Scans the list text. Lines whose version does not parse are skipped.
 BackupListResult ScanBackupList(const CString& text, const BackupListQuery& query);
-
-// Splits text into lines the way every list and file of the page is read
-// (CLineReader, core/TextLines.h): empty lines are dropped, a last line
-// without a line feed is taken whole.
-std::vector<CString> SplitListLines(const CString& text);

@@ -37,7 +37,7 @@ BOOL IsAcceptedDfuDevice(const wchar_t* deviceName) {
     return vid == VendorIdMaker && IsUsbUpdateDfuPid(pid);
 }
 
-BOOL IsDfuHeadsetBack(int model, int activeEngine) {
+BOOL IsDfuHeadsetBackOnUsb(int model, int activeEngine) {
     int ids[2] = {0, 0};
     int n = ScanUsbDevices(ids, 2);
     if (GetUpdateProfile(model).dfuDevices > 1) {

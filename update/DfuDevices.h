@@ -16,4 +16,4 @@ BOOL IsAcceptedDfuDevice(const wchar_t* deviceName);
 // scan lists it with an id below 0x8000 (for a two-device headset, the
 // device of the engine in use), not the update-mode id of an in-line
 // switch headset.
-BOOL IsDfuHeadsetBack(int model, int activeEngine);
+BOOL IsDfuHeadsetBackOnUsb(int model, int activeEngine);

@@ -2,6 +2,7 @@
 #include "core/DeviceRecord.h"
 #include "core/FileLength.h"
 #include "core/Md5.h"
+#include "core/ModelUsb.h"
 #include "core/UsbScan.h"
 #include "texts/MessageTexts.h"
 #include "update/DfuDevices.h"
@@ -38,8 +39,9 @@ BOOL WriteWhole(const CString& path, const BYTE* data, size_t size) {
 BOOL UsbMatches(const DfuPreparation& p) {
     int ids[2] = {0, 0};
     int n = ScanUsbDevices(ids, 2);
-    if (GetUpdateProfile(p.targetModel).dfuDevices > 1) {
-        auto ok = [](int id) { return id == 0x5310 || id == 0xD310; };
+    const ModelUsbIds* usb = GetModelUsbIds(p.targetModel);
+    if (usb && usb->devices > 1) {
+        auto ok = [usb](int id) { return id == usb->normalId || id == usb->updateId; };
         return n >= 2 && ok(ids[0]) && ok(ids[1]);
     }
     return n >= 1 && ids[0] == p.usbStatus;
@@ -49,10 +51,9 @@ enum PsCheck { kPsSame, kPsOtherModel, kPsOtherVersion };
 
 // Without prepare: every accepted headset still says the recognised model
 // and version, read by recognition's own identity routine (without its
-// writes). With prepare (the checks have passed and the image is accepted,
-// which may have given a batch headset another identity meanwhile): the
-// keys of the new firmware are prepared.
-PsCheck PassPersistentStore(const DfuPreparation& p, BOOL prepare) {
+// writes). With prepare (the checks have passed and the image is accepted):
+// the keys of the new firmware are prepared.
+PsCheck PassHeadsetStoresOverUsb(const DfuPreparation& p, BOOL prepare) {
     PsCheck result = kPsSame;
     CPsKeySession session;
     for (const CPsDevice& device : session.ListDevices()) {
@@ -117,7 +118,7 @@ BOOL SplitCameraPackage(const CString& package, const CString& folder, CString* 
     return TRUE;
 }
 
-BOOL PrepareDfuUpdate(const DfuPreparation& p) {
+BOOL PrepareDfuUpdate(const DfuPreparation& p, BOOL* batchIdentity) {
     CFirmwareInfo* info = p.info;
     const bool camera = GetUpdateProfile(p.targetModel).cameraPackage;
     auto code = [&](const wchar_t* c) { return p.withCodes ? CString(c) : CString(); };
@@ -134,7 +135,7 @@ BOOL PrepareDfuUpdate(const DfuPreparation& p) {
     // here; the keys are prepared once the image has been accepted.
     const BOOL normalMode = p.usbStatus > 0 && p.usbStatus < 0x8000;
     if (normalMode) {
-        PsCheck check = PassPersistentStore(p, FALSE);
+        PsCheck check = PassHeadsetStoresOverUsb(p, FALSE);
         if (check == kPsOtherModel) return notRecognised(L"[9][3]");
         if (check == kPsOtherVersion) return notRecognised(L"[9][4]");
     }
@@ -154,7 +155,9 @@ BOOL PrepareDfuUpdate(const DfuPreparation& p) {
         FailUpdate(info, p.page, TextOf(GetTextMsgCannotGetStatus), camera ? CString() : code(L"[9][5]"));
         return FALSE;
     }
-    if (!CheckImageIdentity(info->m_strFirmwarePath, p.device->m_nModelId, p.targetModel)) {
+    const int match = CheckImageIdentityOverUsb(info->m_strFirmwarePath, p.device->m_nModelId, p.targetModel);
+    if (batchIdentity) *batchIdentity = match == IMAGE_FOR_BATCH_IDENTITY;
+    if (match == IMAGE_NOT_FOR_HEADSET) {
         const int model = p.targetModel;
         FailUpdate(info, p.page, [model](int language) {
             CString s;
@@ -166,7 +169,7 @@ BOOL PrepareDfuUpdate(const DfuPreparation& p) {
     info->m_nStep = FW_STEP_VERIFYING;
 
     // The headset is about to be written: prepare its keys now.
-    if (normalMode) PassPersistentStore(p, TRUE);
+    if (normalMode) PassHeadsetStoresOverUsb(p, TRUE);
 
     // 7. The settings archive.
     if (p.page == 3) {

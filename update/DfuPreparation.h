@@ -3,7 +3,8 @@
 // and version, the camera headset's package is split, the image is valid
 // and meant for the headset, and the settings archive is written. Only
 // then are the headset's keys prepared for the new firmware, so a refused
-// image leaves the headset untouched.
+// image leaves the headset untouched. Nothing here changes the headset's
+// identity.
 #pragma once
 #include "framework/String.h"
 #include <functional>
@@ -25,7 +26,9 @@ struct DfuPreparation {
 // Runs the checks in order; FALSE after a failure (the record holds the
 // failure texts, the error and the end). TRUE when the engine may start:
 // the step is then 5 and the status texts are the activity text.
-BOOL PrepareDfuUpdate(const DfuPreparation& p);
+// *batchIdentity: the image is the 0x5011 image for a 0x5060 headset of the
+// batch, which the flow gives the identity of 0x5011 just before the switch.
+BOOL PrepareDfuUpdate(const DfuPreparation& p, BOOL* batchIdentity = nullptr);
 
 // The camera headset's package: a header with the model id 0x3020 at 28 and
 // the entry count at 32, then entries of 32 bytes (offset at 8, size at 12,

@@ -13,7 +13,6 @@ const int kStateWaiting = 16;
 const int kStateDeviceReady = 17;
 const int kStateTransferComplete = 18;
 const int kStateRestarted = 19;
-const int kStateProgress = 20;
 
 const int kOpReconfigured = 2;
 const int kOpReady = 3;
@@ -49,13 +48,42 @@ void CDfuUpdateFlow::NoteProgress() { m_dwProgressAt = fw::Clock::GetTickCount()
 
 void CDfuUpdateFlow::OperationStarted() {
     m_bEngineWorking = true;
-    m_nLastPercent = -1;
     NoteProgress();
 }
 
 DWORD CDfuUpdateFlow::MsWithoutProgress() const {
     if (!m_bEngineWorking || m_bWaitingForDevice || m_bTransferComplete) return 0;
-    return fw::Clock::GetTickCount() - m_dwProgressAt;
+    const DWORD now = fw::Clock::GetTickCount();
+    const DWORD sinceProgress = now - m_dwProgressAt;
+    // Any notification of the library, whether or not the flow acts on it,
+    // tells that the engine is still at work.
+    const DWORD sinceLife = now - (DWORD)::InterlockedCompareExchange(&m_lLastNotification, 0, 0);
+    return sinceLife < sinceProgress ? sinceLife : sinceProgress;
+}
+
+void CDfuUpdateFlow::SetBatchIdentityRewrite(bool rewrite, const CString& refusalCode) {
+    m_bBatchRewrite = rewrite;
+    m_strBatchRefusalCode = refusalCode;
+}
+
+BOOL CDfuUpdateFlow::GiveBatchIdentity(CFirmwareInfo* info, int page, int model) {
+    if (!m_bBatchRewrite) return TRUE;
+    m_bBatchRewrite = false;
+    if (WriteBatchIdentityToHeadset(&m_originalIdentity)) {
+        m_bIdentityGiven = true;
+        return TRUE;
+    }
+    // Not written, or written back: the image is not for this headset.
+    FailUpdate(info, page, [model](int language) {
+        CString s;
+        GetTextMsgFirmwareNotFor(s, model, language);
+        return s;
+    }, m_strBatchRefusalCode);
+    return FALSE;
+}
+
+void CDfuUpdateFlow::WriteGivenIdentityBackToHeadset() {
+    if (m_bIdentityGiven && WriteIdentityBackToHeadset(m_originalIdentity)) m_bIdentityGiven = false;
 }
 
 void CDfuUpdateFlow::StartReconfigure() {
@@ -108,8 +136,12 @@ void CDfuUpdateFlow::ContinueReconfigure() {
         number.Format(L"(%d)", accepted);
         return FailUpdate(info, page, TextOf(GetTextMsgUsbNotMatch), number);
     }
-    if (!m_dfuEngineA.StartReconfigure(false, true, info->m_strFirmwarePath))
+    if (!GiveBatchIdentity(info, page, model)) return;
+    if (!m_dfuEngineA.StartReconfigure(false, true, info->m_strFirmwarePath)) {
+        // The headset still runs its normal firmware: its identity goes back.
+        WriteGivenIdentityBackToHeadset();
         return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), switched ? L"[8][1]" : L"[8][3]");
+    }
     m_nActiveEngine = 1;
     OperationStarted();
 }
@@ -125,6 +157,8 @@ BOOL CDfuUpdateFlow::StartSecondReconfigure() {
 void CDfuUpdateFlow::DestroyEngines() {
     if (m_bEngineACreated) m_dfuEngineA.Destroy();
     if (m_bEngineBCreated) m_dfuEngineB.Destroy();
+    // Whatever ended the update, the engines are gone: the store is free.
+    WriteGivenIdentityBackToHeadset();
     m_bEngineACreated = 0;
     m_bEngineBCreated = 0;
     m_bWaitingForDevice = false;
@@ -135,6 +169,8 @@ void CDfuUpdateFlow::DestroyEngines() {
 // ----------------------------------------------------------- engine thread
 
 void CDfuUpdateFlow::Queue(int kind, int arg, const DFUEngine::Status& status) {
+    // A sign of life even when the queue folds the notification away.
+    ::InterlockedExchange(&m_lLastNotification, (LONG)fw::Clock::GetTickCount());
     if (m_events.Push(kind, arg, status)) m_pHost->PostDfuEvent();
 }
 
@@ -182,13 +218,6 @@ void CDfuUpdateFlow::HandleState(int arg, const DFUEngine::Status& status) {
     case kStateDeviceReady:
         NoteProgress();
         if (model != 0x5310 && info->m_pWaitBox) m_pHost->CloseWaitBox();
-        break;
-    case kStateProgress:
-        // Only a download that gets further counts; a repeat is no progress.
-        if (arg > m_nLastPercent) {
-            m_nLastPercent = arg;
-            NoteProgress();
-        }
         break;
     case kStateTransferComplete:
         NoteProgress();
@@ -239,8 +268,14 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
         info->m_nStep = FW_STEP_RECONFIGURE;
         return;
     }
-    if (status.result) RunDfuStep(status);
-    else FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
+    if (status.result) return RunDfuStep(status);
+    // Failed before the transfer began (the switch): the headset, if it is
+    // still there on its normal firmware, gets its identity back.
+    if (m_bIdentityGiven) {
+        ActiveEngine().Destroy();
+        WriteGivenIdentityBackToHeadset();
+    }
+    FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
 }
 
 void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
@@ -262,7 +297,8 @@ void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
         if (!m_pHost->PostUpdateCheckRunning() && m_bTransferComplete) m_pHost->StartPostUpdateCheck();
         break;
     }
-    if (!started) FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
-    else if (status.operation == kOpReconfigured || status.operation == kOpReady || status.operation == kOpDownloaded)
+    if (!started) return FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
+    if (status.operation == kOpReconfigured || status.operation == kOpReady) m_bIdentityGiven = false;  // the transfer has begun
+    if (status.operation == kOpReconfigured || status.operation == kOpReady || status.operation == kOpDownloaded)
         OperationStarted();
 }

@@ -6,6 +6,7 @@
 #pragma once
 #include "framework/String.h"
 #include "standins/dfuengine/include/DFUEngine.h"
+#include "update/BatchIdentity.h"
 #include "update/DfuEventQueue.h"
 
 class CFirmwareInfo;
@@ -40,6 +41,10 @@ public:
     CDfuUpdateFlow(const CDfuUpdateFlow&) = delete;
     CDfuUpdateFlow& operator=(const CDfuUpdateFlow&) = delete;
 
+    // The next update gives a 0x5060 headset of the batch the identity of
+    // 0x5011 just before the switch (refusalCode: the step code of the
+    // "Firmware not for" text when that fails).
+    void SetBatchIdentityRewrite(bool rewrite, const CString& refusalCode);
     // Starts the update: after the headset's settle time (and, for a headset
     // that switches into update mode, once it shows up, polled once a second)
     // ContinueReconfigure looks for the devices.
@@ -52,16 +57,23 @@ public:
     BOOL StartSecondReconfigure();
     // UI thread: handles the oldest queued notification, if any.
     void HandleOneEvent();
-    // Stops and forgets both engines (the end of an update).
+    // Stops and forgets both engines (the end of an update); an identity
+    // given before a transfer that never began goes back to the headset.
     void DestroyEngines();
+    // UI thread, no engine running: an identity given to a batch headset
+    // before a transfer that never began goes back over USB, once that
+    // headset runs its normal firmware again (it may have left the bus
+    // meanwhile: then it stays due until it is back).
+    void WriteGivenIdentityBackToHeadset();
     // A transfer phase starts: no waiting notifications counted yet.
     void BeginTransferPhase();
     // The engine has moved the update on (or the time till now was spent
     // waiting for the user, not for the engine).
     void NoteProgress();
-    // Clock time since the engine last moved the update on, while one of
-    // its operations runs up to the complete transfer; 0 otherwise (waiting
-    // for the device to show up, or restarting on the new firmware).
+    // Clock time since the engine last moved the update on or sent any
+    // notification at all, while one of its operations runs up to the
+    // complete transfer; 0 otherwise (waiting for the device to show up, or
+    // restarting on the new firmware).
     DWORD MsWithoutProgress() const;
 
     DFUEngine& ActiveEngine() { return m_nActiveEngine == 2 ? m_dfuEngineB : m_dfuEngineA; }
@@ -76,7 +88,7 @@ public:
     bool m_bWaitingForDevice = false;  // a device wait is armed and not yet over
     bool m_bEngineWorking = false;     // an engine operation before the complete transfer runs
     DWORD m_dwProgressAt = 0;          // clock time the engine last moved the update on
-    int m_nLastPercent = -1;           // the download's last reported percentage
+    mutable volatile LONG m_lLastNotification = 0;  // clock time of the engine's last notification (any thread)
     DFUEngine m_dfuEngineA;
     DFUEngine m_dfuEngineB;
     CDfuEventQueue m_events;
@@ -93,7 +105,13 @@ private:
     void OperationStarted();
     void HandleResult(const DFUEngine::Status& status);
     void RunDfuStep(const DFUEngine::Status& status);
+    // The batch identity before the switch; FALSE when the update has ended.
+    BOOL GiveBatchIdentity(CFirmwareInfo* info, int page, int model);
 
     IDfuFlowHost* m_pHost;
     CString m_strFirstDevice;  // the first accepted device, also given to the retry engine
+    bool m_bBatchRewrite = false;      // give the batch identity before the switch
+    CString m_strBatchRefusalCode;
+    bool m_bIdentityGiven = false;     // given, and no transfer has begun since
+    HeadsetIdentity m_originalIdentity;
 };

@@ -6,6 +6,7 @@
 #include "app/UpdaterDlg.h"
 #include "core/HidChannel.h"
 #include "core/HidDevice.h"
+#include "core/ModelUsb.h"
 #include "core/VersionCompare.h"
 #include "framework/Clock.h"
 #include "texts/MessageTexts.h"
@@ -149,8 +150,9 @@ void CDialogFirmwareUpdate::RunInlineSwitch() {
 void CDialogFirmwareUpdate::FinishInlineSwitch() {
     CUpdaterDlg* main = MainDialog();
     if (ActiveFirmwareInfo()->m_bFinished) return;
-    if (main->m_nUsbStatus == 0x6020 || main->m_nUsbStatus == 0x6022 || main->m_nUsbStatus == 0x6024)
-        main->m_nUsbStatus += 1;
+    // The headset is in update mode now: the id it shows there.
+    if (IsInlineSwitchNormalId(main->m_nUsbStatus))
+        main->m_nUsbStatus = FindModelUsbIdsByProductId(main->m_nUsbStatus)->updateId;
     RunDfuPath(true);
 }
 
@@ -261,10 +263,12 @@ void CDialogFirmwareUpdate::RunDfuPath(bool fromDispatch) {
     p.withCodes = fromDispatch ? TRUE : FALSE;
     p.imageFolder = apppaths::ImageFolder();
     p.writeArchive = [this] { return WriteSettingsArchive(nullptr); };
-    if (!PrepareDfuUpdate(p)) {
+    BOOL batchIdentity = FALSE;
+    if (!PrepareDfuUpdate(p, &batchIdentity)) {
         m_bAutoUpdate = 0;
         return;
     }
+    m_dfu.SetBatchIdentityRewrite(batchIdentity != FALSE, p.withCodes ? L"[9][6]" : L"");
     m_dfu.BeginTransferPhase();
     m_dfu.StartReconfigure();
     p.info->m_nStep = FW_STEP_RECONFIGURE;
@@ -273,8 +277,8 @@ void CDialogFirmwareUpdate::RunDfuPath(bool fromDispatch) {
 
 int CDialogFirmwareUpdate::PrepareDfuDevice() {
     CUpdaterDlg* main = MainDialog();
-    return CheckImageIdentity(ActiveFirmwareInfo()->m_strFirmwarePath, main->m_deviceRecord.m_nModelId,
-                              main->m_nTargetModel);
+    return CheckImageIdentityOverUsb(ActiveFirmwareInfo()->m_strFirmwarePath, main->m_deviceRecord.m_nModelId,
+                                     main->m_nTargetModel) != IMAGE_NOT_FOR_HEADSET;
 }
 
 BOOL CDialogFirmwareUpdate::WriteSettingsArchive(CUpdaterDlg* main) {
@@ -310,5 +314,5 @@ int CDialogFirmwareUpdate::CheckDeviceReady() {
         if (!ok) main->CloseDeviceHandles();
         return ok;
     }
-    return IsDfuHeadsetBack(model, m_dfu.m_nActiveEngine);
+    return IsDfuHeadsetBackOnUsb(model, m_dfu.m_nActiveEngine);
 }

@@ -39,7 +39,7 @@ void CDialogFirmwareUpdate::CheckServerList() {
     const int model = main->m_nTargetModel;
     // A 0x5060 headset of the batch is served 0x5011's firmware; one that
     // cannot be reached matches no entry.
-    const int listModel = model == BATCH_HEADSET_MODEL ? BatchListModel(ProbeBatchHeadset()) : model;
+    const int listModel = model == BATCH_HEADSET_MODEL ? BatchListModel(ProbeBatchHeadsetOverUsb()) : model;
     if (listModel) GetModelName(query.modelName, listModel, TRUE);
     query.fourPartVersion = main->m_nTargetModel == 0x3020;
     query.firmwareLanguage = main->m_strFirmwareLanguage;
@@ -115,7 +115,10 @@ int CDialogFirmwareUpdate::IsNewerFirmwareAvailable() {
     CUpdaterDlg* main = MainDialog();
     const int* v = m_firmwareInfo.m_anVersion;
     if (!(v[0] || v[1] || v[2] || v[3])) return 0;  // nothing known to offer
-    return IsNewerFirmware(main->m_nTargetModel, v, main->m_deviceRecord);
+    // A 0x5060 target asks the headset over USB whether it is of the batch.
+    const int model = main->m_nTargetModel;
+    const int batchProbe = model == BATCH_HEADSET_MODEL ? ProbeBatchHeadsetOverUsb() : 0;
+    return IsNewerFirmware(model, v, main->m_deviceRecord, batchProbe);
 }
 
 void CDialogFirmwareUpdate::OnBnClickedDownload() {

@@ -98,13 +98,6 @@ void ApplyFirmwareList(const FirmwareListResult& list, CFirmwareInfo* info) {
     info->m_strSelectedFile = list.selectedFile;
 }
 
-FirmwareListResult ParseFirmwareList(const char* text, const FirmwareListQuery& query, CFirmwareInfo* info) {
-    if (!info) return FirmwareListResult();
-    FirmwareListResult result = ReadFirmwareList(text, query);
-    ApplyFirmwareList(result, info);
-    return result;
-}
-
 int SelectFirmwareLanguage(CFirmwareInfo* info, const CString& englishName) {
     int index = info ? info->FindLanguage(englishName) : -1;
     if (index >= 0) info->m_strSelectedFile = info->m_astrFileNames[index];

@@ -50,9 +50,6 @@ FirmwareListResult ReadFirmwareList(const char* text, const FirmwareListQuery& q
 // selected file and language entries.
 void ApplyFirmwareList(const FirmwareListResult& list, CFirmwareInfo* info);
 
-// Reads the list and puts it into the (reset) record.
-FirmwareListResult ParseFirmwareList(const char* text, const FirmwareListQuery& query, CFirmwareInfo* info);
-
 // Selects the entry of the language (English name), when the record has it;
 // the index, or -1 when it has not.
 int SelectFirmwareLanguage(CFirmwareInfo* info, const CString& englishName);

@@ -44,7 +44,7 @@ BOOL ReadImageTag(const wchar_t* path, int expectedLength, CString* tag, BYTE* f
     return TRUE;
 }
 
-int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel) {
+int CheckImageIdentityOverUsb(const wchar_t* path, int recognisedModel, int targetModel) {
     int idModel = recognisedModel;
     if (recognisedModel == 0x4D45 || recognisedModel == 0x4D65 || recognisedModel == 0x5050) idModel = targetModel;
     const CString expected = MakeImageTag(recognisedModel, idModel);
@@ -53,19 +53,21 @@ int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel
     BYTE first = 0;
     if (!ReadImageTag(path, expected.GetLength(), &tag, &first)) return 0;
 
-    if (tag == expected) return 1;
-    if (first == ' ' && expected.Left(5) == L"TKV40") return 1;
+    if (tag == expected) return IMAGE_FOR_HEADSET;
+    if (first == ' ' && expected.Left(5) == L"TKV40") return IMAGE_FOR_HEADSET;
     if (targetModel == BATCH_HEADSET_MODEL) {
         // The 0x5011 tag is longer than the headset's own: read it whole.
         CString batchTag;
-        const int length = MakeImageTag(BATCH_IDENTITY_MODEL, BATCH_IDENTITY_MODEL).GetLength();
-        if (ReadImageTag(path, length, &batchTag, nullptr) && RewriteBatchIdentity(batchTag)) return 1;
+        const CString identityTag = MakeImageTag(BATCH_IDENTITY_MODEL, BATCH_IDENTITY_MODEL);
+        if (ReadImageTag(path, identityTag.GetLength(), &batchTag, nullptr) && batchTag == identityTag &&
+            ProbeBatchHeadsetOverUsb() > 0)
+            return IMAGE_FOR_BATCH_IDENTITY;
     }
     int alias = ImageAliasModel(recognisedModel);
     if (alias) {
-        if (tag == MakeImageTag(recognisedModel, alias)) return 1;
+        if (tag == MakeImageTag(recognisedModel, alias)) return IMAGE_FOR_HEADSET;
         if ((recognisedModel == 0x5010 || recognisedModel == 0x5060) && tag == MakeImageTag(recognisedModel, 0x5060))
-            return 1;
+            return IMAGE_FOR_HEADSET;
     }
-    return 0;
+    return IMAGE_NOT_FOR_HEADSET;
 }

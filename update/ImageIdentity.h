@@ -18,8 +18,16 @@ CString MakeImageTag(int nameModel, int idModel);
 // bytes or cannot be read.
 BOOL ReadImageTag(const wchar_t* path, int expectedLength, CString* tag, BYTE* firstByte);
 
-// 1 when the image is meant for the recognised model (its own tag, the
-// blank tag of the TKV40 family, an alias, or, for target 0x5060, a 0x5011
-// image on a headset of the batch, which is then given the identity of
-// 0x5011 (BatchHeadset.h)); else 0.
-int CheckImageIdentity(const wchar_t* path, int recognisedModel, int targetModel);
+// Results of the image check.
+const int IMAGE_NOT_FOR_HEADSET = 0;
+const int IMAGE_FOR_HEADSET = 1;
+// A 0x5011 image for a 0x5060 headset of the batch: it is for the headset
+// once the headset has the identity of 0x5011 (BatchIdentity.h).
+const int IMAGE_FOR_BATCH_IDENTITY = 2;
+
+// Whether the image is meant for the recognised model: its own tag, the
+// blank tag of the TKV40 family or an alias (IMAGE_FOR_HEADSET); for target
+// 0x5060, a 0x5011 image while the headset, asked over USB for its address
+// (ProbeBatchHeadsetOverUsb), lies in the batch (IMAGE_FOR_BATCH_IDENTITY).
+// Nothing is written to the headset.
+int CheckImageIdentityOverUsb(const wchar_t* path, int recognisedModel, int targetModel);

@@ -13,13 +13,12 @@ bool IsVoicePromptGroup(int model) {
 
 }  // namespace
 
-int IsNewerFirmware(int targetModel, const int server[4], const CDeviceRecord& device) {
+int IsNewerFirmware(int targetModel, const int server[4], const CDeviceRecord& device, int batchProbe) {
     if (targetModel == 0x3020)
         return device.CompareFullVersion(server[0], server[1], server[2], server[3]) < 0 ? 1 : 0;
     if (targetModel == BATCH_HEADSET_MODEL) {
-        const int inBatch = ProbeBatchHeadset();
-        if (inBatch < 0) return 0;
-        if (inBatch > 0) return 1;
+        if (batchProbe < 0) return 0;
+        if (batchProbe > 0) return 1;
     }
     const int c = device.CompareVersion(server[0], server[1]);
     const int type = device.m_version.m_nSecondaryVersionType;

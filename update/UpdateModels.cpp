@@ -1,4 +1,5 @@
 #include "update/UpdateModels.h"
+#include "core/ModelUsb.h"
 #include <initializer_list>
 #include <map>
 #include <windows.h>
@@ -23,7 +24,6 @@ const std::initializer_list<int> kCamera = {0x5610, 0x5611, 0x5612, 0x5620, 0x56
                                             0x3050, 0x3040, 0x6210, 0x6400, 0x5320, 0x5330, 0x5910, 0x5920};
 const std::initializer_list<int> kSwitchFirst = {0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026,
                                                  0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
-const std::initializer_list<int> kInlineSwitch = {0x6020, 0x6022, 0x6024};
 
 // Phase lengths of the progress display (A, T, B).
 struct Phases {
@@ -63,13 +63,14 @@ const std::initializer_list<int> kPairAgain = {0x4D10, 0x4D30, 0x4D40, 0x5010, 0
 
 UpdateModelProfile Describe(int model) {
     UpdateModelProfile p;
+    const ModelUsbIds* usb = GetModelUsbIds(model);
     if (In(model, kVersionGated)) p.path = UPDATE_PATH_VERSION_GATED;
     else if (In(model, kTwoChipPackage)) p.path = UPDATE_PATH_TWO_CHIP_PACKAGE;
     else if (In(model, kVehicle)) p.path = UPDATE_PATH_VEHICLE_MODULE;
     else if (In(model, kVoicePrompt)) p.path = UPDATE_PATH_VOICE_PROMPT;
     else if (In(model, kCamera)) p.path = UPDATE_PATH_CAMERA;
     else if (In(model, kSwitchFirst)) p.path = UPDATE_PATH_SWITCH_FIRST;
-    else if (In(model, kInlineSwitch)) p.path = UPDATE_PATH_INLINE_SWITCH;
+    else if (usb && usb->inlineSwitch) p.path = UPDATE_PATH_INLINE_SWITCH;
 
     for (const Phases& ph : kPhases)
         if (In(model, ph.ids)) {
@@ -94,7 +95,7 @@ UpdateModelProfile Describe(int model) {
                       p.path == UPDATE_PATH_VOICE_PROMPT || p.path == UPDATE_PATH_CAMERA ||
                       p.path == UPDATE_PATH_SWITCH_FIRST;
     p.moduleReadyCheck = model == 0x5345;
-    p.dfuDevices = model == 0x5310 ? 2 : 1;
+    p.dfuDevices = usb ? usb->devices : 1;
     p.prepareKeys = In(model, kPrepareKeys);
     p.cameraPackage = model == 0x3020;
     if (In(model, kPairAgain)) p.endMessage = END_MESSAGE_PAIR_AGAIN;

@@ -20,7 +20,6 @@ const DWORD DFU_NO_PROGRESS_LIMIT_MS = 60000;
 struct ProgressTickInput {
     bool waitBoxOpen = false;
     bool downloadStarted = false;  // the DFU flow has a transfer step running
-    bool transferComplete = false;
     DWORD msWithoutProgress = 0;   // of the running DFU engine operation
 };
 

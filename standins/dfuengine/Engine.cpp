@@ -25,6 +25,12 @@ DFUEngine::Result::operator bool() const { return code_ == dfu_result::kOk; }
 
 // ------------------------------------------------------------------ engine
 
+namespace {
+// A state of the library's own, outside those its callers are told about:
+// a download block is being written (a headset without percentages).
+const int kStateDownloadBusy = 4;
+}  // namespace
+
 // Shared by the engine object and its running operation: an operation that
 // was let go (Destroy called from one of its own callbacks) keeps it alive
 // until it has returned, even when the engine object is deleted meanwhile.
@@ -139,7 +145,8 @@ struct DFUEngine::Impl {
                 }
                 return;
             }
-            Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+            if (b.percentages) Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+            else Report(kStatus, kOpReady, dfu_result::kOk, kStateDownloadBusy);
         }
         if (b.vanishDuringDownload) {
             sim::SetPresent(id, false);

@@ -33,9 +33,7 @@ WORD Word(const std::vector<BYTE>& value) { return value.size() >= 2 ? (WORD)(va
 // store was given meanwhile; the update mode of an in-line switch headset
 // leaves the bus when the new firmware starts, and the HID headset is back.
 void Restarted(World& w, Device& d) {
-    if (d.writtenPid) d.pid = d.writtenPid;
-    if (d.writtenDfuPid) d.dfuPid = d.writtenDfuPid;
-    d.writtenPid = d.writtenDfuPid = 0;
+    ApplyWrittenUsbIds(d);
     if (d.dfuMode || !d.returnsAs) return;
     Device* headset = FindKind(w, d.returnsAs, Kind::Hid);
     if (!headset) return;
@@ -47,6 +45,12 @@ void Restarted(World& w, Device& d) {
 }
 
 }  // namespace
+
+void ApplyWrittenUsbIds(Device& d) {
+    if (d.writtenPid) d.pid = d.writtenPid;
+    if (d.writtenDfuPid) d.dfuPid = d.writtenDfuPid;
+    d.writtenPid = d.writtenDfuPid = 0;
+}
 
 DeviceId AddDfuHeadset(const wchar_t* name, WORD vid, WORD pid, WORD dfuPid) {
     Guard g;

@@ -143,7 +143,12 @@ std::wstring DeviceName(DeviceId id) {
 
 void SetPresent(DeviceId id, bool present) {
     Guard g;
-    if (Device* d = Find(g.w, id)) SetPresence(g.w, *d, present);
+    Device* d = Find(g.w, id);
+    if (!d) return;
+    // Plugged in again, a DFU headset starts anew.
+    const bool replugged = present && !d->present;
+    SetPresence(g.w, *d, present);
+    if (replugged && d->kind == Kind::DfuHeadset) ApplyWrittenUsbIds(*d);
 }
 
 bool IsPresent(DeviceId id) {

@@ -127,6 +127,9 @@ public:
 Device* Find(World& w, DeviceId id);
 Device* FindKind(World& w, DeviceId id, Kind kind);
 Device& NewDevice(World& w, Kind kind, const wchar_t* name);
+// A DFU headset starts anew (a mode change or a replug): from now on it
+// enumerates with the USB ids written into its store meanwhile.
+void ApplyWrittenUsbIds(Device& d);
 void ClearWorld(World& w);
 // A fine real-time clock in ms (the tick count is too coarse under Wine).
 ULONGLONG NowMs();

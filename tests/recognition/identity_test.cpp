@@ -63,17 +63,17 @@ TEST_F(PsAccessTest, OneKeySequenceFindsTheFirstAcceptedHeadsetAndShutsDown) {
     sim::AddDfuHeadset(L"other maker", 0x1234, 0x2110, 0xA110);
     sim::DeviceId dev = AddDfu(L"A", 0x2120, 0x2120);
     BYTE id[2] = {};
-    ASSERT_TRUE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2));
+    ASSERT_TRUE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2, UsbDfuPidList, UsbDfuPidCount));
     EXPECT_EQ(0x2120, id[0] | (id[1] << 8));
     BYTE zero[4] = {};
-    EXPECT_TRUE(WritePsKeyOnce(PSKEY_FW_VERSION, zero, 4));
+    EXPECT_TRUE(WritePsKeyOnce(PSKEY_FW_VERSION, zero, 4, UsbDfuPidList, UsbDfuPidCount));
     EXPECT_EQ(std::vector<BYTE>(4, 0), WrittenValue(dev, PSKEY_FW_VERSION));
     // The transport is down again: the library lists nothing without it.
     CStringListX names;
     EXPECT_EQ(0, DFURequestsUSB::EnumerateDevices(names));
 
     sim::SetDfuMode(dev, true);  // not connectable
-    EXPECT_FALSE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2));
+    EXPECT_FALSE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2, UsbDfuPidList, UsbDfuPidCount));
 }
 
 TEST_F(PsAccessTest, VersionDecisionOfTheOlderModels) {

@@ -25,12 +25,18 @@ std::vector<CString> Languages(const BackupListResult& r) {
 
 }  // namespace
 
-TEST(BackupList, LinesAreSplitAtLineFeedsWithLeadingFeedsDropped) {
-    EXPECT_EQ(SplitListLines(L"\n\n\na\nb\n"), (std::vector<CString>{L"a", L"b"}));
-    EXPECT_EQ(SplitListLines(L"a\r\nb"), (std::vector<CString>{L"a\r", L"b"}));
-    EXPECT_EQ(SplitListLines(L"\n"), std::vector<CString>{});
-    EXPECT_EQ(SplitListLines(L""), std::vector<CString>{});
-    EXPECT_EQ(SplitListLines(L"a\n\nb"), (std::vector<CString>{L"a", L"b"}));
+TEST(BackupList, LinesAreSplitAtLineFeedsWithEmptyLinesDropped) {
+    // Leading and doubled line feeds are passed over, a carriage return
+    // before the feed is no part of the file name, and a last line without
+    // a line feed is read whole.
+    BackupListResult r = ScanBackupList(L"\n\n\n40N : v1.0 : a.img\r\n\n\n40N : v1.1 : b.img", Query(L"40N", 0x5520, 1, 1));
+    EXPECT_TRUE(r.available);
+    EXPECT_EQ(CString(L"b.img"), r.chosenFile);
+    r = ScanBackupList(L"\n\n\n40N : v1.0 : a.img\r\n\n40N : v1.1 : b.img", Query(L"40N", 0x5520, 1, 0));
+    EXPECT_TRUE(r.available);
+    EXPECT_EQ(CString(L"a.img"), r.chosenFile);
+    EXPECT_FALSE(ScanBackupList(L"\n", Query(L"40N", 0x5520, 1, 0)).entryFound);
+    EXPECT_FALSE(ScanBackupList(L"", Query(L"40N", 0x5520, 1, 0)).entryFound);
 }
 
 TEST(BackupList, AThreeFieldLineOfTheArchivedVersionEndsTheScanWithoutLanguages) {

@@ -98,7 +98,7 @@ void ReadFirmware(const std::string& text) {
     query.firmwareLanguage = L"L7";
     CFirmwareInfo info;
     info.Reset(3);
-    ParseFirmwareList(text.c_str(), query, &info);
+    ApplyFirmwareList(ReadFirmwareList(text.c_str(), query), &info);
 }
 
 void ReadRevisions(const std::string& text) {

@@ -70,7 +70,12 @@ protected:
             sim::GetPsKey(m_headset, 0x02A4, &version);
             if (row.success) {
                 EXPECT_EQ(10, version.empty() ? -1 : version[0]);
-                EXPECT_NE(before, after);  // the archive's settings are the headset's again
+                // The archive's settings are the headset's again: hands-free
+                // and intercom VOX, EDR, voice prompt, PLC, bitpool rate and
+                // sidetone on (bits 0-5 and 8), the second word cleared.
+                EXPECT_EQ(std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), after);
+            } else {
+                EXPECT_EQ(before, after);  // a failed restore leaves the settings as they were
             }
             follow.ExpectUsable();
             outcomes->push_back(follow.Result());

@@ -13,6 +13,7 @@ namespace {
 const wchar_t* const kSaved = L"Device setting saved successfully";
 const wchar_t* const kNotRecognized = L"Failed to save device setting. Not the recognized device";
 const wchar_t* const kNotWritten = L"Failed to save device setting. Could not write to the device";
+const wchar_t* const kCannotOpenUsb = L"Failed to recognize device. Cannot open USB";
 
 class SaveFaultMatrix : public SettingsWizardTest {
 protected:
@@ -41,11 +42,24 @@ protected:
                 // Leaving with the unsaved change kept: NO to saving it.
                 follow.ExpectUsable([&] { if (!row.success) QueueAnswer(IDCANCEL); });
                 outcomes.push_back(follow.Result());
+                if (m_afterRow) m_afterRow(follow.Result().endText);
+                m_afterRow = nullptr;
             });
         }
         faultmatrix::PrintTable(road, outcomes);
     }
+    // Called from a row's fault: after the row, its exact end text and the
+    // words the HID block holds.
+    void ExpectExactlyAndHolds(const wchar_t* text, BYTE block, const std::vector<WORD>& words) {
+        m_afterRow = [=](const std::wstring& endText) {
+            EXPECT_EQ(std::wstring(text), endText);
+            std::vector<WORD> held;
+            sim::GetHidBlock(m_id, block, &held);
+            EXPECT_EQ(words, held);
+        };
+    }
     sim::DeviceId m_id = 0;
+    std::function<void(const std::wstring&)> m_afterRow;
 };
 
 TEST_F(SaveFaultMatrix, PersistentStoreHeadset) {
@@ -66,15 +80,24 @@ TEST_F(SaveFaultMatrix, PersistentStoreHeadset) {
             });
 }
 
+// The feature block (0x04) with the changed setting, as the save writes it.
+const std::vector<WORD> kSavedFeatureBlock = {0x1821, 0x0000};
+
 TEST_F(SaveFaultMatrix, HidHeadset) {
     RunRoad("Settings save, HID headset (0x5610)", 0x5610, [&] { m_id = AddHidHeadset(0x5610, {1, 0}); },
             [](CDeviceRecord& r) { r.m_bAudioBoost = !r.m_bAudioBoost; },
             {
-                {"none", [] {}, kSaved, true, 120},
-                // The save goes through the interfaces recognition left open;
-                // the headset cannot be read back afterwards, which must not
-                // pass for a recognised headset (fixed on the branch "faults").
-                {"open_fails", [&] { sim::SetHidOpenFails(m_id, true); }, L"Failed to", false, 60},
+                {"none", [&] { ExpectExactlyAndHolds(kSaved, 4, kSavedFeatureBlock); }, kSaved, true, 120},
+                // The save goes through the interfaces recognition left open
+                // and reaches the headset; the headset cannot be read back
+                // afterwards, which must not pass for a recognised headset
+                // (fixed on the branch "faults").
+                {"open_fails",
+                 [&] {
+                     sim::SetHidOpenFails(m_id, true);
+                     ExpectExactlyAndHolds(kCannotOpenUsb, 4, kSavedFeatureBlock);
+                 },
+                 kCannotOpenUsb, false, 60},
                 {"write_fails", [&] { sim::SetHidWriteFails(m_id, true); }, kNotWritten, false, 60},
                 {"pending_replies 2", [&] { sim::SetHidPendingReplies(m_id, 2); }, kSaved, true, 120},
                 // A headset that stops answering: each request waits out its
@@ -84,9 +107,14 @@ TEST_F(SaveFaultMatrix, HidHeadset) {
                  60},
                 {"fail_command 0x04 (write block)", [&] { sim::SetHidCommandFails(m_id, HID_CMD_WRITE_BLOCK, true); },
                  kNotWritten, false, 60},
-                // Its version cannot be read back (fixed on the branch "faults").
-                {"fail_command 0x01 (version)", [&] { sim::SetHidCommandFails(m_id, 0x01, true); }, L"Failed to",
-                 false, 60},
+                // Written, but its version cannot be read back (fixed on the
+                // branch "faults").
+                {"fail_command 0x01 (version)",
+                 [&] {
+                     sim::SetHidCommandFails(m_id, 0x01, true);
+                     ExpectExactlyAndHolds(kCannotOpenUsb, 4, kSavedFeatureBlock);
+                 },
+                 kCannotOpenUsb, false, 60},
                 {"present 0", [&] { sim::SetPresent(m_id, false); }, kNotRecognized, false, 60},
             });
 }

@@ -315,6 +315,25 @@ TEST_F(DfuEngineTest, AHeadsetAlreadyInFirmwareManagementModeSkipsTheWait) {
     EXPECT_EQ("N17 C3:0", Recorder::Summary(recorder.Take()));
 }
 
+// A headset without percentages: its download reports a state of the
+// library's own where the percentages would come.
+TEST_F(DfuEngineTest, ADownloadWithoutPercentagesReportsOnlyItsOwnBusyState) {
+    sim::SetDfuMode(headset, true);
+    sim::DfuBehaviour b = sim::GetDfuBehaviour(headset);
+    b.percentages = false;
+    sim::SetDfuBehaviour(headset, b);
+    CStringListX names;
+    DFUEngine::GetUSBDeviceNames(names);
+    POSITION pos = names.GetHeadPosition();
+    Recorder recorder;
+    DFUEngine engine;
+    engine.CreateUSB(names.GetNext(pos));
+    engine.SetCallback(&recorder);
+    ASSERT_TRUE(engine.StartDownload(ImagePath().c_str()));
+    ASSERT_TRUE(recorder.WaitComplete());
+    EXPECT_EQ("S4 S4 S4 S4 S4 N18 C4:0", Recorder::Summary(recorder.Take()));
+}
+
 TEST_F(DfuEngineTest, AFailedDownloadReportsItsCodeAndARetryEngineNeedsTheHeadsetGivenToo) {
     sim::DfuBehaviour b = sim::GetDfuBehaviour(headset);
     b.downloadFailCode = dfu_result::kDeviceLost;

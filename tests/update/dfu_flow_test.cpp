@@ -129,7 +129,7 @@ protected:
                 flow.ContinueReconfigure();
             }
             if (::WaitForSingleObject(host->m_posted, 20) == WAIT_OBJECT_0) flow.HandleOneEvent();
-            if (host->checkRunning && IsDfuHeadsetBack(host->model, flow.m_nActiveEngine)) {
+            if (host->checkRunning && IsDfuHeadsetBackOnUsb(host->model, flow.m_nActiveEngine)) {
                 host->info.m_nError = 0;
                 host->info.m_nProgress = 100;
                 host->info.m_bFinished = 1;

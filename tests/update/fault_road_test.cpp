@@ -141,11 +141,11 @@ protected:
         if (m_texts.empty() || m_texts.back() != s.GetString()) {
             m_texts.push_back(s.GetString());
         }
-        // The clock time of the engine's last reported progress.
-        const int percent = dlg.m_updatePage.m_dfu.m_nLastPercent;
-        if (percent != m_lastPercent) {
-            m_lastPercent = percent;
-            m_percentAt = fw::Clock::GetTickCount();
+        // The clock time of the engine's last notification.
+        const LONG at = ::InterlockedCompareExchange(&dlg.m_updatePage.m_dfu.m_lLastNotification, 0, 0);
+        if (at != m_lastNotification) {
+            m_lastNotification = at;
+            m_notifiedAt = fw::Clock::GetTickCount();
         }
     }
     bool Saw(const wchar_t* text) const {
@@ -173,12 +173,34 @@ protected:
         return sim::GetPsKey(m_device, 0x02A4, &v) && !v.empty() ? v[0] : -1;
     }
 
+    // The headset stops answering halfway through its DFU download.
+    void ExpectStalledTransferEndsAfterItsBound(const char* percentages) {
+        Connect("Vela Morn T", {"stall_during_download = 1", percentages});
+        RunWizard([&](CUpdaterDlg& dlg) {
+            const DWORD start = fw::Clock::GetTickCount();
+            RecogniseWithTheButtons(dlg);
+            const DWORD spent = FollowUntil(dlg, L"Failed to update firmware. Cannot update firmware", start);
+            // The end comes once the engine has said nothing for the bound
+            // (checked once a second), not after the page's estimate of the
+            // transfer (six minutes for this model) has run out twice.
+            ASSERT_NE(0, m_lastNotification);
+            const DWORD stalled = m_endAt - m_notifiedAt;
+            EXPECT_GE(stalled, DFU_NO_PROGRESS_LIMIT_MS) << Texts();
+            EXPECT_LT(stalled, DFU_NO_PROGRESS_LIMIT_MS + 20000) << Texts();
+            EXPECT_LT(spent, 360000u) << Texts();
+            EXPECT_FALSE(Saw(kUpdated)) << Texts();
+            EXPECT_EQ(10, Firmware());
+            EXPECT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+            ExpectUsable(dlg);
+        });
+    }
+
     simtest::TempFolder m_files;
     sim::DeviceId m_device = 0;
     unsigned m_speed = 50;
     std::vector<std::wstring> m_texts;
-    int m_lastPercent = -1;
-    DWORD m_percentAt = 0;
+    LONG m_lastNotification = 0;
+    DWORD m_notifiedAt = 0;
     DWORD m_endAt = 0;
 };
 
@@ -228,23 +250,27 @@ TEST_F(FaultRoadTest, AHidHeadsetThatFallsSilentBeforeTheUpdateFailsItsCheckInSe
 // engine has reported nothing new for its bound, the update ends with the
 // text for a transfer that cannot finish, and the wizard is free again.
 TEST_F(FaultRoadTest, AStalledDfuTransferEndsAfterItsBoundWithoutProgress) {
-    Connect("Vela Morn T", {"stall_during_download = 1"});
+    ExpectStalledTransferEndsAfterItsBound("percentages = 1");
+}
+
+// The same with a library that reports no percentages at all.
+TEST_F(FaultRoadTest, AStalledDfuTransferWithoutPercentagesEndsAfterItsBound) {
+    ExpectStalledTransferEndsAfterItsBound("percentages = 0");
+}
+
+// A library that reports no percentages, only a state of its own while it writes,
+// during a download of two minutes (twice the bound without progress): each
+// of its notifications is a sign of life, and the update ends as a success.
+TEST_F(FaultRoadTest, ALongDfuDownloadWithoutPercentagesThatKeepsNotifyingSucceeds) {
+    Connect("Vela Morn T", {"percentages = 0", "download_events = 12", "phase_ms = 10000"});
     RunWizard([&](CUpdaterDlg& dlg) {
         const DWORD start = fw::Clock::GetTickCount();
         RecogniseWithTheButtons(dlg);
-        const DWORD spent = FollowUntil(dlg, L"Failed to update firmware. Cannot update firmware", start);
-        // The end comes once the engine has reported nothing new for the
-        // bound (checked once a second), not after the page's estimate of
-        // the transfer (six minutes for this model) has run out twice.
-        ASSERT_GE(m_lastPercent, 0);
-        const DWORD stalled = m_endAt - m_percentAt;
-        EXPECT_GE(stalled, DFU_NO_PROGRESS_LIMIT_MS) << Texts();
-        EXPECT_LT(stalled, DFU_NO_PROGRESS_LIMIT_MS + 20000) << Texts();
-        EXPECT_LT(spent, 360000u) << Texts();
-        EXPECT_FALSE(Saw(kUpdated)) << Texts();
-        EXPECT_EQ(10, Firmware());
-        EXPECT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
-        ExpectUsable(dlg);
+        const DWORD spent = FollowUntil(dlg, kUpdated, start);
+        EXPECT_GT(spent, 2 * DFU_NO_PROGRESS_LIMIT_MS);
+        EXPECT_FALSE(Saw(L"Failed")) << Texts();
+        EXPECT_EQ(12, Firmware());
+        EXPECT_FALSE(dlg.m_bBusy);
     });
 }
 

@@ -16,7 +16,10 @@ FirmwareListResult Parse(const char* text, const wchar_t* model, CFirmwareInfo& 
     q.fourPartVersion = four;
     q.firmwareLanguage = chosen;
     info.Reset(3);
-    return ParseFirmwareList(text, q, &info);
+    // As the page does: read on the worker, put into the record on the UI thread.
+    FirmwareListResult list = ReadFirmwareList(text, q);
+    ApplyFirmwareList(list, &info);
+    return list;
 }
 
 TEST(FirmwareListLine, SplitsFromTheLeftAndTrims) {

@@ -60,17 +60,17 @@ TEST_F(ImageFiles, TagsAliasesAndBlankTag) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.expected, CheckImageIdentity(Image(c.tag, c.size), c.recognised, c.target));
+        EXPECT_EQ(c.expected, CheckImageIdentityOverUsb(Image(c.tag, c.size), c.recognised, c.target));
     }
-    EXPECT_EQ(0, CheckImageIdentity(L"Z:\\no\\such.img", 0x2110, 0x2110));
+    EXPECT_EQ(0, CheckImageIdentityOverUsb(L"Z:\\no\\such.img", 0x2110, 0x2110));
 }
 
 TEST_F(ImageFiles, TagWithTrailingBlanksAndLongerTextAfterIt) {
     // Only as many characters as the expected tag has are compared, trimmed.
-    EXPECT_EQ(1, CheckImageIdentity(Image("TKV40#4D10 and more"), 0x4D10, 0x4D10));
-    EXPECT_EQ(1, CheckImageIdentity(Image("Vela_Morn_T#2110"), 0x2110, 0x2110));
+    EXPECT_EQ(1, CheckImageIdentityOverUsb(Image("TKV40#4D10 and more"), 0x4D10, 0x4D10));
+    EXPECT_EQ(1, CheckImageIdentityOverUsb(Image("Vela_Morn_T#2110"), 0x2110, 0x2110));
     // Leading blanks shift the tag out of the compared characters.
-    EXPECT_EQ(0, CheckImageIdentity(Image("  Vela_Morn_T#2110"), 0x2110, 0x2110));
+    EXPECT_EQ(0, CheckImageIdentityOverUsb(Image("  Vela_Morn_T#2110"), 0x2110, 0x2110));
 }
 
 CDeviceRecord Device(int major, int minor, int type, int secondary) {
@@ -103,7 +103,7 @@ TEST(NewerFirmwareRule, PerSecondaryTypeAndModelGroup) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.expected, IsNewerFirmware(c.model, c.server, c.device));
+        EXPECT_EQ(c.expected, IsNewerFirmware(c.model, c.server, c.device, 0));
     }
 }
 
@@ -112,8 +112,8 @@ TEST(NewerFirmwareRule, CameraHeadsetComparesTheWholeVersion) {
     kelto.m_nModelId = 0x3020;
     const int newer[4] = {1, 2, 3, 5};
     const int same[4] = {1, 2, 3, 4};
-    EXPECT_EQ(1, IsNewerFirmware(0x3020, newer, kelto));
-    EXPECT_EQ(0, IsNewerFirmware(0x3020, same, kelto));
+    EXPECT_EQ(1, IsNewerFirmware(0x3020, newer, kelto, 0));
+    EXPECT_EQ(0, IsNewerFirmware(0x3020, same, kelto, 0));
 }
 
 }  // namespace

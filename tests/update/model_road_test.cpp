@@ -220,6 +220,8 @@ const ModelRoad kRoads[] = {
      L"Failed to update firmware. Cannot get device[8][3]"},
     {"BatchHeadsetVanishesMidTransfer", {"DRW40 batch"}, {"DRW40 batch|vanish_during_download = 1"}, 0x5060,
      L"Failed to update firmware. Cannot get device"},
+    {"BatchHeadsetRefusesItsNewIdentity", {"DRW40 batch"}, {"DRW40 batch|fail_write = 0x02BF"}, 0x5060,
+     L"Failed to update firmware. Firmware not for DRW40[9][6]"},
     {"BatchHeadsetNeverComesBack", {"DRW40 batch"}, {"DRW40 batch|vanish_during_reconfigure = 1"}, 0x5060,
      L"Failed to update firmware. Cannot update firmware"},
     {"HeadsetOutsideTheBatch", {"DRW40"}, {}, 0x5060, kSuccess},

@@ -1,6 +1,7 @@
 // The progress estimate per model group and the model descriptions the
 // dispatch reads.
 #include <gtest/gtest.h>
+#include "core/ModelUsb.h"
 #include "update/FirmwareInfo.h"
 #include "update/UpdateModels.h"
 #include "update/UpdateProgress.h"
@@ -170,6 +171,29 @@ TEST(UpdateModels, PathsOfTheDispatch) {
     EXPECT_EQ(END_MESSAGE_PAIR_AGAIN, GetUpdateProfile(0x5011).endMessage);
     EXPECT_EQ(END_MESSAGE_CAMERA_RECONNECT, GetUpdateProfile(0x3020).endMessage);
     EXPECT_EQ(END_MESSAGE_NONE, GetUpdateProfile(0x2110).endMessage);
+}
+
+// The in-line switch and two-interface ids come from the one USB
+// description of each model, which the scan, the checks before an update
+// and the dispatch all read.
+TEST(UpdateModels, SwitchAndTwoInterfaceIdsFromTheUsbDescription) {
+    for (int model : {0x6020, 0x6022, 0x6024}) {
+        const ModelUsbIds* usb = GetModelUsbIds(model);
+        ASSERT_NE(nullptr, usb);
+        EXPECT_TRUE(IsInlineSwitchNormalId(model));
+        EXPECT_TRUE(IsInlineSwitchUpdateId(usb->updateId));
+        EXPECT_FALSE(IsInlineSwitchUpdateId(model));
+        EXPECT_EQ(model + 1, usb->updateId);
+        EXPECT_EQ(usb, FindModelUsbIdsByProductId(usb->updateId));
+    }
+    const ModelUsbIds* unit = GetModelUsbIds(0x5310);
+    ASSERT_NE(nullptr, unit);
+    EXPECT_EQ(0xD310, unit->updateId);
+    EXPECT_EQ(unit->devices, GetUpdateProfile(0x5310).dfuDevices);
+    EXPECT_FALSE(IsInlineSwitchUpdateId(0xD310));
+    EXPECT_EQ(nullptr, GetModelUsbIds(0x4210));  // a HID headset: no USB description
+    int ids[32];
+    EXPECT_EQ(16, GetModelUsbProductIds(ids, 32));
 }
 
 }  // namespace

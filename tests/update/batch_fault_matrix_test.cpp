@@ -1,0 +1,191 @@
+// The fault matrix of the 0x5060 batch road: a DRW40 of the production
+// batch on firmware 4.2, model 0x5011's image chosen on the FIRMWARE UPDATE
+// page, ACTION. The headset is given the identity of 0x5011 just before the
+// switch; every fault before the transfer leaves it with its own identity,
+// and each row checks its exact text and the four identity keys afterwards.
+#include "tests/app/FaultMatrix.h"
+#include "app/resource.h"
+#include "framework/Clock.h"
+#include "hardware/HardwareApi.h"
+#include "standins/dfuengine/include/DFUImageFormat.h"
+#include "standins/simdevices/SimDevices.h"
+
+using faultmatrix::Row;
+
+namespace {
+
+const WORD kProductId = 0x02A3, kUsbProductId = 0x02BF, kDfuProductId = 0x02CB, kProductString = 0x02C2;
+const WORD kVersion = 0x02A4;
+const wchar_t* const kUpdated = L"Firmware updated successfully";
+const wchar_t* const kNotFor = L"Failed to update firmware. Firmware not for DRW40[9][6]";
+
+struct Identity {
+    int productId, usbProductId, dfuProductId;
+    const wchar_t* productString;
+};
+const Identity kOwn = {0x5060, 0x5060, 0xD060, L"DRW40"};
+const Identity kGiven = {0x5011, 0x5011, 0xD011, L"Kuzo Audio DRW40"};
+
+std::vector<BYTE> StringKey(const std::wstring& text) {
+    std::vector<BYTE> bytes(32, 0);
+    for (size_t i = 0; i < text.size() && i < 16; ++i) {
+        bytes[2 * i] = (BYTE)text[i];
+        bytes[2 * i + 1] = (BYTE)(text[i] >> 8);
+    }
+    return bytes;
+}
+
+// One row and what the headset holds after it.
+struct BatchRow {
+    Row row;
+    Identity holds;
+    int firmware;  // the first byte of the version key
+};
+
+class BatchFaultMatrix : public faultmatrix::FaultMatrixTest {
+protected:
+    void BuildWorld() {
+        sim::Reset();
+        sim::SetSpeed(kSpeed);
+        m_headset = sim::AddDfuHeadset(L"DRW40 batch", sim::kMakerVendorId, 0x5060, 0xD060);
+        sim::SetPsKeyWords(m_headset, kProductId, {0x5060});
+        sim::SetPsKeyWords(m_headset, kUsbProductId, {0x5060});
+        sim::SetPsKeyWords(m_headset, kDfuProductId, {0xD060});
+        const std::vector<BYTE> name = StringKey(kOwn.productString);
+        sim::SetPsKey(m_headset, kProductString, name.data(), name.size());
+        sim::SetPsKeyWords(m_headset, 0x0001, {0x0033, 0x2500, 0x0078, 0x1A2B});  // in the batch
+        sim::SetPsKeyText(m_headset, 0x0108, "DRW40");
+        const char version[4] = {42, 0, 0, 0};
+        sim::SetPsKey(m_headset, kVersion, version, 4);
+        m_behaviour = sim::DfuBehaviour();
+        m_behaviour.phaseMs = 1000;
+        m_behaviour.waitEvents = 3;
+        m_behaviour.progressEvents = 6;
+        const unsigned char v11[4] = {11, 0, 0, 0};
+        m_image = dfuimage::MakeImage("Kuzo_Audio_DRW40#5011", v11, 8192);
+        m_afterAction = nullptr;
+        m_afterEnd = nullptr;
+    }
+
+    int Word(WORD key) const {
+        std::vector<BYTE> v;
+        return sim::GetPsKey(m_headset, key, &v) && v.size() >= 2 ? v[0] | v[1] << 8 : -1;
+    }
+
+    void RunRow(const BatchRow& batch, std::vector<faultmatrix::Outcome>* outcomes) {
+        const Row& row = batch.row;
+        SCOPED_TRACE(row.fault);
+        BuildWorld();
+        row.apply();
+        sim::SetDfuBehaviour(m_headset, m_behaviour);
+        WriteImageFile(L"Kuzo_Audio_DRW40_v1.1.img", m_image);
+        m_asked.clear();
+        m_answers.assign(row.answers.begin(), row.answers.end());
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(WaitIdle(dlg));
+            Recognise(dlg, 0x5060);
+            dlg.m_deviceRecord.m_version.Set(4, 2, 0, 0, 0);
+            dlg.m_deviceRecord.m_strDeviceName = L"DRW40";
+            dlg.m_nUsbStatus = 0x5060;
+            dlg.GoToPage(PAGE_FIRMWARE_UPDATE);
+            ASSERT_TRUE(WaitIdle(dlg));
+            dlg.m_updatePage.m_editFile.SetWindowText((m_folder + L"Kuzo_Audio_DRW40_v1.1.img").c_str());
+            faultmatrix::Follower follow(dlg);
+            follow.Run(row, [&] {
+                ::SendMessageW(Item(dlg, IDC_ACTION), BM_CLICK, 0, 0);
+                if (m_afterAction) m_afterAction();
+            });
+            EXPECT_EQ(std::wstring(row.endText), follow.Result().endText) << follow.Texts();
+            if (m_afterEnd) m_afterEnd(dlg);
+            follow.ExpectUsable();
+            outcomes->push_back(follow.Result());
+        });
+        // What the headset holds: its store, and the ids it enumerates with
+        // when it is plugged in again.
+        EXPECT_EQ(batch.holds.productId, Word(kProductId));
+        EXPECT_EQ(batch.holds.usbProductId, Word(kUsbProductId));
+        EXPECT_EQ(batch.holds.dfuProductId, Word(kDfuProductId));
+        std::vector<BYTE> name, version;
+        sim::GetPsKey(m_headset, kProductString, &name);
+        EXPECT_EQ(StringKey(batch.holds.productString), name);
+        sim::GetPsKey(m_headset, kVersion, &version);
+        EXPECT_EQ(batch.firmware, version.empty() ? -1 : version[0]);
+        sim::SetPresent(m_headset, false);
+        sim::SetDfuMode(m_headset, false);
+        sim::SetPresent(m_headset, true);
+        auto listed = sim::ListDfuDevices();
+        ASSERT_EQ(1u, listed.size());
+        wchar_t pid[16];
+        swprintf(pid, 16, L"pid_%04x", batch.holds.usbProductId);
+        EXPECT_NE(std::wstring::npos, listed[0].path.find(pid)) << std::string(listed[0].path.begin(), listed[0].path.end());
+    }
+
+    sim::DeviceId m_headset = 0;
+    sim::DfuBehaviour m_behaviour;
+    std::string m_image;
+    std::function<void()> m_afterAction;  // right after ACTION, before the switch
+    std::function<void(CUpdaterDlg&)> m_afterEnd;  // once the road has ended
+};
+
+TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdentity) {
+    auto b = [this] { return &m_behaviour; };
+    const std::vector<WORD> identityKeys = {kProductId, kUsbProductId, kDfuProductId, kProductString};
+    const std::vector<BatchRow> rows = {
+        {{"none", [] {}, kUpdated, true, 420}, kGiven, 11},
+        // Refused writes: what was written goes back, and the image is refused.
+        {{"fail_write product id", [&] { sim::SetPsWriteFails(m_headset, kProductId, true); }, kNotFor, false, 60},
+         kOwn, 42},
+        {{"fail_write USB product id", [&] { sim::SetPsWriteFails(m_headset, kUsbProductId, true); }, kNotFor, false,
+          60},
+         kOwn, 42},
+        {{"fail_write product string", [&] { sim::SetPsWriteFails(m_headset, kProductString, true); }, kNotFor, false,
+          60},
+         kOwn, 42},
+        {{"fail_write every key", [&] { for (WORD k : identityKeys) sim::SetPsWriteFails(m_headset, k, true); },
+          kNotFor, false, 60},
+         kOwn, 42},
+        // A key that cannot be read could not be put back: nothing is written.
+        {{"fail_read product string", [&] { sim::SetPsReadFails(m_headset, kProductString, true); }, kNotFor, false,
+          60},
+         kOwn, 42},
+        // The switch refused: the headset still runs its normal firmware and
+        // gets its identity back at once.
+        {{"refuse_reconfigure", [&] { b()->refuseReconfigure = true; },
+          L"Failed to update firmware. Cannot get device[8][3]", false, 60},
+         kOwn, 42},
+        // Gone between ACTION and the switch, then plugged in again.
+        {{"unplugged before the switch", [&] { m_afterAction = [&] { sim::SetPresent(m_headset, false); }; },
+          L"Failed to update firmware. Cannot get device[8][2]", false, 60},
+         kOwn, 42},
+        // It left the bus while it switched, and nothing could reach it. Once
+        // it is plugged in again (and starts with the USB ids it was given),
+        // DEVICE RECOGNITION puts its own identity back first; from its next
+        // start on it is the DRW40 it was.
+        {{"vanish_during_reconfigure, plugged in again",
+          [&] {
+              b()->vanishDuringReconfigure = true;
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  auto recognise = [&] {
+                      dlg.ShowRecognitionPage(TRUE, nullptr, 0);
+                      ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                      EXPECT_TRUE(WaitIdle(dlg));
+                  };
+                  sim::SetPresent(m_headset, true);
+                  recognise();
+                  EXPECT_EQ(0x5060, Word(kProductId));
+                  sim::SetPresent(m_headset, false);
+                  sim::SetPresent(m_headset, true);
+                  recognise();
+                  EXPECT_TRUE(dlg.m_bRecognized);
+                  EXPECT_EQ(0x5060, dlg.m_nTargetModel);
+              };
+          },
+          L"Failed to update firmware. Cannot update firmware", false, 240},
+         kOwn, 42},
+    };
+    std::vector<faultmatrix::Outcome> outcomes;
+    for (const BatchRow& row : rows) RunRow(row, &outcomes);
+    faultmatrix::PrintTable("DRW40 batch update", outcomes);
+}
+
+}  // namespace

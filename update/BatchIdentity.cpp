@@ -1,0 +1,85 @@
+#include "update/BatchIdentity.h"
+#include "core/ModelCatalog.h"
+#include "core/UsbIds.h"
+#include "recognition/BatchCorrections.h"
+#include "recognition/PsKeyAccess.h"
+#include "update/BatchHeadset.h"
+#include <cstring>
+
+namespace {
+
+// The four keys in table order, with where a HeadsetIdentity keeps each.
+BYTE* Field(HeadsetIdentity& id, int index) {
+    switch (index) {
+    case 0: return id.productId;
+    case 1: return id.usbProductId;
+    case 2: return id.dfuProductId;
+    default: return id.productString;
+    }
+}
+const WORD kKeys[4] = {PSKEY_PRODUCT_ID, PSKEY_USB_PRODUCT_ID, PSKEY_USB_DFU_PRODUCT_ID, PSKEY_USB_PRODUCT_STRING};
+const int kBytes[4] = {2, 2, 2, 32};
+
+// Connects the first DFU-family headset of the list (later ones are not
+// visited) and reads its address; FALSE when it cannot.
+BOOL ConnectFirstHeadset(CPsKeySession& session, BYTE address[PSKEY_BDADDR_BYTES]) {
+    std::vector<CPsDevice> devices = session.Devices(UsbDfuFamilyPidList, UsbDfuFamilyPidCount);
+    if (devices.empty() || !session.Connect(devices.front())) return FALSE;
+    return session.Read(PSKEY_BDADDR, address, PSKEY_BDADDR_BYTES);
+}
+
+// Writes every key of the identity; TRUE when all were taken. A failed
+// write does not stop the others: as much as can go back, goes back.
+BOOL WriteAll(CPsKeySession& session, HeadsetIdentity& identity) {
+    BOOL all = TRUE;
+    for (int i = 0; i < 4; ++i)
+        if (!session.Write(kKeys[i], Field(identity, i), kBytes[i])) all = FALSE;
+    return all;
+}
+
+HeadsetIdentity BatchIdentity() {
+    HeadsetIdentity id;
+    const WORD words[3] = {(WORD)BATCH_IDENTITY_MODEL, (WORD)BATCH_IDENTITY_MODEL,
+                           (WORD)(BATCH_IDENTITY_MODEL | 0x8000)};
+    for (int i = 0; i < 3; ++i) {
+        Field(id, i)[0] = (BYTE)(words[i] & 0xFF);
+        Field(id, i)[1] = (BYTE)(words[i] >> 8);
+    }
+    // The product string: its 16 UTF-16 code units, no terminator.
+    CString name;
+    GetModelName(name, BATCH_IDENTITY_MODEL, FALSE);
+    for (int i = 0; i < 16 && i < name.GetLength(); ++i) {
+        id.productString[2 * i] = (BYTE)(name[i] & 0xFF);
+        id.productString[2 * i + 1] = (BYTE)(name[i] >> 8);
+    }
+    return id;
+}
+
+}  // namespace
+
+BOOL WriteBatchIdentityToHeadset(HeadsetIdentity* original) {
+    CPsKeySession session;
+    HeadsetIdentity before;
+    if (!ConnectFirstHeadset(session, before.address)) return FALSE;
+    if (!IsAddressInBatchRange5060(BATCH_HEADSET_MODEL, PsLapText(before.address))) return FALSE;
+    // What cannot be read could not be put back: then nothing is written.
+    for (int i = 0; i < 4; ++i)
+        if (!session.Read(kKeys[i], Field(before, i), kBytes[i])) return FALSE;
+    if (original) *original = before;
+    HeadsetIdentity batch = BatchIdentity();
+    for (int i = 0; i < 4; ++i) {
+        if (session.Write(kKeys[i], Field(batch, i), kBytes[i])) continue;
+        WriteAll(session, before);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original) {
+    CPsKeySession session;
+    BYTE address[PSKEY_BDADDR_BYTES] = {};
+    if (!ConnectFirstHeadset(session, address)) return FALSE;
+    if (std::memcmp(address, original.address, PSKEY_BDADDR_BYTES) != 0) return FALSE;
+    HeadsetIdentity copy = original;
+    return WriteAll(session, copy);
+}
