@@ -126,8 +126,12 @@ void ReadMainBlocks(const hw::CDeviceHandle* first, const hw::CDeviceHandle* sec
         ReadFeatureWord(first, model, kAll13, work, &words);
         return;
     case 0x5532: ReadFeatureWord(first, model, AllBut({14, 15}), work, &words); return;
-    case 0x5550: case 0x5524: ReadFeatureWord(first, model, Bits({3, 9, 10, 12, 13, 14, 15}), work, &words); return;
-    case 0x5536: ReadFeatureWord(first, model, Bits({3, 9, 10, 12, 13}), work, &words); return;
+    // These three also take the bits of the rows their settings grid shows
+    // (High Quality A2DP, and HD Intercom on 0x5550 before 1.2): a save
+    // writes them, so the page shows again what the headset keeps.
+    case 0x5550: ReadFeatureWord(first, model, Bits({3, 5, 9, 10, 11, 12, 13, 14, 15}), work, &words); return;
+    case 0x5524: ReadFeatureWord(first, model, Bits({3, 5, 9, 10, 12, 13, 14, 15}), work, &words); return;
+    case 0x5536: ReadFeatureWord(first, model, Bits({3, 5, 9, 10, 12, 13}), work, &words); return;
     case 0x5710: case 0x5522: case 0x3030: case 0x3040: case 0x5910: case 0x5920:
         ReadFeatureWord(first, model, Bits({0, 1, 2, 3, 5, 8, 9, 10, 11, 12}), work, &words);
         return;
