@@ -186,6 +186,8 @@ private:
     void OpenGroupList();
     void CloseGroupList();
     void SelectGroup(int index);
+    // The focus to the first control of the page shown, or to the page.
+    void FocusShownPage();
     void UpdateStepButtons();
     void UpdateGroupControls();
     void UpdateNavigationButtons();

@@ -126,6 +126,18 @@ void CUpdaterDlg::OnLbnSelchangeGroupList() {
     int index = m_listGroups.GetCurSel();
     CloseGroupList();
     SelectGroup(index);
+    // The list had the focus and is gone: it goes to the page now shown.
+    FocusShownPage();
+}
+
+void CUpdaterDlg::FocusShownPage() {
+    CDialog* page = PageWindow(m_nPage);
+    if (!page || !page->m_hWnd || !page->IsWindowVisible()) return;
+    HWND first = ::GetNextDlgTabItem(page->m_hWnd, nullptr, FALSE);
+    if (first && ::IsChild(page->m_hWnd, first) && ::IsWindowVisible(first) && ::IsWindowEnabled(first))
+        ::SetFocus(first);
+    else
+        page->SetFocus();
 }
 
 void CUpdaterDlg::OnLbnKillfocusGroupList() {

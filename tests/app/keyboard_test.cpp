@@ -100,6 +100,35 @@ TEST_F(KeyboardTest, EnterAndSpaceOnTheFocusedButtonPressIt) {
     });
 }
 
+TEST_F(KeyboardTest, AGroupPickedFromTheListPutsTheFocusOnItsPage) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        OnUpdatePage(dlg);
+        dlg.ShowDeviceSettingPage(TRUE);
+        ASSERT_EQ(dlg.m_nPage, PAGE_DEVICE_SETTING);
+        struct Pick {
+            UINT key;
+            int page;
+            CWnd* pageWindow;
+        };
+        const Pick picks[] = {{VK_DOWN, PAGE_FM_RADIO, &dlg.m_settingSecondPage},
+                              {VK_UP, PAGE_DEVICE_SETTING, &dlg.m_settingPage}};
+        for (const Pick& p : picks) {
+            SCOPED_TRACE(testing::Message() << "to page " << p.page);
+            Focus(dlg, IDC_GROUP_LIST);
+            keys::Press(VK_RETURN);
+            ASSERT_TRUE(dlg.m_bPopupOpen);
+            keys::Press(p.key);
+            fw::test::PumpFor(50);
+            EXPECT_FALSE(dlg.m_bPopupOpen);
+            EXPECT_EQ(dlg.m_nPage, p.page);
+            HWND focus = ::GetFocus();
+            EXPECT_NE(focus, Item(dlg, IDC_STEP_WELCOME));
+            EXPECT_TRUE(focus && ::IsChild(p.pageWindow->m_hWnd, focus) && ::IsWindowVisible(focus))
+                << "the focus is on control " << ::GetDlgCtrlID(focus);
+        }
+    });
+}
+
 TEST_F(KeyboardTest, EnterElsewherePressesNextAndEscapeDoesNothing) {
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
