@@ -200,6 +200,8 @@ private:
     // The page column as wide and as high as the WELCOME picture, with
     // NEXT's right edge under the picture's.
     void FitPageColumnToPicture();
+    // Every page as large as the page frame that shows it.
+    void FitPagesToFrame();
     // Around the busy state: the focus it takes away (buttons are disabled)
     // is given back when it ends; a focus lost otherwise goes to NEXT, or to
     // the first control that can take it.
