@@ -21,7 +21,9 @@ endfunction()
 # morvex_scaled_screenshots(NAME FILTER)
 # The screenshot tests of NAME (those FILTER, a GoogleTest filter, selects)
 # once more at 125 % and 150 % display scaling, 120 and 144 dpi, each in a
-# Wine prefix of its own (tools/wine-env.sh); named dpi120.<test>, dpi144.<test>.
+# Wine prefix and on a virtual display of its own (tools/wine-env.sh); named
+# dpi120.<test>, dpi144.<test>. One test at a time per display, beside the
+# tests on the other displays.
 function(morvex_scaled_screenshots name filter)
   foreach(dpi 120 144)
     gtest_discover_tests(${name}
@@ -29,7 +31,7 @@ function(morvex_scaled_screenshots name filter)
       DISCOVERY_TIMEOUT 120
       TEST_PREFIX "dpi${dpi}."
       TEST_FILTER "${filter}"
-      PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE ENVIRONMENT "MORVEX_BUILD_DIR=${CMAKE_BINARY_DIR}"
+      PROPERTIES TIMEOUT 300 RESOURCE_LOCK "morvex_display_dpi${dpi}" ENVIRONMENT "MORVEX_BUILD_DIR=${CMAKE_BINARY_DIR}"
                  ENVIRONMENT_MODIFICATION "MORVEX_DPI=set:${dpi}")
   endforeach()
 endfunction()

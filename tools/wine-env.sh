@@ -18,9 +18,11 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 wine_env_ready() {
-  # One set-up at a time: test executables start in parallel.
+  # One set-up at a time per prefix: test executables start in parallel.
   mkdir -p "$MORVEX_BUILD_DIR"
-  exec 9>"$MORVEX_BUILD_DIR/.wine-env.lock"
+  local lock="$MORVEX_BUILD_DIR/.wine-env.lock"
+  if [ -n "${MORVEX_DPI:-}" ] && [ "$MORVEX_DPI" != 96 ]; then lock="$lock-dpi$MORVEX_DPI"; fi
+  exec 9>"$lock"
   flock 9
   wine_env_setup
   local rc=$?
@@ -31,15 +33,14 @@ wine_env_ready() {
 
 wine_env_setup() {
   # A scaled display is a larger screen (as on laptops, whose 125 % and
-  # 150 % come with 1920 x 1080 pixels): a virtual display of its own, also
-  # when the caller runs on our default one.
-  local suffix="" screen="1280x1024x24" own=""
+  # 150 % come with 1920 x 1080 pixels) and always a virtual display of its
+  # own: what runs there meets nothing that runs on another display.
+  local suffix="" screen="1280x1024x24"
   if [ -n "${MORVEX_DPI:-}" ] && [ "$MORVEX_DPI" != 96 ]; then
     suffix="-dpi$MORVEX_DPI"
     screen="1920x1080x24"
-    [ -f "$MORVEX_BUILD_DIR/.xvfb-display" ] && own=":$(cat "$MORVEX_BUILD_DIR/.xvfb-display")"
   fi
-  if [ -z "${DISPLAY:-}" ] || [ "$DISPLAY" = "$own" ]; then
+  if [ -z "${DISPLAY:-}" ] || [ -n "$suffix" ]; then
     local f="$MORVEX_BUILD_DIR/.xvfb-display$suffix"
     if [ -f "$f" ] && [ -e "/tmp/.X11-unix/X$(cat "$f")" ]; then
       export DISPLAY=":$(cat "$f")"
