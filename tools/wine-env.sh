@@ -33,14 +33,16 @@ wine_env_ready() {
 
 wine_env_setup() {
   # A scaled display is a larger screen (as on laptops, whose 125 % and
-  # 150 % come with 1920 x 1080 pixels) and always a virtual display of its
-  # own: what runs there meets nothing that runs on another display.
-  local suffix="" screen="1280x1024x24"
+  # 150 % come with 1920 x 1080 pixels) and a virtual display of its own, also
+  # when the caller runs on our default one: what runs there meets nothing
+  # that runs on another display. A desktop's display stays the caller's.
+  local suffix="" screen="1280x1024x24" ours=""
   if [ -n "${MORVEX_DPI:-}" ] && [ "$MORVEX_DPI" != 96 ]; then
     suffix="-dpi$MORVEX_DPI"
     screen="1920x1080x24"
+    [ -f "$MORVEX_BUILD_DIR/.xvfb-display" ] && ours=":$(cat "$MORVEX_BUILD_DIR/.xvfb-display")"
   fi
-  if [ -z "${DISPLAY:-}" ] || [ -n "$suffix" ]; then
+  if [ -z "${DISPLAY:-}" ] || [ "$DISPLAY" = "$ours" ]; then
     local f="$MORVEX_BUILD_DIR/.xvfb-display$suffix"
     if [ -f "$f" ] && [ -e "/tmp/.X11-unix/X$(cat "$f")" ]; then
       export DISPLAY=":$(cat "$f")"
