@@ -214,7 +214,11 @@ void CUpdaterDlg::RescueFocus() {
         ::SetFocus(before);
         return;
     }
-    if (dialogkeys::IsFocusLost(m_hWnd)) dialogkeys::FocusDefault(m_hWnd, IDC_NEXT);
+    if (!dialogkeys::IsFocusLost(m_hWnd)) return;
+    // NEXT when it can take it; otherwise the page, whose controls come
+    // before BACK in Tab order, and only then the first step button.
+    if (m_btnNext.IsWindowVisible() && m_btnNext.IsWindowEnabled()) m_btnNext.SetFocus();
+    else if (!FocusShownPage()) dialogkeys::FocusDefault(m_hWnd, IDC_NEXT);
 }
 
 void CUpdaterDlg::LoadConfig() {

@@ -186,8 +186,8 @@ private:
     void OpenGroupList();
     void CloseGroupList();
     void SelectGroup(int index);
-    // The focus to the first control of the page shown, or to the page.
-    void FocusShownPage();
+    // The focus to the first control of the page shown; FALSE when it has none.
+    BOOL FocusShownPage();
     void UpdateStepButtons();
     void UpdateGroupControls();
     void UpdateNavigationButtons();
@@ -203,8 +203,8 @@ private:
     // Every page as large as the page frame that shows it.
     void FitPagesToFrame();
     // Around the busy state: the focus it takes away (buttons are disabled)
-    // is given back when it ends; a focus lost otherwise goes to NEXT, or to
-    // the first control that can take it.
+    // is given back when it ends; a focus lost otherwise goes to NEXT, or
+    // into the page shown, or to the first control that can take it.
     void KeepFocusBeforeBusy();
     void RescueFocus();
 

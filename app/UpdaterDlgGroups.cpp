@@ -127,17 +127,17 @@ void CUpdaterDlg::OnLbnSelchangeGroupList() {
     CloseGroupList();
     SelectGroup(index);
     // The list had the focus and is gone: it goes to the page now shown.
-    FocusShownPage();
+    if (!FocusShownPage()) RescueFocus();
 }
 
-void CUpdaterDlg::FocusShownPage() {
+BOOL CUpdaterDlg::FocusShownPage() {
     CDialog* page = PageWindow(m_nPage);
-    if (!page || !page->m_hWnd || !page->IsWindowVisible()) return;
+    if (!page || !page->m_hWnd || !page->IsWindowVisible()) return FALSE;
     HWND first = ::GetNextDlgTabItem(page->m_hWnd, nullptr, FALSE);
-    if (first && ::IsChild(page->m_hWnd, first) && ::IsWindowVisible(first) && ::IsWindowEnabled(first))
-        ::SetFocus(first);
-    else
-        page->SetFocus();
+    if (!first || !::IsChild(page->m_hWnd, first) || !::IsWindowVisible(first) || !::IsWindowEnabled(first))
+        return FALSE;
+    ::SetFocus(first);
+    return TRUE;
 }
 
 void CUpdaterDlg::OnLbnKillfocusGroupList() {

@@ -129,6 +129,24 @@ TEST_F(KeyboardTest, AGroupPickedFromTheListPutsTheFocusOnItsPage) {
     });
 }
 
+TEST_F(KeyboardTest, OnTheLastSettingsPageReachedWithNextThePageTakesTheFocus) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x4D15, (1 << 1) | (1 << 2) | (1 << 3));
+        dlg.GoToPage(PAGE_FM_RADIO);
+        ASSERT_EQ(dlg.m_nPage, PAGE_FM_RADIO);
+        // NEXT goes on to the speed-dial page, the last one: its NEXT is off,
+        // and the focus goes into the page rather than to the first step.
+        Focus(dlg, IDC_NEXT);
+        keys::Press(VK_RETURN);
+        ASSERT_EQ(dlg.m_nPage, PAGE_SPEED_DIAL);
+        ASSERT_FALSE(::IsWindowEnabled(Item(dlg, IDC_NEXT)));
+        HWND focus = ::GetFocus();
+        EXPECT_TRUE(focus && ::IsChild(dlg.m_speedDialPage.m_hWnd, focus) && ::IsWindowVisible(focus))
+            << "the focus is on control " << ::GetDlgCtrlID(focus);
+    });
+}
+
 TEST_F(KeyboardTest, EnterElsewherePressesNextAndEscapeDoesNothing) {
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
