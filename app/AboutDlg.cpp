@@ -40,8 +40,9 @@ BOOL CAboutDlg::OnInitDialog() {
     SetDlgItemText(IDOK, ok);
 
     // Beside the logo, each line as high and as wide as its text needs.
-    const int margin = theme::kBoxMargin;
-    const int left = margin + kLogoSize + kLogoGap;
+    const int margin = theme::BoxMargin();
+    const int logoSize = dpiscale::X(kLogoSize), lineGap = dpiscale::Y(kLineGap);
+    const int left = margin + logoSize + dpiscale::X(kLogoGap);
     const int lines[] = {IDC_ABOUT_NAME, IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT};
     SIZE size[3] = {};
     HDC dc = ::GetDC(m_hWnd);
@@ -53,20 +54,20 @@ BOOL CAboutDlg::OnInitDialog() {
         CGdiSelection font(dc, line->GetFont());
         ::GetTextExtentPoint32W(dc, text, text.GetLength(), &size[i]);
         if (size[i].cx > widest) widest = size[i].cx;
-        total += size[i].cy + (i ? kLineGap : 0);
+        total += size[i].cy + (i ? lineGap : 0);
     }
     ::ReleaseDC(m_hWnd, dc);
-    int blockHeight = total > kLogoSize ? total : kLogoSize;
+    int blockHeight = total > logoSize ? total : logoSize;
     int cx = left + widest + margin;
-    if (cx < 380) cx = 380;
-    int cy = margin + blockHeight + margin + theme::kBoxButtonHeight + margin;
+    if (cx < dpiscale::X(380)) cx = dpiscale::X(380);
+    int cy = margin + blockHeight + margin + theme::BoxButtonHeight() + margin;
     SetClientSizeCentred(cx, cy);
     int y = margin + (blockHeight - total) / 2;
     for (int i = 0; i < 3; ++i) {
         GetDlgItem(lines[i])->MoveWindow(left, y, cx - left - margin, size[i].cy);
-        y += size[i].cy + kLineGap;
+        y += size[i].cy + lineGap;
     }
-    GetDlgItem(IDC_ABOUT_LOGO)->MoveWindow(margin, margin + (blockHeight - kLogoSize) / 2, kLogoSize, kLogoSize);
+    GetDlgItem(IDC_ABOUT_LOGO)->MoveWindow(margin, margin + (blockHeight - logoSize) / 2, logoSize, logoSize);
     LayoutButtonRow({IDOK});
     GetDlgItem(IDOK)->SetFocus();
     return FALSE;

@@ -41,25 +41,27 @@ BOOL CDialogLanguageManager::OnInitDialog() {
 void CDialogLanguageManager::Layout() {
     // The list with a line per language, the check box under it as high as
     // its wrapped text, then the buttons; the box's margins all round.
-    const int margin = theme::kBoxMargin;
-    const int cx = 340;
+    const int margin = theme::BoxMargin();
+    const int cx = dpiscale::X(340);
     // Room around each name: the CJK names are taller than the Latin ones.
-    int itemHeight = (int)m_list.SendMessage(LB_GETITEMHEIGHT, 0, 0) + 6;
+    int itemHeight = (int)m_list.SendMessage(LB_GETITEMHEIGHT, 0, 0) + dpiscale::Y(6);
     m_list.SendMessage(LB_SETITEMHEIGHT, 0, itemHeight);
     int listHeight = itemHeight * 13 + 4;
     CString check;
     m_checkApply.GetWindowText(check);
-    RECT need = {0, 0, cx - 2 * margin - 24, 0};
+    RECT need = {0, 0, cx - 2 * margin - dpiscale::X(24), 0};
     {
         CClientDC dc(this);
         CGdiSelection font(dc, GetFont());
         ::DrawTextW(dc, check, check.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
-    int checkHeight = need.bottom + 6 > 22 ? need.bottom + 6 : 22;
-    int cy = margin + listHeight + 8 + checkHeight + margin + theme::kBoxButtonHeight + margin;
+    const int checkRoom = need.bottom + dpiscale::Y(6), checkLeast = dpiscale::Y(22);
+    int checkHeight = checkRoom > checkLeast ? checkRoom : checkLeast;
+    const int gap = dpiscale::Y(8);
+    int cy = margin + listHeight + gap + checkHeight + margin + theme::BoxButtonHeight() + margin;
     SetClientSizeCentred(cx, cy);
     m_list.MoveWindow(margin, margin, cx - 2 * margin, listHeight);
-    m_checkApply.MoveWindow(margin, margin + listHeight + 8, cx - 2 * margin, checkHeight);
+    m_checkApply.MoveWindow(margin, margin + listHeight + gap, cx - 2 * margin, checkHeight);
     LayoutButtonRow({IDOK, IDCANCEL});
 }
 

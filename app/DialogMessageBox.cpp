@@ -75,10 +75,13 @@ void CDialogMessageBox::Layout() {
     cancel->ShowWindow(m_bHasCancel ? SW_SHOW : SW_HIDE);
     link->ShowWindow(m_bHasLink ? SW_SHOW : SW_HIDE);
 
-    const int margin = theme::kBoxMargin;
-    int cx = m_size.cx > 240 ? m_size.cx : 240;
-    int cy = m_size.cy > 110 ? m_size.cy : 110;
-    int textLeft = margin + kIconSize + kIconGap;
+    // The sizes are given for 96 dpi: they grow with the display's scaling.
+    const int margin = theme::BoxMargin();
+    const int iconSize = dpiscale::X(kIconSize);
+    const SIZE size = dpiscale::Size(SIZE{m_size.cx > 240 ? m_size.cx : 240, m_size.cy > 110 ? m_size.cy : 110});
+    int cx = size.cx;
+    int cy = size.cy;
+    int textLeft = margin + iconSize + dpiscale::X(kIconGap);
     int textWidth = cx - textLeft - margin;
     RECT need = {0, 0, textWidth, 0};
     {
@@ -87,23 +90,23 @@ void CDialogMessageBox::Layout() {
         ::DrawTextW(dc, m_strText, m_strText.GetLength(), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
     BOOL anyButton = m_bHasOk || m_bHasCancel || m_bHasLink;
-    int buttonsTop = anyButton ? cy - margin - theme::kBoxButtonHeight : cy;
-    int textRoom = buttonsTop - margin - margin;
-    if (need.bottom > textRoom) {
+    // The text is centred vertically beside the icon; it ends a margin
+    // above the buttons (or the box's edge).
+    int textTop = margin;
+    if (need.bottom < iconSize) textTop += (iconSize - need.bottom) / 2;
+    int textBottom = (anyButton ? cy - margin - theme::BoxButtonHeight() : cy) - margin;
+    if (textTop + need.bottom > textBottom) {
         // Never clip the text: the box grows downwards.
-        cy += need.bottom - textRoom;
-        textRoom = need.bottom;
+        cy += textTop + need.bottom - textBottom;
+        textBottom = textTop + need.bottom;
     }
     // The window around the client size, centred on the main window; then
     // the buttons along its bottom: OK, then Cancel from the right, the
     // link button on the left.
     SetClientSizeCentred(cx, cy);
     if (anyButton) LayoutButtonRow({IDOK, IDCANCEL}, IDC_MSG_LINK);
-    // The text is centred vertically beside the icon.
-    int textTop = margin;
-    if (need.bottom < kIconSize) textTop += (kIconSize - need.bottom) / 2;
-    GetDlgItem(IDC_MSG_TEXT)->MoveWindow(textLeft, textTop, textWidth, textRoom > need.bottom ? textRoom : need.bottom);
-    GetDlgItem(IDC_MSG_ICON)->MoveWindow(margin, margin, kIconSize, kIconSize);
+    GetDlgItem(IDC_MSG_TEXT)->MoveWindow(textLeft, textTop, textWidth, textBottom - textTop);
+    GetDlgItem(IDC_MSG_ICON)->MoveWindow(margin, margin, iconSize, iconSize);
     SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -76,9 +76,11 @@ BOOL CDialogNewUpdateFound::OnInitDialog() {
 void CDialogNewUpdateFound::Layout(BOOL withVoicePrompt) {
     // The text and the versions beside the logo, the voice-prompt choice
     // under them, the buttons along the bottom; the box's margins all round.
-    const int margin = theme::kBoxMargin;
-    const int left = margin + kIconSize + kIconGap;
-    const int width = kBoxWidth - left - margin;
+    const int margin = theme::BoxMargin();
+    const int iconSize = dpiscale::X(kIconSize);
+    const int boxWidth = dpiscale::X(kBoxWidth);
+    const int left = margin + iconSize + dpiscale::X(kIconGap);
+    const int width = boxWidth - left - margin;
     CClientDC dc(this);
     CGdiSelection font(dc, GetFont());
     auto heightOf = [&](int id) {
@@ -97,24 +99,26 @@ void CDialogNewUpdateFound::Layout(BOOL withVoicePrompt) {
 
     int y = margin;
     GetDlgItem(IDC_NEW_TEXT)->MoveWindow(left, y, width, textHeight);
-    y += textHeight + 10;
+    y += textHeight + dpiscale::Y(10);
     GetDlgItem(IDC_NEW_VERSIONS)->MoveWindow(left, y, width, versionsHeight);
     y += versionsHeight;
     if (withVoicePrompt) {
-        y += 10;
+        y += dpiscale::Y(10);
         RECT combo;
         m_combo.GetWindowRect(&combo);
         int comboHeight = combo.bottom - combo.top;
-        int captionWidth = captionSize.cx + 4;
+        int captionWidth = captionSize.cx + dpiscale::X(4);
         GetDlgItem(IDC_NEW_VOICE_CAPTION)->MoveWindow(left, y + (comboHeight - captionSize.cy) / 2, captionWidth,
                                                       captionSize.cy);
-        m_combo.SetWindowPos(nullptr, left + captionWidth + 8, y, width - captionWidth - 8 > 160 ? 160 : width - captionWidth - 8,
-                             200, SWP_NOZORDER | SWP_NOACTIVATE);
+        const int gap = dpiscale::X(8), widest = dpiscale::X(160);
+        m_combo.SetWindowPos(nullptr, left + captionWidth + gap, y,
+                             width - captionWidth - gap > widest ? widest : width - captionWidth - gap, dpiscale::Y(200),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
         y += comboHeight;
     }
-    if (y < margin + kIconSize) y = margin + kIconSize;
-    GetDlgItem(IDC_NEW_ICON)->MoveWindow(margin, margin, kIconSize, kIconSize);
-    SetClientSizeCentred(kBoxWidth, y + margin + theme::kBoxButtonHeight + margin);
+    if (y < margin + iconSize) y = margin + iconSize;
+    GetDlgItem(IDC_NEW_ICON)->MoveWindow(margin, margin, iconSize, iconSize);
+    SetClientSizeCentred(boxWidth, y + margin + theme::BoxButtonHeight() + margin);
     LayoutButtonRow({IDOK, IDCANCEL}, IDC_NEW_RELEASE_NOTES);
 }
 

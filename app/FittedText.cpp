@@ -1,4 +1,5 @@
 #include "app/FittedText.h"
+#include "app/DpiScale.h"
 #include "framework/Gdi.h"
 
 namespace {
@@ -28,7 +29,7 @@ int FitFontHeight(HDC dc, const CString& text, const RECT& rect, HFONT baseFont,
     int height = lf.lfHeight;
     int sign = height < 0 ? -1 : 1;
     int size = height < 0 ? -height : height;
-    const int kMinSize = 9;
+    const int kMinSize = dpiscale::FontHeight(9);
     for (; size > kMinSize; --size) {
         CFont f;
         f.Attach(MakeFont(baseFont, sign * size, weight));

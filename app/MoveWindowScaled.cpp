@@ -10,5 +10,9 @@ void MoveWindowScaled(const RECT* pageRect, float rows, int margin, float rowInd
     float slack = rowHeight - (float)height;
     if (slack < 0.0f) slack = 0.0f;
     const int top = (int)((float)(pageRect->top + margin) + rowHeight * rowIndex + slack / 2.0f);
-    control->MoveWindow(r.left - pageRect->left, top - pageRect->top, r.right - r.left, height, TRUE);
+    // A control taller than the last row ends at the page's edge instead
+    // of reaching past it.
+    int shown = height;
+    if (top + shown > pageRect->bottom && top < pageRect->bottom) shown = pageRect->bottom - top;
+    control->MoveWindow(r.left - pageRect->left, top - pageRect->top, r.right - r.left, shown, TRUE);
 }

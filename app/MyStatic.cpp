@@ -1,4 +1,5 @@
 #include "app/MyStatic.h"
+#include "app/DpiScale.h"
 #include "app/FittedText.h"
 #include "app/Theme.h"
 
@@ -51,8 +52,9 @@ void CMyStatic::DrawItem(LPDRAWITEMSTRUCT dis) {
         mem.CreateCompatibleDC(dc);
         CGdiSelection picture(mem, m_hPicture);
         int w = r.right - r.left, h = r.bottom - r.top;
-        // Shrink to the control keeping the proportions, never enlarge.
-        int dw = bm.bmWidth, dh = bm.bmHeight;
+        // Shrink to the control keeping the proportions, never enlarge
+        // beyond the display's scaling (the pictures are drawn for 96 dpi).
+        int dw = dpiscale::X(bm.bmWidth), dh = dpiscale::Y(bm.bmHeight);
         if (dw > w || dh > h) {
             if (dw * h > dh * w) { dh = dh * w / dw; dw = w; }
             else { dw = dw * h / dh; dh = h; }

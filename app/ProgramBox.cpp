@@ -130,7 +130,7 @@ void CProgramBox::OnShowWindow(BOOL show, UINT status) {
 int CProgramBox::LayoutButtonRow(std::initializer_list<int> fromRight, int leftId) {
     RECT client;
     GetClientRect(&client);
-    const int top = client.bottom - theme::kBoxMargin - theme::kBoxButtonHeight;
+    const int top = client.bottom - theme::BoxMargin() - theme::BoxButtonHeight();
     CClientDC dc(this);
     CGdiSelection font(dc, GetFont());
     auto widthOf = [&](HWND button) {
@@ -139,21 +139,21 @@ int CProgramBox::LayoutButtonRow(std::initializer_list<int> fromRight, int leftI
         SIZE s{};
         ::GetTextExtentPoint32W(dc, caption, caption.GetLength(), &s);
         // Captions are drawn bold: room for that and the padding.
-        int w = s.cx + s.cx / 8 + 4 * theme::kButtonPadding;
-        return w > theme::kBoxButtonMinWidth ? w : theme::kBoxButtonMinWidth;
+        int w = s.cx + s.cx / 8 + 4 * theme::ButtonPadding();
+        return w > theme::BoxButtonMinWidth() ? w : theme::BoxButtonMinWidth();
     };
-    int x = client.right - theme::kBoxMargin;
+    int x = client.right - theme::BoxMargin();
     for (int id : fromRight) {
         HWND b = ::GetDlgItem(m_hWnd, id);
         if (!b || !(::GetWindowLongPtrW(b, GWL_STYLE) & WS_VISIBLE)) continue;
         int w = widthOf(b);
         x -= w;
-        ::MoveWindow(b, x, top, w, theme::kBoxButtonHeight, TRUE);
-        x -= theme::kBoxButtonGap;
+        ::MoveWindow(b, x, top, w, theme::BoxButtonHeight(), TRUE);
+        x -= theme::BoxButtonGap();
     }
     if (HWND b = leftId ? ::GetDlgItem(m_hWnd, leftId) : nullptr) {
         if (::GetWindowLongPtrW(b, GWL_STYLE) & WS_VISIBLE)
-            ::MoveWindow(b, theme::kBoxMargin, top, widthOf(b), theme::kBoxButtonHeight, TRUE);
+            ::MoveWindow(b, theme::BoxMargin(), top, widthOf(b), theme::BoxButtonHeight(), TRUE);
     }
     return top;
 }

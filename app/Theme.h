@@ -1,6 +1,7 @@
 // The wizard's colours.
 #pragma once
 #include <windows.h>
+#include "app/DpiScale.h"
 
 namespace theme {
 
@@ -33,5 +34,12 @@ const int kBoxMargin = 14;       // a box's edge to its content
 const int kBoxButtonHeight = 28;
 const int kBoxButtonMinWidth = 92;
 const int kBoxButtonGap = 8;
+
+// The same in pixels of this display: they grow with its scaling.
+inline int BoxMargin() { return dpiscale::X(kBoxMargin); }
+inline int BoxButtonHeight() { return dpiscale::Y(kBoxButtonHeight); }
+inline int BoxButtonMinWidth() { return dpiscale::X(kBoxButtonMinWidth); }
+inline int BoxButtonGap() { return dpiscale::X(kBoxButtonGap); }
+inline int ButtonPadding() { return dpiscale::X(kButtonPadding); }
 
 }  // namespace theme

@@ -4,6 +4,7 @@
 #include "app/AppPaths.h"
 #include "app/AppVersion.h"
 #include "app/DialogKeys.h"
+#include "app/DpiScale.h"
 #include "app/ProgramBox.h"
 #include "app/Theme.h"
 #include "app/resource.h"
@@ -159,7 +160,10 @@ void CUpdaterDlg::FitPageColumnToPicture() {
     int dx = pic.right - next.right;
     int dy = pic.bottom - frame.bottom;
     if (dy < 0) dy = 0;
-    if (dx == 0 && dy == 0) return;
+    if (dx == 0 && dy == 0) {
+        FitPagesToFrame();
+        return;
+    }
     auto place = [&](CWnd* w, int moveX, int moveY, int growX, int growY) {
         if (!w || !w->m_hWnd) return;
         RECT r;
@@ -182,6 +186,15 @@ void CUpdaterDlg::FitPageColumnToPicture() {
     SetWindowPos(nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CenterWindow();
+    FitPagesToFrame();
+}
+
+void CUpdaterDlg::FitPagesToFrame() {
+    RECT frame;
+    m_pageFrame.GetClientRect(&frame);
+    for (int page = PAGE_WELCOME; page <= PAGE_SPEED_DIAL; ++page)
+        if (CDialog* d = PageWindow(page))
+            d->SetWindowPos(nullptr, 0, 0, frame.right, frame.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CUpdaterDlg::KeepFocusBeforeBusy() {
@@ -201,7 +214,11 @@ void CUpdaterDlg::RescueFocus() {
         ::SetFocus(before);
         return;
     }
-    if (dialogkeys::IsFocusLost(m_hWnd)) dialogkeys::FocusDefault(m_hWnd, IDC_NEXT);
+    if (!dialogkeys::IsFocusLost(m_hWnd)) return;
+    // NEXT when it can take it; otherwise the page, whose controls come
+    // before BACK in Tab order, and only then the first step button.
+    if (m_btnNext.IsWindowVisible() && m_btnNext.IsWindowEnabled()) m_btnNext.SetFocus();
+    else if (!FocusShownPage()) dialogkeys::FocusDefault(m_hWnd, IDC_NEXT);
 }
 
 void CUpdaterDlg::LoadConfig() {
@@ -263,7 +280,7 @@ void CUpdaterDlg::OnPaint() {
     m_staticTitle.GetWindowRect(&title);
     ScreenToClient(&title);
     // The banner across the top, above the page title.
-    RECT banner = {client.left, client.top, client.right, title.top - 4};
+    RECT banner = {client.left, client.top, client.right, title.top - dpiscale::Y(4)};
     BITMAP bm{};
     if (m_bmpBanner.m_hObject && m_bmpBanner.GetBitmap(&bm)) {
         CDC mem;
@@ -279,7 +296,7 @@ void CUpdaterDlg::OnPaint() {
     {
         CGdiSelection font(dc, m_fontBold);
         RECT text = banner;
-        text.left += (banner.bottom - banner.top) + 16;
+        text.left += (banner.bottom - banner.top) + dpiscale::X(16);
         dc.DrawText(MANAGER_DISPLAY_NAME, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     }
 
@@ -287,7 +304,9 @@ void CUpdaterDlg::OnPaint() {
     RECT step;
     m_btnStep[0].GetWindowRect(&step);
     ScreenToClient(&step);
-    RECT line = {step.right + 2, banner.bottom + 8, step.right + 3, client.bottom - 8};
+    const int lineLeft = step.right + dpiscale::X(2);
+    const int lineWidth = dpiscale::X(1) > 1 ? dpiscale::X(1) : 1;
+    RECT line = {lineLeft, banner.bottom + dpiscale::Y(8), lineLeft + lineWidth, client.bottom - dpiscale::Y(8)};
     dc.FillSolidRect(&line, theme::kButtonBorder);
 }
 

@@ -192,6 +192,8 @@ private:
     void OpenGroupList();
     void CloseGroupList();
     void SelectGroup(int index);
+    // The focus to the first control of the page shown; FALSE when it has none.
+    BOOL FocusShownPage();
     void UpdateStepButtons();
     void UpdateGroupControls();
     void UpdateNavigationButtons();
@@ -204,9 +206,11 @@ private:
     // The page column as wide and as high as the WELCOME picture, with
     // NEXT's right edge under the picture's.
     void FitPageColumnToPicture();
+    // Every page as large as the page frame that shows it.
+    void FitPagesToFrame();
     // Around the busy state: the focus it takes away (buttons are disabled)
-    // is given back when it ends; a focus lost otherwise goes to NEXT, or to
-    // the first control that can take it.
+    // is given back when it ends; a focus lost otherwise goes to NEXT, or
+    // into the page shown, or to the first control that can take it.
     void KeepFocusBeforeBusy();
     void RescueFocus();
 

@@ -126,6 +126,18 @@ void CUpdaterDlg::OnLbnSelchangeGroupList() {
     int index = m_listGroups.GetCurSel();
     CloseGroupList();
     SelectGroup(index);
+    // The list had the focus and is gone: it goes to the page now shown.
+    if (!FocusShownPage()) RescueFocus();
+}
+
+BOOL CUpdaterDlg::FocusShownPage() {
+    CDialog* page = PageWindow(m_nPage);
+    if (!page || !page->m_hWnd || !page->IsWindowVisible()) return FALSE;
+    HWND first = ::GetNextDlgTabItem(page->m_hWnd, nullptr, FALSE);
+    if (!first || !::IsChild(page->m_hWnd, first) || !::IsWindowVisible(first) || !::IsWindowEnabled(first))
+        return FALSE;
+    ::SetFocus(first);
+    return TRUE;
 }
 
 void CUpdaterDlg::OnLbnKillfocusGroupList() {

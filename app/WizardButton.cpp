@@ -1,4 +1,5 @@
 #include "app/WizardButton.h"
+#include "app/DpiScale.h"
 #include "app/FittedText.h"
 #include "app/Theme.h"
 
@@ -116,18 +117,19 @@ void CWizardButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     HBRUSH bg = ::CreateSolidBrush(theme::kBackground);
     ::FillRect(dc, &r, bg);
     ::DeleteObject(bg);
-    RoundBox(dc, r, fill, border, theme::kButtonRadius);
+    const int radius = dpiscale::X(theme::kButtonRadius);
+    RoundBox(dc, r, fill, border, radius);
 
     // The default button of a box carries the accent colour on its border.
     if (m_bDefault && !accent && !disabled) {
         RECT in = r;
         ::InflateRect(&in, -1, -1);
-        RoundBox(dc, in, fill, theme::kAccent, theme::kButtonRadius - 1);
+        RoundBox(dc, in, fill, theme::kAccent, radius - 1);
     }
 
     if (m_nKind == kStep && m_bSelected) {
         // A marker bar on the left of the current step.
-        RECT bar = {r.left + 4, r.top + 5, r.left + 7, r.bottom - 5};
+        RECT bar = {r.left + dpiscale::X(4), r.top + dpiscale::Y(5), r.left + dpiscale::X(7), r.bottom - dpiscale::Y(5)};
         HBRUSH mark = ::CreateSolidBrush(theme::kAccentText);
         ::FillRect(dc, &bar, mark);
         ::DeleteObject(mark);
@@ -136,8 +138,8 @@ void CWizardButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     CString caption;
     GetWindowText(caption);
     RECT tr = r;
-    ::InflateRect(&tr, -theme::kButtonPadding, -2);
-    if (m_nKind == kStep) tr.left += 6;
+    ::InflateRect(&tr, -dpiscale::X(theme::kButtonPadding), -dpiscale::Y(2));
+    if (m_nKind == kStep) tr.left += dpiscale::X(6);
     if (pressed) ::OffsetRect(&tr, 0, 1);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, text);
@@ -147,11 +149,11 @@ void CWizardButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     if ((dis->itemState & ODS_FOCUS) && !(dis->itemState & ODS_NOFOCUSRECT)) {
         // A ring inside the border: visible on light and on accent fills.
         RECT fr = r;
-        ::InflateRect(&fr, -3, -3);
+        ::InflateRect(&fr, -dpiscale::X(3), -dpiscale::Y(3));
         COLORREF ring = accent && !disabled ? theme::kAccentText : Mix(theme::kAccent, fill, 40);
         CPen p(PS_SOLID, 1, ring);
         CGdiSelection pen(dc, p), brush(dc, ::GetStockObject(NULL_BRUSH));
         ::SetBkMode(dc, TRANSPARENT);
-        ::RoundRect(dc, fr.left, fr.top, fr.right, fr.bottom, theme::kButtonRadius - 2, theme::kButtonRadius - 2);
+        ::RoundRect(dc, fr.left, fr.top, fr.right, fr.bottom, radius - 2, radius - 2);
     }
 }

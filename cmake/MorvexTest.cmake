@@ -17,3 +17,21 @@ function(morvex_test name)
     DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 300 ${serial} ENVIRONMENT "MORVEX_BUILD_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
+
+# morvex_scaled_screenshots(NAME FILTER)
+# The screenshot tests of NAME (those FILTER, a GoogleTest filter, selects)
+# once more at 125 % and 150 % display scaling, 120 and 144 dpi, each in a
+# Wine prefix and on a virtual display of its own (tools/wine-env.sh); named
+# dpi120.<test>, dpi144.<test>. One test at a time per display, beside the
+# tests on the other displays.
+function(morvex_scaled_screenshots name filter)
+  foreach(dpi 120 144)
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY ${MORVEX_OUT}
+      DISCOVERY_TIMEOUT 120
+      TEST_PREFIX "dpi${dpi}."
+      TEST_FILTER "${filter}"
+      PROPERTIES TIMEOUT 300 RESOURCE_LOCK "morvex_display_dpi${dpi}" ENVIRONMENT "MORVEX_BUILD_DIR=${CMAKE_BINARY_DIR}"
+                 ENVIRONMENT_MODIFICATION "MORVEX_DPI=set:${dpi}")
+  endforeach()
+endfunction()

@@ -55,6 +55,8 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT dis) {
     CGdiSelection picture(mem, *bmp);
     CSize size = bmp->GetSize();
     CRect r(dis->rcItem);
+    // A picture drawn larger than its bitmap (a scaled display) stays smooth.
+    if (r.Width() != size.cx || r.Height() != size.cy) ::SetStretchBltMode(dis->hDC, HALFTONE);
     dc->StretchBlt(r.left, r.top, r.Width(), r.Height(), &mem, 0, 0, size.cx, size.cy, SRCCOPY);
     // The keyboard focus shows on every picture, also one drawn from a
     // single bitmap for all states.

@@ -1,4 +1,5 @@
 #include "grid/CellFonts.h"
+#include "app/DpiScale.h"
 #include "framework/Gdi.h"
 #include <cwchar>
 
@@ -18,7 +19,7 @@ void Create(HWND hList) {
             wcsncpy(lf.lfFaceName, base.lfFaceName, LF_FACESIZE - 1);
         }
     }
-    lf.lfHeight = -12;
+    lf.lfHeight = dpiscale::FontHeight(-12);  // 12 pixels at 96 dpi
     lf.lfWeight = FW_BOLD;
     lf.lfCharSet = DEFAULT_CHARSET;
     g_normal.CreateFontIndirect(&lf);

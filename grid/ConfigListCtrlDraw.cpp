@@ -1,10 +1,14 @@
 // The grid's drawing, row height and column sizing.
 #include "grid/ConfigListCtrl.h"
+#include "app/DpiScale.h"
 #include "grid/ConfigListOwner.h"
 #include <vector>
 
 int CConfigListCtrl::GetRowHeight() {
-    return ::GetSystemMetrics(SM_CYVTHUMB) + 5 * ::GetSystemMetrics(SM_CYEDGE);
+    // The thumb grows with the display's scaling, the edges stay as thin as
+    // at 96 dpi: the room they give grows here, so that the rows keep their
+    // proportion to the text.
+    return ::GetSystemMetrics(SM_CYVTHUMB) + dpiscale::Y(5 * ::GetSystemMetrics(SM_CYEDGE));
 }
 
 void CConfigListCtrl::MeasureItem(LPMEASUREITEMSTRUCT lpMIS) { lpMIS->itemHeight = (UINT)GetRowHeight(); }

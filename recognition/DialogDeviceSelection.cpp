@@ -1,4 +1,5 @@
 #include "recognition/DialogDeviceSelection.h"
+#include "app/DpiScale.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
 
@@ -21,6 +22,12 @@ BOOL CDialogDeviceSelection::OnInitDialog() {
     m_bFirstShown = 0;
     m_btnPicture.LoadBitmaps(IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE, IDB_WELCOME_PICTURE);
     m_btnPicture.SizeToContent();
+    // The picture is drawn for 96 dpi; on a scaled display it grows with the
+    // page's dialog units (the wizard fits its page column to it).
+    CRect picture;
+    m_btnPicture.GetWindowRect(&picture);
+    const SIZE scaled = dpiscale::Size(SIZE{picture.Width(), picture.Height()});
+    m_btnPicture.SetWindowPos(nullptr, 0, 0, scaled.cx, scaled.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 

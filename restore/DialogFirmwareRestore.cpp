@@ -1,4 +1,5 @@
 #include "restore/DialogFirmwareRestore.h"
+#include "app/DpiScale.h"
 #include "app/AppPaths.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
@@ -105,9 +106,10 @@ BOOL CDialogFirmwareRestore::IsConfigListFirstColumnRightAligned(const CConfigLi
 }
 
 void CDialogFirmwareRestore::SetListColumnWidths() {
-    m_listFeatures.SetColumnWidth(0, 322);
-    m_listFeatures.SetColumnWidth(1, 11);
-    m_listFeatures.SetColumnWidth(2, 177);
+    // The widths are given for 96 dpi: they grow with the display's scaling.
+    m_listFeatures.SetColumnWidth(0, dpiscale::X(322));
+    m_listFeatures.SetColumnWidth(1, dpiscale::X(11));
+    m_listFeatures.SetColumnWidth(2, dpiscale::X(177));
 }
 
 int CDialogFirmwareRestore::SelectedKind() const {

@@ -1,5 +1,6 @@
 // The DEVICE SETTING page's rows placed and set per model.
 #include "settings/DialogDeviceSetting.h"
+#include "app/DpiScale.h"
 #include "app/MoveWindowScaled.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
@@ -55,9 +56,11 @@ void CDialogDeviceSetting::ArrangeRowsForModel() {
             m_editTimeout.SetWindowText(seconds);
             m_spinTimeout.SendMessage(UDM_SETPOS, 0, MAKELPARAM(LOWORD(m_workingRecord.m_nAudioChannelTimeout), 0));
         }
+        // The margin is given in pixels at 96 dpi.
+        const int margin = dpiscale::Y(layout->margin);
         for (const dsrows::Placement& p : layout->placements)
             for (int id : ControlIdsOf(p.row))
-                if (CWnd* w = GetDlgItem(id)) MoveWindowScaled(&page, layout->rows, layout->margin, p.index, w);
+                if (CWnd* w = GetDlgItem(id)) MoveWindowScaled(&page, layout->rows, margin, p.index, w);
     }
     // ---- The grid's rows: the row builder decides which models have any. ----
     FillSettingsList();

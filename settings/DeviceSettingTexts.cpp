@@ -1,5 +1,6 @@
 // The DEVICE SETTING page's captions, fonts and visibility per model.
 #include "settings/DialogDeviceSetting.h"
+#include "app/DpiScale.h"
 #include "settings/rows/ConfigListRowsGrid.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
@@ -87,12 +88,13 @@ void CDialogDeviceSetting::ShowClassicRows(BOOL bOn, BOOL bWithVisibility) {
 void CDialogDeviceSetting::SetListColumnWidths() {
     CUpdaterDlg* main = MainDialog();
     bool narrowName = main->m_nTargetModel == 0x5510 && main->m_nLanguage == texts::kRussian;
-    int name = narrowName ? 280 : 310, value = narrowName ? 200 : 170;
+    // The widths are given for 96 dpi: they grow with the display's scaling.
+    int name = dpiscale::X(narrowName ? 280 : 310), value = dpiscale::X(narrowName ? 200 : 170);
     // Values that need more room (two long words side by side) take it from the names.
     int nameNeed = 0, valueNeed = 0;
     rows::MeasureRowWidths(m_listSettings, &nameNeed, &valueNeed);
     rows::FitColumns(nameNeed, valueNeed, &name, &value);
-    m_listSettings.SetColumnWidth(0, 30);
+    m_listSettings.SetColumnWidth(0, dpiscale::X(30));
     m_listSettings.SetColumnWidth(1, name);
     m_listSettings.SetColumnWidth(2, value);
 }

@@ -4,14 +4,25 @@
 # every start of a test executable is fast.
 : "${MORVEX_BUILD_DIR:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}"
 export WINEPREFIX="${WINEPREFIX:-$MORVEX_BUILD_DIR/wineprefix}"
+# MORVEX_DPI (120, 144, ...): the display's scaling. Wine reads it from the
+# registry once per process, so each setting has a prefix of its own beside
+# the default one (96 dpi): tests at different settings can run side by side.
+if [ -n "${MORVEX_DPI:-}" ] && [ "$MORVEX_DPI" != 96 ]; then
+  case "$WINEPREFIX" in
+    *-dpi"$MORVEX_DPI") ;;
+    *) export WINEPREFIX="$WINEPREFIX-dpi$MORVEX_DPI" ;;
+  esac
+fi
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 wine_env_ready() {
-  # One set-up at a time: test executables start in parallel.
+  # One set-up at a time per prefix: test executables start in parallel.
   mkdir -p "$MORVEX_BUILD_DIR"
-  exec 9>"$MORVEX_BUILD_DIR/.wine-env.lock"
+  local lock="$MORVEX_BUILD_DIR/.wine-env.lock"
+  if [ -n "${MORVEX_DPI:-}" ] && [ "$MORVEX_DPI" != 96 ]; then lock="$lock-dpi$MORVEX_DPI"; fi
+  exec 9>"$lock"
   flock 9
   wine_env_setup
   local rc=$?
@@ -21,8 +32,18 @@ wine_env_ready() {
 }
 
 wine_env_setup() {
-  if [ -z "${DISPLAY:-}" ]; then
-    local f="$MORVEX_BUILD_DIR/.xvfb-display"
+  # A scaled display is a larger screen (as on laptops, whose 125 % and
+  # 150 % come with 1920 x 1080 pixels) and a virtual display of its own, also
+  # when the caller runs on our default one: what runs there meets nothing
+  # that runs on another display. A desktop's display stays the caller's.
+  local suffix="" screen="1280x1024x24" ours=""
+  if [ -n "${MORVEX_DPI:-}" ] && [ "$MORVEX_DPI" != 96 ]; then
+    suffix="-dpi$MORVEX_DPI"
+    screen="1920x1080x24"
+    [ -f "$MORVEX_BUILD_DIR/.xvfb-display" ] && ours=":$(cat "$MORVEX_BUILD_DIR/.xvfb-display")"
+  fi
+  if [ -z "${DISPLAY:-}" ] || [ "$DISPLAY" = "$ours" ]; then
+    local f="$MORVEX_BUILD_DIR/.xvfb-display$suffix"
     if [ -f "$f" ] && [ -e "/tmp/.X11-unix/X$(cat "$f")" ]; then
       export DISPLAY=":$(cat "$f")"
     else
@@ -30,8 +51,8 @@ wine_env_setup() {
       for n in $(seq 91 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         mkdir -p "$MORVEX_BUILD_DIR"
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-        echo $! > "$MORVEX_BUILD_DIR/.xvfb-pid"
+        Xvfb ":$n" -screen 0 "$screen" -nolisten tcp </dev/null >/dev/null 2>&1 &
+        echo $! > "$MORVEX_BUILD_DIR/.xvfb-pid$suffix"
         disown
         local i
         for i in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
@@ -75,15 +96,26 @@ wine_env_setup() {
     done
     touch "$WINEPREFIX/.morvex-font-styles"
   fi
+  if [ -n "${MORVEX_DPI:-}" ] && [ "$MORVEX_DPI" != 96 ] && [ ! -f "$WINEPREFIX/.morvex-dpi" ]; then
+    # The user's setting and the machine's, as the display settings write them.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$MORVEX_DPI" /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+      /v LogPixels /t REG_DWORD /d "$MORVEX_DPI" /f </dev/null >/dev/null 2>&1
+    touch "$WINEPREFIX/.morvex-dpi"
+  fi
   return 0
 }
 
-# Ends the Wine server of the prefix and the virtual display we started.
+# Ends the Wine servers of the prefixes and the virtual displays we started.
 wine_env_stop() {
-  wineserver -k >/dev/null 2>&1 || true
-  local p="$MORVEX_BUILD_DIR/.xvfb-pid"
-  if [ -f "$p" ]; then
+  local prefix
+  for prefix in "$WINEPREFIX" "$MORVEX_BUILD_DIR"/wineprefix-dpi*; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  done
+  local p
+  for p in "$MORVEX_BUILD_DIR"/.xvfb-pid*; do
+    [ -f "$p" ] || continue
     kill "$(cat "$p")" >/dev/null 2>&1 || true
-    rm -f "$p" "$MORVEX_BUILD_DIR/.xvfb-display"
-  fi
+    rm -f "$p" "$MORVEX_BUILD_DIR/.xvfb-display${p##*/.xvfb-pid}"
+  done
 }

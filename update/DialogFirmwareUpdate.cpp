@@ -1,6 +1,7 @@
 // The page itself: its controls, their texts and layout, the colours, Browse.
 #include "update/DialogFirmwareUpdate.h"
 #include "app/AppPaths.h"
+#include "app/DpiScale.h"
 #include "app/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
@@ -10,6 +11,39 @@
 #include "texts/UpdatePageTexts.h"
 #include "texts/WizardTexts.h"
 #include "update/HidUpdateJob.h"
+
+namespace {
+
+// The latest-version line shares its row with the right-aligned voice-prompt
+// caption, and both end at the same place: while the caption shows, it is as
+// wide as its text and the line ends a little before it. (Both texts stay
+// where they are.)
+void FitLineBesideCaption(CWnd& line, CWnd& caption, BOOL captionShown) {
+    CWnd* page = line.GetParent();
+    if (!page) return;
+    CRect lineRect, captionRect;
+    line.GetWindowRect(&lineRect);
+    caption.GetWindowRect(&captionRect);
+    page->ScreenToClient(&lineRect);
+    page->ScreenToClient(&captionRect);
+    int right = captionRect.right;
+    if (captionShown) {
+        CString text;
+        caption.GetWindowText(text);
+        CClientDC dc(&caption);
+        CGdiSelection font(dc, caption.GetFont());
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, text, text.GetLength(), &extent);
+        int captionLeft = captionRect.right - extent.cx - dpiscale::X(2);
+        if (captionLeft < lineRect.left) captionLeft = lineRect.left;
+        caption.MoveWindow(captionLeft, captionRect.top, captionRect.right - captionLeft, captionRect.Height());
+        right = captionLeft - dpiscale::X(4);
+    }
+    if (right < lineRect.left) right = lineRect.left;
+    if (right != lineRect.right) line.MoveWindow(lineRect.left, lineRect.top, right - lineRect.left, lineRect.Height());
+}
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWizardPage)
     ON_WM_CTLCOLOR()
@@ -146,6 +180,7 @@ void CDialogFirmwareUpdate::UpdateControls() {
     m_comboVoicePrompt.ShowWindow(show);
     m_staticVoiceCaption.ShowWindow(show);
     m_staticInstructions.ShowWindow(show);
+    FitLineBesideCaption(m_staticLatest, m_staticVoiceCaption, comboShown);
     LayoutDownloadButton(comboShown);
     SetRedraw(TRUE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -1,4 +1,5 @@
 #include "WizardHarness.h"
+#include "LayoutCheck.h"
 #include "app/AppPaths.h"
 #include "app/DialogMessageBox.h"
 #include "app/ShellOpen.h"
@@ -143,10 +144,13 @@ void WizardTest::Recognise(CUpdaterDlg& dlg, int model, int settingKinds) {
 void WizardTest::Screenshot(HWND wnd, const wchar_t* name, BOOL controlTexts) {
     std::wstring folder = OutFolder() + L"screenshots\\";
     ::CreateDirectoryW(folder.c_str(), nullptr);
-    std::wstring path = folder + name + L".bmp";
+    // Pictures at a scaled display carry its dpi in their names.
+    const int dpi = layoutcheck::DisplayDpi();
+    std::wstring path = folder + name + (dpi == 96 ? L"" : L"_" + std::to_wstring(dpi) + L"dpi") + L".bmp";
     bool saved = fw::test::SaveWindowImage(wnd, path.c_str());
     EXPECT_TRUE(saved) << "screenshot " << std::string(path.begin(), path.end());
     if (saved) EXPECT_TRUE(LooksDrawn(wnd, path, controlTexts)) << "screenshot " << std::string(path.begin(), path.end());
+    EXPECT_TRUE(layoutcheck::NothingClippedNothingOverlaps(wnd)) << "screenshot " << std::string(path.begin(), path.end());
 }
 
 namespace {

@@ -100,6 +100,53 @@ TEST_F(KeyboardTest, EnterAndSpaceOnTheFocusedButtonPressIt) {
     });
 }
 
+TEST_F(KeyboardTest, AGroupPickedFromTheListPutsTheFocusOnItsPage) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        OnUpdatePage(dlg);
+        dlg.ShowDeviceSettingPage(TRUE);
+        ASSERT_EQ(dlg.m_nPage, PAGE_DEVICE_SETTING);
+        struct Pick {
+            UINT key;
+            int page;
+            CWnd* pageWindow;
+        };
+        const Pick picks[] = {{VK_DOWN, PAGE_FM_RADIO, &dlg.m_settingSecondPage},
+                              {VK_UP, PAGE_DEVICE_SETTING, &dlg.m_settingPage}};
+        for (const Pick& p : picks) {
+            SCOPED_TRACE(testing::Message() << "to page " << p.page);
+            Focus(dlg, IDC_GROUP_LIST);
+            keys::Press(VK_RETURN);
+            ASSERT_TRUE(dlg.m_bPopupOpen);
+            keys::Press(p.key);
+            fw::test::PumpFor(50);
+            EXPECT_FALSE(dlg.m_bPopupOpen);
+            EXPECT_EQ(dlg.m_nPage, p.page);
+            HWND focus = ::GetFocus();
+            EXPECT_NE(focus, Item(dlg, IDC_STEP_WELCOME));
+            EXPECT_TRUE(focus && ::IsChild(p.pageWindow->m_hWnd, focus) && ::IsWindowVisible(focus))
+                << "the focus is on control " << ::GetDlgCtrlID(focus);
+        }
+    });
+}
+
+TEST_F(KeyboardTest, OnTheLastSettingsPageReachedWithNextThePageTakesTheFocus) {
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        Recognise(dlg, 0x4D15, (1 << 1) | (1 << 2) | (1 << 3));
+        dlg.GoToPage(PAGE_FM_RADIO);
+        ASSERT_EQ(dlg.m_nPage, PAGE_FM_RADIO);
+        // NEXT goes on to the speed-dial page, the last one: its NEXT is off,
+        // and the focus goes into the page rather than to the first step.
+        Focus(dlg, IDC_NEXT);
+        keys::Press(VK_RETURN);
+        ASSERT_EQ(dlg.m_nPage, PAGE_SPEED_DIAL);
+        ASSERT_FALSE(::IsWindowEnabled(Item(dlg, IDC_NEXT)));
+        HWND focus = ::GetFocus();
+        EXPECT_TRUE(focus && ::IsChild(dlg.m_speedDialPage.m_hWnd, focus) && ::IsWindowVisible(focus))
+            << "the focus is on control " << ::GetDlgCtrlID(focus);
+    });
+}
+
 TEST_F(KeyboardTest, EnterElsewherePressesNextAndEscapeDoesNothing) {
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));

@@ -86,3 +86,19 @@ TEST(ProgramProcess, OpensTheWizardAndEndsOnClose) {
     DWORD code = 1;
     ::GetExitCodeProcess(pi.hProcess, &code);
 }
+
+// The program tells Windows that it lays its windows out for the display's
+// scaling itself (so that they are not stretched and blurred), and keeps the
+// classic look of its controls (no dependency on the newer common controls).
+TEST(ProgramProcess, ItsManifestDeclaresTheScalingAndKeepsTheClassicControls) {
+    const std::wstring exe = OutFolder() + L"MorvexBluetoothDeviceManager.exe";
+    HMODULE image = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(image != nullptr);
+    HRSRC found = ::FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_TRUE(found != nullptr) << "no manifest";
+    const char* bytes = static_cast<const char*>(::LockResource(::LoadResource(image, found)));
+    std::string manifest(bytes, ::SizeofResource(image, found));
+    ::FreeLibrary(image);
+    EXPECT_NE(manifest.find("<dpiAware>true</dpiAware>"), std::string::npos) << manifest;
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos) << manifest;
+}

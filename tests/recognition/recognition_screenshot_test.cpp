@@ -92,5 +92,5 @@ TEST_P(RecognitionScreenshotTest, ThePageAndEveryOutcome) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, RecognitionScreenshotTest, ::testing::Values(Shot{0, "en"}, Shot{4, "ja"}),
+INSTANTIATE_TEST_SUITE_P(Languages, RecognitionScreenshotTest, ::testing::Values(Shot{0, "en"}, Shot{4, "ja"}, Shot{8, "ru"}),
                          [](const ::testing::TestParamInfo<Shot>& info) { return std::string(info.param.name); });

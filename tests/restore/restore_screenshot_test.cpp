@@ -59,7 +59,7 @@ TEST_P(RestoreScreenshotTest, BackupInformationInItsThreeKinds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RestoreScreenshotTest,
-                         ::testing::Values(Shot{0, L"en"}, Shot{2, L"de"}, Shot{4, L"ja"}),
+                         ::testing::Values(Shot{0, L"en"}, Shot{2, L"de"}, Shot{4, L"ja"}, Shot{8, L"ru"}),
                          [](const ::testing::TestParamInfo<Shot>& info) {
                              std::wstring n = info.param.name;
                              return std::string(n.begin(), n.end());

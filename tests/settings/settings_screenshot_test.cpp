@@ -78,6 +78,19 @@ TEST_P(SettingsScreenshotTest, ClassicRowsGridFmRadioAndSpeedDial) {
         FillFm(dlg.m_deviceRecord);
         dlg.GoToPage(PAGE_DEVICE_SETTING);
         Take(dlg, L"grid");
+        {
+            // At every scaling the grid's rows are as high for the page's
+            // dialog units as at 96 dpi (14.4), so that its 121 units show
+            // eight of them.
+            CListCtrl& grid = dlg.m_settingPage.m_listSettings;
+            RECT row = {LVIR_BOUNDS, 0, 0, 0};
+            ASSERT_TRUE(grid.SendMessage(LVM_GETITEMRECT, 0, (LPARAM)&row));
+            RECT units = {0, 0, 4, 8};
+            ::MapDialogRect(dlg.m_settingPage.m_hWnd, &units);
+            EXPECT_NEAR((row.bottom - row.top) * 8.0 / units.bottom, 14.4, 1.0) << "row of " << row.bottom - row.top
+                                                                               << " pixels";
+            EXPECT_EQ(grid.SendMessage(LVM_GETCOUNTPERPAGE, 0, 0), 8);
+        }
         dlg.GoToPage(PAGE_FM_RADIO);
         Take(dlg, L"fm_grid");
         dlg.GoToPage(PAGE_SPEED_DIAL);
