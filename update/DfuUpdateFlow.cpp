@@ -116,6 +116,17 @@ void CDfuUpdateFlow::ContinueReconfigure() {
     DestroyEngines();
     m_strFirstDevice.Empty();
     int accepted = 0;
+    for (POSITION pos = names.GetHeadPosition(); pos;)
+        if (IsAcceptedDfuDevice(names.GetNext(pos))) ++accepted;
+    if (accepted != GetUpdateProfile(model).dfuDevices) {
+        CString number;
+        number.Format(L"(%d)", accepted);
+        return FailUpdate(info, page, TextOf(GetTextMsgUsbNotMatch), number);
+    }
+    // The identity goes to the headset's store before any engine holds the
+    // device: one user of the headset at a time.
+    if (!GiveBatchIdentity(info, page, model)) return;
+    accepted = 0;
     POSITION pos = names.GetHeadPosition();
     while (pos) {
         const CStringX& name = names.GetNext(pos);
@@ -131,15 +142,10 @@ void CDfuUpdateFlow::ContinueReconfigure() {
             m_bEngineBCreated = 1;
         }
     }
-    if (accepted != GetUpdateProfile(model).dfuDevices) {
-        CString number;
-        number.Format(L"(%d)", accepted);
-        return FailUpdate(info, page, TextOf(GetTextMsgUsbNotMatch), number);
-    }
-    if (!GiveBatchIdentity(info, page, model)) return;
     if (!m_dfuEngineA.StartReconfigure(false, true, info->m_strFirmwarePath)) {
-        // The headset still runs its normal firmware: its identity goes back.
-        WriteGivenIdentityBackToHeadset();
+        // The headset still runs its normal firmware: once the engines have
+        // let go of it, its identity goes back.
+        DestroyEngines();
         return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), switched ? L"[8][1]" : L"[8][3]");
     }
     m_nActiveEngine = 1;
@@ -271,10 +277,7 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
     if (status.result) return RunDfuStep(status);
     // Failed before the transfer began (the switch): the headset, if it is
     // still there on its normal firmware, gets its identity back.
-    if (m_bIdentityGiven) {
-        ActiveEngine().Destroy();
-        WriteGivenIdentityBackToHeadset();
-    }
+    if (m_bIdentityGiven) DestroyEngines();
     FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
 }
 
