@@ -1,7 +1,8 @@
 # morvex_test(NAME [ALONE] src... LIBS lib...)
 # One GoogleTest executable, run under Wine; each test case is one ctest test.
-# ALONE: the cases measure how quickly a window answers, so they run while no
-# other test loads the machine.
+# ALONE: the cases measure how quickly a window answers, or hold a popup open
+# that another test program's window would close by taking the focus on the
+# shared display, so they run while no other test runs.
 function(morvex_test name)
   cmake_parse_arguments(T "ALONE" "" "SOURCES;LIBS" ${ARGN})
   set(serial "")
