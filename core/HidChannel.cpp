@@ -1,4 +1,5 @@
 #include "core/HidChannel.h"
+#include "core/HidHandleNotes.h"
 #include "framework/Clock.h"
 #include "framework/Handle.h"
 #include "hardware/HardwareApi.h"
@@ -8,8 +9,12 @@ namespace {
 
 // Clock time between two looks at an unfinished transfer.
 const DWORD kPollMs = 10;
+// Where a headset that echoes puts the request's command in its replies.
+const int kReplyCommand = 1;
 
 bool IsOpen(const HANDLE* device) { return device && *device && *device != INVALID_HANDLE_VALUE; }
+
+DWORD AtMost(DWORD a, DWORD b) { return a < b ? a : b; }
 
 // An OVERLAPPED with its own event, closed on scope exit.
 struct Transfer {
@@ -18,81 +23,93 @@ struct Transfer {
     Transfer() { ov.hEvent = event; }
 };
 
+// How a transfer ended.
+enum TransferEnd { TRANSFER_DONE, TRANSFER_TIMED_OUT, TRANSFER_FAILED };
+
 // Waits for a started transfer within timeoutMs of clock time. On time-out
 // the transfer is cancelled and waited for, so that its buffer is free again.
-bool Finish(HANDLE h, Transfer& t, DWORD timeoutMs, DWORD* transferred) {
+TransferEnd Finish(HANDLE h, Transfer& t, DWORD timeoutMs, DWORD* transferred) {
     const hw::HardwareApi& api = hw::Api();
     DWORD start = fw::Clock::GetTickCount();
     for (;;) {
-        if (api.GetOverlappedResult(h, &t.ov, transferred, FALSE)) return true;
-        if (::GetLastError() != ERROR_IO_INCOMPLETE) return false;
+        if (api.GetOverlappedResult(h, &t.ov, transferred, FALSE)) return TRANSFER_DONE;
+        if (::GetLastError() != ERROR_IO_INCOMPLETE) return TRANSFER_FAILED;
         if (fw::Clock::GetTickCount() - start >= timeoutMs) {
             api.CancelIo(h);
             // The transfer may still have finished just before the cancel.
-            return api.GetOverlappedResult(h, &t.ov, transferred, TRUE) != FALSE;
+            if (api.GetOverlappedResult(h, &t.ov, transferred, TRUE)) return TRANSFER_DONE;
+            return TRANSFER_TIMED_OUT;
         }
         ::WaitForSingleObject(t.ov.hEvent, fw::Clock::TimerInterval(kPollMs));
     }
 }
 
-bool Start(BOOL started, HANDLE h, Transfer& t, DWORD timeoutMs, DWORD* transferred) {
+TransferEnd Start(BOOL started, HANDLE h, Transfer& t, DWORD timeoutMs, DWORD* transferred) {
     if (started) {
         // Completed at once; the count is in the OVERLAPPED.
         DWORD n = 0;
         if (hw::Api().GetOverlappedResult(h, &t.ov, &n, FALSE) && n != 0) *transferred = n;
-        return true;
+        return TRANSFER_DONE;
     }
-    if (::GetLastError() != ERROR_IO_PENDING) return false;
+    if (::GetLastError() != ERROR_IO_PENDING) return TRANSFER_FAILED;
     return Finish(h, t, timeoutMs, transferred);
-}
-
-// The clock time left of limitMs since start, at most cap; 0 once it is over.
-DWORD Left(DWORD start, DWORD limitMs, DWORD cap) {
-    if (limitMs == INFINITE) return cap;
-    DWORD spent = fw::Clock::GetTickCount() - start;
-    if (spent >= limitMs) return 0;
-    return limitMs - spent < cap ? limitMs - spent : cap;
 }
 
 bool WriteReport(HANDLE h, const BYTE* report, DWORD timeoutMs = HID_WRITE_TIMEOUT_MS) {
     Transfer t;
     if (!t.ov.hEvent) return false;
-    // Whatever input the headset sent before this report answers an earlier
-    // one (a reply that came after its request was given up): it must never
-    // be read as this report's answer. A driver that cannot flush leaves
-    // nothing behind either, so its result is not needed.
+    // A request given up on this handle may still be answered: the rest of
+    // its late window passes first, and what it brings is flushed with the
+    // rest. Whatever input the headset sent before this report answers an
+    // earlier one: it must never be read as this report's answer. A driver
+    // that cannot flush leaves nothing behind either, so its result is not
+    // needed.
+    if (DWORD late = hidnotes::LateWindowLeft(h)) fw::Clock::Sleep(late);
     hw::Api().HidD_FlushQueue(h);
     DWORD written = 0;
     BOOL started = hw::Api().WriteFile(h, report, HID_OUT_REPORT_SIZE, &written, &t.ov);
-    if (!Start(started, h, t, timeoutMs, &written)) return false;
+    if (Start(started, h, t, timeoutMs, &written) != TRANSFER_DONE) return false;
     return written == (DWORD)HID_OUT_REPORT_SIZE;
 }
 
-// One input report into report (HID_IN_REPORT_SIZE bytes); only a report
-// long enough to carry the status byte counts.
-bool ReadReport(HANDLE h, BYTE* report, DWORD timeoutMs = HID_READ_TIMEOUT_MS) {
+// One input report into report (HID_IN_REPORT_SIZE bytes), its length in
+// *got; only a report long enough to carry the status byte counts.
+TransferEnd ReadReport(HANDLE h, BYTE* report, DWORD* got, DWORD timeoutMs) {
     Transfer t;
-    if (!t.ov.hEvent) return false;
-    BYTE buffer[HID_IN_REPORT_SIZE] = {};
-    DWORD got = 0;
-    BOOL started = hw::Api().ReadFile(h, buffer, HID_IN_REPORT_SIZE, &got, &t.ov);
-    if (!Start(started, h, t, timeoutMs, &got)) return false;
-    if (got <= (DWORD)HID_REPLY_STATUS) return false;
-    if (got > (DWORD)HID_IN_REPORT_SIZE) got = HID_IN_REPORT_SIZE;
-    std::memcpy(report, buffer, got);
-    return true;
+    if (!t.ov.hEvent) return TRANSFER_FAILED;
+    *got = 0;
+    TransferEnd end = Start(hw::Api().ReadFile(h, report, HID_IN_REPORT_SIZE, got, &t.ov), h, t, timeoutMs, got);
+    if (end != TRANSFER_DONE) return end;
+    if (*got <= (DWORD)HID_REPLY_STATUS) return TRANSFER_FAILED;
+    if (*got > (DWORD)HID_IN_REPORT_SIZE) *got = HID_IN_REPORT_SIZE;
+    return TRANSFER_DONE;
 }
 
-// Reads reports into reply while its status is pending, within the bounds
-// and, unless limitMs is INFINITE, within limitMs of clock time since start.
-bool ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD start = fw::Clock::GetTickCount(), DWORD limitMs = INFINITE) {
-    DWORD pendingFrom = fw::Clock::GetTickCount();
-    for (int reports = 0;; ++reports) {
-        DWORD wait = Left(start, limitMs, HID_READ_TIMEOUT_MS);
-        if (!wait || !ReadReport(h, reply, wait)) return false;
-        if (reply[HID_REPLY_STATUS] != HID_STATUS_PENDING) return true;
-        if (reports + 1 >= HID_PENDING_MAX_REPORTS) return false;
-        if (fw::Clock::GetTickCount() - pendingFrom >= HID_PENDING_TIMEOUT_MS) return false;
+// Reads reports into reply while its status is pending. Each report must
+// come within silenceMs (at most HID_READ_TIMEOUT_MS) of the exchange's
+// previous one, and pending replies end at HID_PENDING_TIMEOUT_MS and
+// HID_PENDING_MAX_REPORTS. With command >= 0, a final report (not pending)
+// that names another command in byte 1 answers something else: it is read
+// past, and counts neither as the reply nor as a sign of life.
+// TRANSFER_TIMED_OUT: given up.
+TransferEnd ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD silenceMs = HID_READ_TIMEOUT_MS, int command = -1) {
+    const DWORD silence = AtMost(silenceMs, HID_READ_TIMEOUT_MS);
+    const DWORD from = fw::Clock::GetTickCount();
+    DWORD last = from;
+    for (int reports = 0;;) {
+        DWORD quiet = fw::Clock::GetTickCount() - last;
+        if (quiet >= silence) return TRANSFER_TIMED_OUT;
+        BYTE report[HID_IN_REPORT_SIZE] = {};
+        DWORD got = 0;
+        TransferEnd end = ReadReport(h, report, &got, silence - quiet);
+        if (end != TRANSFER_DONE) return end;
+        const bool pending = report[HID_REPLY_STATUS] == HID_STATUS_PENDING;
+        if (command >= 0 && !pending && report[kReplyCommand] != command) continue;
+        std::memcpy(reply, report, got);
+        last = fw::Clock::GetTickCount();
+        if (!pending) return TRANSFER_DONE;
+        if (++reports >= HID_PENDING_MAX_REPORTS) return TRANSFER_TIMED_OUT;
+        if (last - from >= HID_PENDING_TIMEOUT_MS) return TRANSFER_TIMED_OUT;
     }
 }
 
@@ -109,11 +126,15 @@ BOOL HidTransactWithin(HANDLE* device, BYTE* request, BYTE* response, DWORD limi
 HidExchangeEnd HidExchange(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs) {
     if (!response) return HID_NOT_SENT;
     response[HID_REPLY_STATUS] = HID_STATUS_NONE;
-    if (!request || !IsOpen(device)) return HID_NOT_SENT;
-    const DWORD start = fw::Clock::GetTickCount();
-    DWORD wait = Left(start, limitMs, HID_WRITE_TIMEOUT_MS);
-    if (!wait || !WriteReport(*device, request, wait)) return HID_NOT_SENT;
-    if (!ReadUntilAnswered(*device, response, start, limitMs)) return HID_UNANSWERED;
+    if (!request || !IsOpen(device) || !limitMs) return HID_NOT_SENT;
+    HANDLE h = *device;
+    if (!WriteReport(h, request, AtMost(limitMs, HID_WRITE_TIMEOUT_MS))) return HID_NOT_SENT;
+    const BYTE command = request[HID_REQ_COMMAND];
+    const DWORD silence = AtMost(limitMs, HID_READ_TIMEOUT_MS);
+    TransferEnd end = ReadUntilAnswered(h, response, silence, hidnotes::EchoShown(h) ? command : -1);
+    if (end == TRANSFER_TIMED_OUT) hidnotes::NoteGivenUp(h, silence);
+    if (end != TRANSFER_DONE) return HID_UNANSWERED;
+    hidnotes::NoteReply(h, command, response[kReplyCommand]);
     return response[HID_REPLY_STATUS] == HID_STATUS_OK ? HID_ANSWERED : HID_REFUSED;
 }
 
@@ -126,7 +147,9 @@ BOOL HidReadStatus(HANDLE* device) {
     if (!IsOpen(device)) return FALSE;
     BYTE reply[HID_IN_REPORT_SIZE] = {};
     reply[HID_REPLY_STATUS] = HID_STATUS_NONE;
-    if (!ReadUntilAnswered(*device, reply)) return FALSE;
+    TransferEnd end = ReadUntilAnswered(*device, reply);
+    if (end == TRANSFER_TIMED_OUT) hidnotes::NoteGivenUp(*device, HID_READ_TIMEOUT_MS);
+    if (end != TRANSFER_DONE) return FALSE;
     return reply[HID_REPLY_STATUS] == HID_STATUS_OK ? TRUE : FALSE;
 }
 

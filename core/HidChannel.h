@@ -6,7 +6,7 @@
 #include "core/HidProtocol.h"
 #include "hardware/HardwareApi.h"
 
-// Clock time one input report may take to arrive.
+// Clock time without any report after which a request is given up.
 const DWORD HID_READ_TIMEOUT_MS = 5000;
 // Clock time a write may take to complete.
 const DWORD HID_WRITE_TIMEOUT_MS = 5000;
@@ -21,10 +21,11 @@ const int HID_PENDING_MAX_REPORTS = 100000;
 // status. response holds at least HID_IN_REPORT_SIZE bytes.
 BOOL HidTransact(HANDLE* device, BYTE* request, BYTE* response);
 
-// The same exchange, ended as a failure once limitMs of clock time have
-// passed since it began (the write, every read and the pending replies
-// together). After a failure, response byte 2 still holds HID_STATUS_NONE
-// or HID_STATUS_PENDING when the device did not answer at all.
+// The same exchange, given up once limitMs of clock time (at most the
+// channel's own bounds) pass without a report: a headset that keeps sending
+// pending replies is waited for up to HID_PENDING_TIMEOUT_MS, whatever
+// limitMs. After a failure, response byte 2 still holds HID_STATUS_NONE or
+// HID_STATUS_PENDING when the device did not answer at all.
 BOOL HidTransactWithin(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs);
 
 // How one bounded exchange ended.
@@ -34,11 +35,21 @@ enum HidExchangeEnd {
     HID_NOT_SENT,    // no open handle, or the request could not be written
     HID_UNANSWERED,  // written, but no final reply within the bounds (given up)
 };
-// The exchange of HidTransactWithin (limitMs INFINITE: only the per-report
-// bounds), telling how it ended. Every request, and every report that
-// HidWriteReport sends, first discards the input reports still queued for
-// the handle: a reply that arrives after its request was given up is never
-// taken for the answer to a later one.
+// The exchange of HidTransactWithin (limitMs INFINITE: only the channel's
+// bounds), telling how it ended. A reply that arrives after its request was
+// given up is never taken for the answer to a later one:
+// - every request, and every report that HidWriteReport sends, first
+//   discards the input reports still queued for the handle;
+// - after a request on a handle was given up (no report within the bound,
+//   or pending beyond it), the next report sent on it first lets the same
+//   bound pass again from that moment, so that a reply still on its way
+//   arrives and is discarded with the rest;
+// - where the headset's final replies on a handle have carried their
+//   request's command in byte 1, for every command answered on it and at
+//   least two different ones, a final reply naming another command is read
+//   past. A headset that has not shown this is never filtered on it.
+// What the channel notes about a handle goes when its hw::CDeviceHandle
+// closes it.
 HidExchangeEnd HidExchange(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs);
 
 // One write of exactly HID_OUT_REPORT_SIZE bytes; nonzero when it succeeds.

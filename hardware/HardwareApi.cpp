@@ -7,6 +7,7 @@ namespace hw {
 
 namespace {
 std::atomic<const HardwareApi*> g_override{nullptr};
+std::atomic<void (*)(HANDLE)> g_closingListener{nullptr};
 }
 
 const HardwareApi& Api() {
@@ -20,5 +21,11 @@ const HardwareApi& Api() {
 }
 
 void SetApi(const HardwareApi* api) { g_override = api; }
+
+void SetDeviceHandleClosingListener(void (*listener)(HANDLE)) { g_closingListener = listener; }
+
+void NotifyDeviceHandleClosing(HANDLE h) {
+    if (void (*listener)(HANDLE) = g_closingListener.load()) listener(h);
+}
 
 }  // namespace hw

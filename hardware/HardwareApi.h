@@ -71,10 +71,19 @@ void SetApi(const HardwareApi* api);
 
 namespace hw {
 
+// Whoever keeps notes about an open device handle (the HID channel) is told
+// just before its owner closes it, so that a handle opened later, which may
+// get the same value, starts without them. One listener; null for none.
+void SetDeviceHandleClosingListener(void (*listener)(HANDLE));
+void NotifyDeviceHandleClosing(HANDLE h);
+
 // An owned handle from the seam's CreateFileW (a HID interface, a file on a
 // drive): closed through the seam's CloseHandle.
 struct DeviceHandleTraits {
-    static BOOL Close(HANDLE h) { return Api().CloseHandle(h); }
+    static BOOL Close(HANDLE h) {
+        NotifyDeviceHandleClosing(h);
+        return Api().CloseHandle(h);
+    }
 };
 typedef fw::CHandleT<DeviceHandleTraits> CDeviceHandle;
 

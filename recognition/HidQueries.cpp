@@ -1,6 +1,5 @@
 #include "recognition/HidQueries.h"
 #include "core/HidChannel.h"
-#include "framework/Clock.h"
 #include <algorithm>
 #include <cstring>
 
@@ -16,10 +15,7 @@ HidExchangeEnd Exchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* re
 
 }  // namespace
 
-CHidReplyBudget::CHidReplyBudget(DWORD totalMs, DWORD perRequestMs)
-    : m_dwLeftMs(totalMs), m_dwPerRequestMs(perRequestMs), m_pOuter(t_budget) {
-    t_budget = this;
-}
+CHidReplyBudget::CHidReplyBudget(DWORD replyMs) : m_dwReplyMs(replyMs), m_pOuter(t_budget) { t_budget = this; }
 
 CHidReplyBudget::~CHidReplyBudget() { t_budget = m_pOuter; }
 
@@ -35,14 +31,11 @@ HidExchangeEnd CHidReplyBudget::Exchange(const hw::CDeviceHandle* device, BYTE* 
     reply[HID_REPLY_STATUS] = HID_STATUS_NONE;
     HANDLE h = device ? device->Get() : nullptr;
     if (!h || h == INVALID_HANDLE_VALUE) return HID_NOT_SENT;
-    if (!m_dwLeftMs || Silent(h)) {
+    if (Silent(h)) {
         m_bLost = true;
         return HID_UNANSWERED;
     }
-    const DWORD start = fw::Clock::GetTickCount();
-    HidExchangeEnd end = HidExchange(device, request, reply, std::min(m_dwLeftMs, m_dwPerRequestMs));
-    const DWORD spent = fw::Clock::GetTickCount() - start;
-    m_dwLeftMs = spent >= m_dwLeftMs ? 0 : m_dwLeftMs - spent;
+    HidExchangeEnd end = HidExchange(device, request, reply, m_dwReplyMs);
     if (end == HID_UNANSWERED) m_silent.push_back(h);
     if (end == HID_UNANSWERED || end == HID_NOT_SENT) m_bLost = true;
     return end;

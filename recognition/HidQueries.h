@@ -8,17 +8,17 @@
 #include "core/HidProtocol.h"
 #include <vector>
 
-// While one lives, the requests these helpers send from its thread share its
-// time: each may wait for its reply at most perRequestMs of clock time, all
-// of them together at most totalMs, and an interface that once left a
-// request unanswered (no reply, or a reply still pending at its bound) is
-// not asked again. Requests beyond the budget fail at once without being
-// sent. Recognition runs under one, so that a headset that stops answering
-// holds the window for seconds, however many requests would follow; so
-// does a settings save on its worker.
+// While one lives, the requests these helpers send from its thread are
+// given up after replyMs of clock time without any report (pending replies
+// keep a request alive up to the channel's own bound), and an interface
+// that once left a request unanswered is not asked again: its requests fail
+// at once without being sent. Recognition runs under one, so that a headset
+// that stops answering holds the window for seconds, however many requests
+// would follow; so does a settings save on its worker. No total bounds them:
+// a headset that keeps answering is never cut off.
 class CHidReplyBudget {
 public:
-    CHidReplyBudget(DWORD totalMs, DWORD perRequestMs);
+    explicit CHidReplyBudget(DWORD replyMs);
     ~CHidReplyBudget();
     CHidReplyBudget(const CHidReplyBudget&) = delete;
     CHidReplyBudget& operator=(const CHidReplyBudget&) = delete;
@@ -29,14 +29,12 @@ public:
     BOOL Transact(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply);
     HidExchangeEnd Exchange(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply);
     // Whether a request on an open interface went unanswered (also one not
-    // sent because its interface was silent or the budget spent) or could
-    // not be written.
+    // sent because its interface was silent) or could not be written.
     bool LostRequest() const { return m_bLost; }
 
 private:
-    DWORD m_dwLeftMs;
     bool m_bLost = false;
-    DWORD m_dwPerRequestMs;
+    DWORD m_dwReplyMs;
     std::vector<HANDLE> m_silent;
     CHidReplyBudget* m_pOuter;
 };

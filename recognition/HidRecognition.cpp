@@ -186,9 +186,9 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
     // would serve every HID headset as the default model.
     if (int model = HidModelOfProductId(productId)) main.m_nTargetModel = model;
     int target = main.m_nTargetModel;
-    // Every request below shares one bound: a headset that stops answering
-    // costs seconds, not a minute per request.
-    CHidReplyBudget budget(HID_RECOGNITION_REPLY_BUDGET_MS, HID_RECOGNITION_REPLY_MS);
+    // A headset that stops answering costs seconds, not a minute per
+    // request: its first request given up ends the queries of its interface.
+    CHidReplyBudget budget(HID_RECOGNITION_REPLY_MS);
     // A headset that cannot be read is not recognised, and nothing read from
     // it is kept: the record goes back to what it held.
     const CDeviceRecord before = main.m_deviceRecord;

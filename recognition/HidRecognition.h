@@ -30,7 +30,5 @@ const int HID_UPDATE_MODE_TRIES = 20;
 const unsigned HID_UPDATE_MODE_RETRY_MS = 1000;
 const int HID_UPDATE_MODE_PRODUCT_ID = 0x3120;
 
-// Clock time one request of recognition may wait for its reply, and all of
-// its requests together.
+// Clock time without any report after which recognition gives a request up.
 const unsigned HID_RECOGNITION_REPLY_MS = 5000;
-const unsigned HID_RECOGNITION_REPLY_BUDGET_MS = 15000;

@@ -59,9 +59,10 @@ bool VersionsMatch(CUpdaterDlg& main, HidExchangeEnd* worst) {
 bool IsHidSettingsModel(int model) { return model_groups::HidSettingsGroup(model) != 0; }
 
 SettingsWriteResult WriteHidSettingsBlocks(CUpdaterDlg& main, const std::vector<CHidBlockWrite>& blocks) {
-    // Each request is bounded as recognition's are, and all of them share
-    // one bound: a headset that stops answering ends the save within seconds.
-    CHidReplyBudget budget(HID_RECOGNITION_REPLY_BUDGET_MS, HID_RECOGNITION_REPLY_MS);
+    // Each request is bounded as recognition's are: a headset that stops
+    // answering ends the save within seconds, one that keeps answering
+    // (pending while it writes its flash) is waited for.
+    CHidReplyBudget budget(HID_RECOGNITION_REPLY_MS);
     int productId = 0;
     if (!FindMakerHidInterface(&productId) || productId != main.m_nTargetModel) return SETTINGS_WRONG_DEVICE;
     // The handles recognition opened, or opened again when a page switch

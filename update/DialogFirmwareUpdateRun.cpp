@@ -23,8 +23,9 @@
 
 namespace {
 
-// Clock time the pre-checks, which run on the UI thread, wait for one reply:
-// a headset that stopped answering fails them in seconds.
+// Clock time the pre-checks, which run on the UI thread, wait without any
+// report: a headset that stopped answering fails them in seconds, one that
+// reports pending is waited for up to the channel's bound.
 const DWORD kPreCheckReplyMs = 5000;
 
 BOOL AskOnUiThread(const hw::CDeviceHandle* device, BYTE* request, BYTE* reply) {

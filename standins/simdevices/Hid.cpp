@@ -17,7 +17,17 @@ std::wstring HidPath(const Device& d) {
     return path;
 }
 
-const DWORD kPendingReplyMs = 20;  // device time between two pending replies
+const DWORD kPendingReplyMs = 20;    // device time between two pending replies
+const DWORD kPendingEveryMs = 500;   // the same for pending replies by duration
+
+// A reply report of d to command with the status.
+std::vector<BYTE> ReplyReport(const Device& d, BYTE command, BYTE status) {
+    std::vector<BYTE> r(kHidInputBytes, 0);
+    r[0] = 1;
+    r[1] = d.echo ? command : 0;
+    r[2] = status;
+    return r;
+}
 
 }  // namespace
 
@@ -92,6 +102,13 @@ void SetHidOpenFails(DeviceId id, bool fails) { WITH_HID(id); d->openFails = fai
 void SetHidWriteFails(DeviceId id, bool fails) { WITH_HID(id); d->hidWriteFails = fails; }
 void SetHidPendingReplies(DeviceId id, int count) { WITH_HID(id); d->pendingReplies = count; }
 void SetHidPendingForever(DeviceId id, bool forever) { WITH_HID(id); d->pendingForever = forever; }
+void SetHidEcho(DeviceId id, bool echo) { WITH_HID(id); d->echo = echo; }
+
+void SetHidPendingMs(DeviceId id, DWORD deviceMs, BYTE command) {
+    WITH_HID(id);
+    d->pendingMs = deviceMs;
+    d->pendingCommand = command;
+}
 void SetHidVanishAfterReports(DeviceId id, int reports) { WITH_HID(id); d->vanishAfterReports = reports; }
 
 void SetHidSilentAfterReports(DeviceId id, int reports) { WITH_HID(id); d->silentAfterReports = reports; }
@@ -191,6 +208,7 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
     if (d->silentAfterReports == 0) return true;  // taken, never answered nor acted on
     if (d->silentAfterReports > 0) --d->silentAfterReports;
     std::vector<BYTE> answer = HidAnswer(g.w, *d, report);
+    if (!d->echo) answer[1] = 0;
     ULONGLONG at = NowMs() + d->replyMs;
     if (d->lateCommand && report[1] == d->lateCommand) {
         at += RealMs(g.w, d->lateMs);
@@ -201,14 +219,17 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
         h.stuckCommand = report[1];
         h.replies.clear();
     } else {
-        for (int i = 0; i < d->pendingReplies; ++i) {
-            std::vector<BYTE> pending(kHidInputBytes, 0);
-            pending[0] = 1;
-            pending[1] = report[1];
-            pending[2] = 1;
+        const bool pends = !d->pendingCommand || d->pendingCommand == report[1];
+        for (int i = 0; pends && i < d->pendingReplies; ++i) {
             at += RealMs(g.w, kPendingReplyMs);
-            h.replies.push_back({pending, at});
+            h.replies.push_back({ReplyReport(*d, report[1], 1), at});
         }
+        // By duration: one at once, then one every half second, the answer
+        // pendingMs after the first.
+        const ULONGLONG pendingFrom = at;
+        for (DWORD t = 0; pends && t < d->pendingMs; t += kPendingEveryMs)
+            h.replies.push_back({ReplyReport(*d, report[1], 1), pendingFrom + RealMs(g.w, t)});
+        if (pends && d->pendingMs) at = pendingFrom + RealMs(g.w, d->pendingMs);
         h.replies.push_back({answer, at});
     }
     if (d->vanishAfterReports > 0 && --d->vanishAfterReports == 0) SetPresence(g.w, *d, false);
@@ -246,16 +267,14 @@ int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err) {
             if (!d && h.replies.empty()) { *err = ERROR_DEVICE_NOT_CONNECTED; return -1; }
             if (d && h.stuckPending && h.replies.empty()) {
                 if (d->pendingForever) {
-                    std::vector<BYTE> pending(kHidInputBytes, 0);
-                    pending[0] = 1;
-                    pending[1] = h.stuckCommand;
-                    pending[2] = 1;
-                    h.replies.push_back({pending, now + RealMs(g.w, kPendingReplyMs)});
+                    h.replies.push_back({ReplyReport(*d, h.stuckCommand, 1), now + RealMs(g.w, kPendingReplyMs)});
                 } else {
                     // The fault was lifted: the request is finally answered.
                     h.stuckPending = false;
                     BYTE req[kHidOutputBytes] = {1, h.stuckCommand};
-                    h.replies.push_back({HidAnswer(g.w, *d, req), now});
+                    std::vector<BYTE> answer = HidAnswer(g.w, *d, req);
+                    if (!d->echo) answer[1] = 0;
+                    h.replies.push_back({answer, now});
                 }
                 continue;
             }

@@ -345,7 +345,8 @@ bool Loader::Apply(const Section& s, const Entry& e) {
                                            L"pending_forever", L"vanish_after_reports", L"card_never_appears",
                                            L"stays_away_after_restart", L"switch_never_appears", L"reply_ms",
                                            L"silent_after_reports",
-                                           L"late_command", L"late_ms"};
+                                           L"late_command", L"late_ms", L"pending_ms", L"pending_command",
+                                           L"echo"};
         if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"usage_page") d.usagePage = (WORD)n;
@@ -365,6 +366,9 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         else if (k == L"silent_after_reports") d.silentAfterReports = (int)n;
         else if (k == L"late_command") d.lateCommand = (BYTE)n;
         else if (k == L"late_ms") d.lateMs = n;
+        else if (k == L"pending_ms") d.pendingMs = n;
+        else if (k == L"pending_command") d.pendingCommand = (BYTE)n;
+        else if (k == L"echo") d.echo = n != 0;
         else return Fail(e.line, L"unknown key " + k);
         return true;
     }

@@ -172,6 +172,12 @@ SIM_API void SetHidWriteFails(DeviceId id, bool fails);       // every report wr
 SIM_API void SetHidCommandFails(DeviceId id, BYTE command, bool fails);  // status byte 2
 SIM_API void SetHidPendingReplies(DeviceId id, int count);     // pending replies before each answer
 SIM_API void SetHidPendingForever(DeviceId id, bool forever);  // replies stay pending
+// Before each answer (only before those to command, unless it is 0), pending
+// replies for deviceMs of device time, one every half second; command also
+// limits SetHidPendingReplies.
+SIM_API void SetHidPendingMs(DeviceId id, DWORD deviceMs, BYTE command = 0);
+// Without the echo, byte 1 of every reply is 0 instead of the request's command.
+SIM_API void SetHidEcho(DeviceId id, bool echo);
 SIM_API void SetHidVanishAfterReports(DeviceId id, int reports);  // pulled after n more writes (-1 = never)
 // Answers n more requests, then takes every request and answers none
 // (-1 = never silent).

@@ -52,6 +52,9 @@ struct Device {
     std::set<BYTE> failingCommands;
     bool openFails = false, hidWriteFails = false, pendingForever = false;
     int pendingReplies = 0;
+    DWORD pendingMs = 0;        // device time of pending replies before each answer
+    BYTE pendingCommand = 0;    // pending replies only before this command's answers (0: every one)
+    bool echo = true;           // byte 1 of a reply: the request's command (else 0)
     int silentAfterReports = -1;  // requests still answered before it falls silent (-1 = never)
     DWORD replyMs = 0;        // real time every reply takes (not scaled by the speed)
     BYTE lateCommand = 0;     // the next request of it is answered lateMs late, once

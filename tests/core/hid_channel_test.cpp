@@ -1,6 +1,7 @@
 #include "tests/core/SimHardware.h"
 #include "core/HidChannel.h"
 #include "core/HidDevice.h"
+#include "core/HidHandleNotes.h"
 #include "core/UsbIds.h"
 #include "framework/Clock.h"
 #include <algorithm>
@@ -17,6 +18,7 @@ class HidChannelTest : public SimHardwareTest {
 protected:
     void SetUp() override {
         SimHardwareTest::SetUp();
+        m_speed = fw::Clock::GetSpeed();
         m_device = sim::AddHidInterface(L"headset", VendorIdMaker, kPid);
         const BYTE version[5] = {2, 1, 0, 3, 0};
         sim::SetHidVersion(m_device, version);
@@ -25,6 +27,8 @@ protected:
     }
     void TearDown() override {
         m_handle.Close();
+        // The tests after these run at the speed the test program set.
+        fw::Clock::SetSpeed(m_speed);
         SimHardwareTest::TearDown();
     }
     // A cleared request with report id, command and block.
@@ -36,6 +40,7 @@ protected:
         return r;
     }
 
+    unsigned m_speed = 1;
     sim::DeviceId m_device = 0;
     hw::CDeviceHandle m_handle;
     BYTE m_reply[HID_IN_REPORT_SIZE] = {};
@@ -107,23 +112,47 @@ TEST_F(HidChannelTest, ReplyThatStaysPendingFailsWithinItsBound) {
     EXPECT_TRUE(HidTransact(&m_handle, request.data(), m_reply));
 }
 
-// The bounded exchange ends a reply that stays pending, and a device that
-// sends nothing, at its own limit; an answering device is not hurried.
+// The bounded exchange gives a request up once its limit passes without a
+// report. A headset that keeps reporting pending is waited for up to the
+// channel's own pending bound, whatever the limit; an answering device is
+// not hurried.
 TEST_F(HidChannelTest, BoundedExchangeEndsAtItsLimit) {
     auto request = Request(HID_CMD_GET_VERSION);
     sim::SetHidPendingReplies(m_device, 5);
     EXPECT_TRUE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
     EXPECT_EQ(2, m_reply[3]);
+    sim::SetHidPendingReplies(m_device, 0);
+
+    // Pending for 7 s of device time, a report every half second: more than
+    // the limit in all, never that long silent.
+    sim::SetHidPendingMs(m_device, 7000);
+    DWORD start = fw::Clock::GetTickCount();
+    EXPECT_TRUE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
+    EXPECT_GE(fw::Clock::GetTickCount() - start, 6000u);
+    EXPECT_EQ(2, m_reply[3]);
+    sim::SetHidPendingMs(m_device, 0);
 
     sim::SetHidPendingForever(m_device, true);
-    DWORD start = fw::Clock::GetTickCount();
+    start = fw::Clock::GetTickCount();
     EXPECT_FALSE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
     DWORD elapsed = fw::Clock::GetTickCount() - start;
-    EXPECT_GE(elapsed, 3000u);
-    EXPECT_LT(elapsed, 3000u + 2000u);
+    EXPECT_GE(elapsed, HID_PENDING_TIMEOUT_MS);
+    EXPECT_LT(elapsed, HID_PENDING_TIMEOUT_MS + 3000u);
     EXPECT_EQ(HID_STATUS_PENDING, m_reply[2]);  // not answered, as against refused
     sim::SetHidPendingForever(m_device, false);
     EXPECT_TRUE(HidReadStatus(&m_handle));  // the late answer of that request
+
+    // No report at all: given up at the limit (once the late window of the
+    // request given up before has passed).
+    fw::Clock::Sleep(3000);
+    sim::SetHidSilentAfterReports(m_device, 0);
+    start = fw::Clock::GetTickCount();
+    EXPECT_FALSE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
+    elapsed = fw::Clock::GetTickCount() - start;
+    EXPECT_GE(elapsed, 3000u);
+    EXPECT_LT(elapsed, 3000u + 5000u);
+    EXPECT_EQ(HID_STATUS_NONE, m_reply[2]);
+    sim::SetHidSilentAfterReports(m_device, -1);
 
     sim::SetHidCommandFails(m_device, HID_CMD_GET_VERSION, true);
     EXPECT_FALSE(HidTransactWithin(&m_handle, request.data(), m_reply, 3000));
@@ -322,5 +351,49 @@ TEST_F(HidChannelTest, ALateReplyNeverAnswersTheNextRequest) {
     EXPECT_EQ(HID_REFUSED, HidExchange(&m_handle, version.data(), m_reply, 5000));
     sim::SetHidWriteFails(m_device, true);
     EXPECT_EQ(HID_NOT_SENT, HidExchange(&m_handle, version.data(), m_reply, 5000));
-    fw::Clock::SetSpeed(1);
+}
+
+// The other order: the next request goes out at once, while the late reply
+// is still on its way. Without the echo, the request first lets the late
+// window pass (as long again as the bound given up), and the reply that
+// came meanwhile is discarded. Where the headset has shown the echo, a
+// reply later than that window is read past.
+TEST_F(HidChannelTest, ALateReplyOnItsWayNeverAnswersTheRequestSentAtOnce) {
+    sim::SetHidBlock(m_device, HID_BLOCK_SETTINGS, {0x1234, 0x5678});
+    auto version = Request(HID_CMD_GET_VERSION);
+    auto read = Request(HID_CMD_READ_BLOCK, HID_BLOCK_SETTINGS);
+    for (bool echo : {false, true}) {
+        SCOPED_TRACE(echo ? "echo" : "no echo");
+        sim::SetHidEcho(m_device, echo);
+        m_handle = OpenHidDevice(kPid);  // nothing learnt yet
+        ASSERT_TRUE(m_handle.IsValid());
+        // Two different commands answered.
+        ASSERT_EQ(HID_ANSWERED, HidExchange(&m_handle, read.data(), m_reply, 5000));
+        ASSERT_EQ(HID_ANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+        sim::SetHidLateReply(m_device, HID_CMD_GET_VERSION, echo ? 12000 : 7000);
+        const DWORD start = fw::Clock::GetTickCount();
+        EXPECT_EQ(HID_UNANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+        std::memset(m_reply, 0, sizeof(m_reply));
+        EXPECT_EQ(HID_ANSWERED, HidExchange(&m_handle, read.data(), m_reply, 5000));
+        EXPECT_EQ(2, m_reply[HID_REPLY_WORD_COUNT]);
+        EXPECT_EQ(0x12, m_reply[HID_REPLY_WORDS]);
+        EXPECT_EQ(0x78, m_reply[HID_REPLY_WORDS + 3]);
+        EXPECT_GE(fw::Clock::GetTickCount() - start, 10000u);
+        // In step again: the version request gets the version.
+        EXPECT_EQ(HID_ANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+        EXPECT_EQ(2, m_reply[3]);
+        EXPECT_EQ(1, m_reply[4]);
+    }
+}
+
+// What the channel noted about a handle goes when the handle closes: a
+// handle opened later with the same value starts afresh.
+TEST_F(HidChannelTest, AClosedHandleTakesItsNotesAlong) {
+    HANDLE h = m_handle.Get();
+    sim::SetHidSilentAfterReports(m_device, 0);
+    auto version = Request(HID_CMD_GET_VERSION);
+    EXPECT_EQ(HID_UNANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+    EXPECT_GT(hidnotes::LateWindowLeft(h), 0u);
+    m_handle.Close();
+    EXPECT_EQ(0u, hidnotes::LateWindowLeft(h));
 }
