@@ -1,6 +1,7 @@
 // The HID recognition road at a headset's real timing, from WELCOME with the
-// wizard's own NEXT: a headset slow but inside every bound, one that answers
-// a request once after the bound, one that falls silent after its version.
+// wizard's own NEXT: a headset slow but inside every bound, one that keeps
+// each answer pending for seconds, one that answers a request once after
+// the bound, one that falls silent after its version.
 // And the 0x4210 picture, whose device type is read once at recognition.
 #include "tests/app/FaultMatrix.h"
 #include "app/resource.h"
@@ -69,6 +70,13 @@ TEST_F(RecognitionTimingMatrix, HidHeadsetFromWelcome) {
         // Every reply takes 4 ms of real time, a fifth of a second of the
         // program's at the matrix's speed: inside each bound and the whole.
         {{"reply_ms 4 (slow, inside the bounds)", [&] { sim::SetHidReplyMs(id, 4); }, kRecognised, true, 30},
+         [&](CUpdaterDlg& dlg, faultmatrix::Follower&) { ExpectReadWhole(dlg); }},
+        // Each answer pending for 2 s, then 7 s, of the headset's time: more
+        // than the 15 s recognition once had in all, and (at 7 s) than a
+        // request's bound of silence. The headset is working all along.
+        {{"pending_ms 2000", [&] { sim::SetHidPendingMs(id, 2000); }, kRecognised, true, 120},
+         [&](CUpdaterDlg& dlg, faultmatrix::Follower&) { ExpectReadWhole(dlg); }},
+        {{"pending_ms 7000", [&] { sim::SetHidPendingMs(id, 7000); }, kRecognised, true, 400},
          [&](CUpdaterDlg& dlg, faultmatrix::Follower&) { ExpectReadWhole(dlg); }},
         // The address comes 7 s after its request, 2 s after the bound: the
         // step ends. Asked again once the reply has come, the headset is

@@ -1,7 +1,9 @@
 // The HID settings save at a headset's real timing, from WELCOME through the
 // recognition the program runs: a headset slow but inside every bound (the
-// window answers while the save runs), one that answers its version once
-// after the bound, one that falls silent after its version, on the basic
+// window answers while the save runs), one that answers a request once
+// after the bound (SAVE again later, and at once, with and without the
+// echo of the command in its replies), one that falls silent after its
+// version, one that keeps every answer pending for seconds, on the basic
 // settings and on the speed-dial and FM pages that share the road.
 #include "tests/app/FaultMatrix.h"
 #include "app/resource.h"
@@ -74,6 +76,8 @@ protected:
         Row row;
         // Checks after the end; follow runs further steps of the row.
         std::function<void(CUpdaterDlg&, faultmatrix::Follower&)> after;
+        // What the headset is like from the start (before recognition).
+        std::function<void()> before = nullptr;
     };
 
     void RunRows(const char* road, const std::vector<TimedRow>& rows) {
@@ -83,6 +87,7 @@ protected:
             m_id = AddHeadset();
             m_asked.clear();
             m_answers.clear();
+            if (t.before) t.before();
             RunWizard([&](CUpdaterDlg& dlg) {
                 ReachPage(dlg, t.page);
                 Edit(dlg, t.page);
@@ -119,6 +124,13 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
         EXPECT_EQ(m_before, Block(m_id, HID_BLOCK_SETTINGS));
         EXPECT_EQ(1, dlg.m_settingPage.HasUnsavedChanges());
     };
+    auto saveAgainAtOnce = [this](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+        EXPECT_EQ(1, dlg.m_settingPage.HasUnsavedChanges());
+        Row again = {"SAVE again at once", [] {}, kSaved, true, 40};
+        follow.Run(again, [&] { Press(dlg, IDC_ACTION); });
+        EXPECT_EQ(0x0400, Block(m_id, HID_BLOCK_SETTINGS).at(0) & 0x0400);
+        EXPECT_EQ(0, dlg.m_settingPage.HasUnsavedChanges());
+    };
     RunRows("HID settings save at the headset's timing (0x5610)",
             {
                 // 4 ms of real time a reply, a fifth of a second of the program's.
@@ -149,11 +161,50 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
                  {"silent_after_reports 1 (after the version)", [this] { sim::SetHidSilentAfterReports(m_id, 1); },
                   kNotWritten, false, 20},
                  unchanged},
-                // Replies that stay pending: the save's own bound ends each
-                // request, not the channel's minute.
+                // Replies that stay pending: the channel's pending bound ends
+                // the first request, and nothing is asked after it.
                 {PAGE_DEVICE_SETTING,
-                 {"pending_forever", [this] { sim::SetHidPendingForever(m_id, true); }, kNotWritten, false, 20},
+                 {"pending_forever", [this] { sim::SetHidPendingForever(m_id, true); }, kNotWritten, false, 80},
                  unchanged},
+                // A write reply 7 s late, and SAVE again at once: the second
+                // save first lets the late reply come and go, with the echo
+                // and without it.
+                {PAGE_DEVICE_SETTING,
+                 {"late_command 0x04, SAVE again at once",
+                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 7000); }, kNotWritten, false, 20},
+                 saveAgainAtOnce},
+                {PAGE_DEVICE_SETTING,
+                 {"echo 0, late_command 0x04, SAVE again at once",
+                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 7000); }, kNotWritten, false, 20},
+                 saveAgainAtOnce, [this] { sim::SetHidEcho(m_id, false); }},
+                // 12 s late, past the wait the second save makes: the reply
+                // names the write, not the version, and is read past.
+                {PAGE_DEVICE_SETTING,
+                 {"late_command 0x04, late_ms 12000, SAVE again at once",
+                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 12000); }, kNotWritten, false, 20},
+                 saveAgainAtOnce},
+                // Every answer pending for 7 s of the headset's time (a
+                // headset that writes its flash behind each request): longer
+                // than a request's bound of silence, and than the 15 s a
+                // save once had in all. Each page's save goes through.
+                {PAGE_DEVICE_SETTING,
+                 {"pending_ms 7000", [this] { sim::SetHidPendingMs(m_id, 7000); }, kSaved, true, 120},
+                 [this](CUpdaterDlg& dlg, faultmatrix::Follower&) {
+                     EXPECT_EQ(0x0400, Block(m_id, HID_BLOCK_SETTINGS).at(0) & 0x0400);
+                     EXPECT_EQ(0, dlg.m_settingPage.HasUnsavedChanges());
+                 }},
+                {PAGE_SPEED_DIAL,
+                 {"speed dial: pending_ms 7000", [this] { sim::SetHidPendingMs(m_id, 7000); }, kSaved, true, 120},
+                 [this](CUpdaterDlg& dlg, faultmatrix::Follower&) {
+                     EXPECT_FALSE(Block(m_id, HID_BLOCK_SPEED_DIAL_1).empty());
+                     EXPECT_EQ(0, dlg.m_speedDialPage.HasUnsavedChanges());
+                 }},
+                {PAGE_FM_RADIO,
+                 {"FM: pending_ms 7000", [this] { sim::SetHidPendingMs(m_id, 7000); }, kSaved, true, 120},
+                 [this](CUpdaterDlg& dlg, faultmatrix::Follower&) {
+                     EXPECT_FALSE(Block(m_id, HID_BLOCK_FM).empty());
+                     EXPECT_EQ(0, dlg.m_settingSecondPage.HasUnsavedChanges());
+                 }},
                 {PAGE_SPEED_DIAL,
                  {"speed dial: silent_after_reports 1", [this] { sim::SetHidSilentAfterReports(m_id, 1); },
                   kNotWritten, false, 20},

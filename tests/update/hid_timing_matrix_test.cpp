@@ -1,8 +1,9 @@
 // The HID update roads at a headset's real timing, each from WELCOME through
 // the recognition the program runs, then the package chosen and ACTION:
 // every interface slow but inside its bounds (the road succeeds), the
-// pre-check's version answered once after its bound, and a headset that
-// falls silent once its version is answered.
+// pre-check's version pending for seconds (it succeeds too), the pre-check's
+// version answered once after its bound, and a headset that falls silent
+// once its version is answered.
 #include "tests/app/FaultMatrix.h"
 #include "app/resource.h"
 #include "core/HidProtocol.h"
@@ -42,6 +43,13 @@ protected:
     Row LateVersion(std::function<sim::DeviceId()> device, const wchar_t* endText = kNotRecognized) {
         return {"late_command 0x01 (pre-check version, once)",
                 [=] { sim::SetHidLateReply(device(), HID_CMD_GET_VERSION, 7000); }, endText, false, 60};
+    }
+    // Every version request on device (the pre-check's first) answered
+    // after 7 s of pending replies: longer than the pre-check's bound of
+    // silence, and never that long silent.
+    Row PendingVersion(std::function<sim::DeviceId()> device) {
+        return {"pending_ms 7000 on the version (pre-check)",
+                [=] { sim::SetHidPendingMs(device(), 7000, HID_CMD_GET_VERSION); }, kUpdated, true, 480};
     }
     // device answers `answers` more requests (the pre-check's), then none.
     Row SilentAfterVersion(std::function<sim::DeviceId()> device, const wchar_t* endText, int answers = 1) {
@@ -100,7 +108,7 @@ protected:
 TEST_F(HidTimingMatrix, OneInterfacePackage) {
     auto first = [this] { return m_road.first; };
     RunRoad("HID package, one interface (40N), at the headset's timing", 0x5520, SinglePackageWorld,
-            {Slow(), LateVersion(first), SilentAfterVersion(first, kNoStatus)});
+            {Slow(), PendingVersion(first), LateVersion(first), SilentAfterVersion(first, kNoStatus)});
 }
 
 TEST_F(HidTimingMatrix, SwitchIntoUpdateModeFirst) {
