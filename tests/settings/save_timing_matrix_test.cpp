@@ -78,6 +78,10 @@ protected:
         std::function<void(CUpdaterDlg&, faultmatrix::Follower&)> after;
         // What the headset is like from the start (before recognition).
         std::function<void()> before = nullptr;
+        // The end is not waited out as the follower does (its pumping after
+        // an end is seconds of program time): after runs the moment the
+        // save has ended.
+        bool afterAtOnce = false;
     };
 
     void RunRows(const char* road, const std::vector<TimedRow>& rows) {
@@ -94,17 +98,33 @@ protected:
                 m_before = Block(m_id, HID_BLOCK_SETTINGS);
                 t.row.apply();
                 faultmatrix::Follower follow(dlg);
-                follow.Run(t.row, [&] {
+                auto save = [&] {
                     Press(dlg, IDC_ACTION);
                     // The writes run on their worker: the window has its
                     // click back at once, busy, with SAVE disabled.
                     m_busyAfterClick = dlg.m_bBusy != FALSE;
                     m_actionAfterClick = ::IsWindowEnabled(Item(dlg, IDC_ACTION)) != FALSE;
-                });
+                };
+                if (t.afterAtOnce) {
+                    const DWORD begin = fw::Clock::GetTickCount();
+                    save();
+                    ASSERT_TRUE(fw::test::PumpUntil([&] { return !dlg.m_bBusy; }, 20000));
+                    EXPECT_LE(fw::Clock::GetTickCount() - begin, t.row.boundSeconds * 1000u);
+                    CString status;
+                    dlg.GetStatusText(&status);
+                    EXPECT_NE(std::wstring::npos, std::wstring(status.GetString()).find(t.row.endText));
+                } else {
+                    follow.Run(t.row, save);
+                }
                 EXPECT_TRUE(m_busyAfterClick);
                 EXPECT_FALSE(m_actionAfterClick);
-                outcomes.push_back(follow.Result());
+                if (!t.afterAtOnce) outcomes.push_back(follow.Result());
                 if (t.after) t.after(dlg, follow);
+                if (t.afterAtOnce) {
+                    faultmatrix::Outcome again = follow.Result();
+                    again.fault = t.row.fault;
+                    outcomes.push_back(again);
+                }
                 // Leaving with an unsaved change kept: NO to saving it.
                 follow.ExpectUsable([&] { if (!t.row.success) QueueAnswer(IDCANCEL); });
             });
@@ -166,23 +186,24 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
                 {PAGE_DEVICE_SETTING,
                  {"pending_forever", [this] { sim::SetHidPendingForever(m_id, true); }, kNotWritten, false, 80},
                  unchanged},
-                // A write reply 7 s late, and SAVE again at once: the second
-                // save first lets the late reply come and go, with the echo
-                // and without it.
+                // The write reply 9 s after its request, 4 s after the save
+                // gave it up, and SAVE again the moment the save has failed:
+                // the second save first lets the late reply come and go,
+                // with the echo and without it.
                 {PAGE_DEVICE_SETTING,
-                 {"late_command 0x04, SAVE again at once",
-                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 7000); }, kNotWritten, false, 20},
-                 saveAgainAtOnce},
+                 {"late_command 0x04, late_ms 9000, SAVE again at once",
+                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 9000); }, kNotWritten, false, 20},
+                 saveAgainAtOnce, nullptr, true},
                 {PAGE_DEVICE_SETTING,
-                 {"echo 0, late_command 0x04, SAVE again at once",
-                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 7000); }, kNotWritten, false, 20},
-                 saveAgainAtOnce, [this] { sim::SetHidEcho(m_id, false); }},
+                 {"echo 0, late_command 0x04, late_ms 9000, SAVE again at once",
+                  [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 9000); }, kNotWritten, false, 20},
+                 saveAgainAtOnce, [this] { sim::SetHidEcho(m_id, false); }, true},
                 // 12 s late, past the wait the second save makes: the reply
                 // names the write, not the version, and is read past.
                 {PAGE_DEVICE_SETTING,
                  {"late_command 0x04, late_ms 12000, SAVE again at once",
                   [this] { sim::SetHidLateReply(m_id, HID_CMD_WRITE_BLOCK, 12000); }, kNotWritten, false, 20},
-                 saveAgainAtOnce},
+                 saveAgainAtOnce, nullptr, true},
                 // Every answer pending for 7 s of the headset's time (a
                 // headset that writes its flash behind each request): longer
                 // than a request's bound of silence, and than the 15 s a
