@@ -1,7 +1,8 @@
 // Simulated headsets as slow as real ones: a reply delay in real time that
 // no speed of the world shortens, a reply that comes once after the
-// program's bound, a headset that falls silent, the driver's input queue
-// flushed, and the device file's keys for all of them.
+// program's bound, a headset that falls silent, one that stays pending for
+// seconds, one whose replies do not name their command, the driver's input
+// queue flushed, and the device file's keys for all of them.
 #include "tests/standins/SimTestSupport.h"
 #include "standins/simdevices/SimDevices.h"
 
@@ -36,8 +37,9 @@ protected:
         DWORD written = 0;
         ASSERT_TRUE(api().WriteFile(m_handle, report.data(), 1023, &written, nullptr));
     }
-    // One report within waitMs of real time: its command byte, or -1.
-    int ReadWithin(DWORD waitMs) {
+    // One report within waitMs of real time: its command byte, or -1; its
+    // status byte into *status.
+    int ReadWithin(DWORD waitMs, BYTE* status = nullptr) {
         BYTE report[67] = {};
         OVERLAPPED ov = {};
         ov.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -49,6 +51,7 @@ protected:
             if (!done) api().CancelIo(m_handle);
         }
         ::CloseHandle(ov.hEvent);
+        if (status) *status = report[2];
         return done ? report[1] : -1;
     }
     // Real milliseconds until the reply to command arrives.
@@ -79,6 +82,38 @@ TEST_F(HidReplyTimingTest, AReplyDelayHoldsAtEverySpeed) {
     }
     sim::SetHidReplyMs(m_device, 0);
     EXPECT_LT(ReplyTime(0x01), 140u);
+}
+
+// Pending replies for a stretch of device time, one every half second,
+// before the answers to one command; without the echo, byte 1 of every
+// reply is 0. Both from the device file.
+TEST_F(HidReplyTimingTest, PendingForAStretchOfTimeAndNoEcho) {
+    TempFolder folder;
+    std::wstring path = folder.File(L"SimulatedDevices.ini");
+    ASSERT_TRUE(WriteText(path, "[world]\nspeed = 100\n"
+                                "[hid 40N]\npid = 0x5520\nblock.0x04 = 0x1234\n"
+                                "pending_ms = 2000\npending_command = 0x01\necho = 0\n"));
+    std::wstring error;
+    ASSERT_TRUE(sim::LoadFile(path.c_str(), &error)) << std::string(error.begin(), error.end());
+    m_device = sim::FindDevice(L"40N");
+    Open();
+    sim::SetSpeed(100);
+    ULONGLONG start = ::GetTickCount64();
+    Send(0x01);
+    BYTE status = 0;
+    int pending = 0;
+    for (; ReadWithin(1000, &status) == 0 && status == 1; ++pending) {}
+    EXPECT_EQ(0, status);  // the answer, without the command in byte 1
+    EXPECT_EQ(4, pending);  // at 0, 0.5, 1 and 1.5 s
+    EXPECT_GE(::GetTickCount64() - start, 19u);  // 2 s of device time at speed 100
+    // Another command is answered at once.
+    Send(0x03, 0x04);
+    EXPECT_EQ(0, ReadWithin(1000, &status));
+    EXPECT_EQ(0, status);
+
+    ASSERT_TRUE(WriteText(path, "[hid 40N]\npid = 0x5520\necho = off\n"));
+    EXPECT_FALSE(sim::LoadFile(path.c_str(), &error));
+    EXPECT_NE(std::wstring::npos, error.find(L"line 3"));
 }
 
 // The chosen command is answered late once (device time, past the program's
