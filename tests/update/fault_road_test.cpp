@@ -6,6 +6,7 @@
 // to be used and left.
 #include "tests/app/WizardHarness.h"
 #include "app/resource.h"
+#include "core/HidChannel.h"
 #include "framework/Clock.h"
 #include "framework/TestSeams.h"
 #include "hardware/HardwareApi.h"
@@ -207,13 +208,14 @@ protected:
 }  // namespace
 
 // A HID headset whose replies stay pending is not recognised with made-up
-// defaults: recognition ends within seconds with the text for a device
-// that cannot be read, and the update step stays closed.
+// defaults: recognition ends once the channel's pending bound has passed
+// (once, not for every request) with the text for a device that cannot be
+// read, and the update step stays closed.
 TEST_F(FaultRoadTest, AHidHeadsetThatNeverAnswersIsNotRecognised) {
     Connect("40N", {"pending_forever = 1"});
     RunWizard([&](CUpdaterDlg& dlg) {
         const DWORD spent = RecogniseWithTheButtons(dlg);
-        EXPECT_LT(spent, 15000u);
+        EXPECT_LT(spent, HID_PENDING_TIMEOUT_MS + 15000u);
         EXPECT_TRUE(Saw(L"Failed to recognize device. Cannot open USB")) << Texts();
         EXPECT_FALSE(Saw(kRecognised)) << Texts();
         EXPECT_EQ(PAGE_RECOGNITION, dlg.m_nPage);
@@ -233,7 +235,7 @@ TEST_F(FaultRoadTest, AHidHeadsetThatFallsSilentBeforeTheUpdateFailsItsCheckInSe
         RecogniseWithTheButtons(dlg);
         ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage) << Texts();
         ASSERT_TRUE(WaitIdle(dlg));
-        sim::SetHidPendingForever(m_device, true);
+        sim::SetHidSilentAfterReports(m_device, 0);
         m_texts.clear();
         dlg.m_updatePage.m_editFile.SetWindowText(package.c_str());
         const DWORD start = fw::Clock::GetTickCount();
