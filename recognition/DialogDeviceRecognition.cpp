@@ -2,11 +2,9 @@
 #include "app/AppTexts.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
-#include "core/HidChannel.h"
 #include "recognition/BatchCorrections.h"
 #include "recognition/DfuRecognition.h"
 #include "recognition/HidInterfaces.h"
-#include "recognition/HidQueries.h"
 #include "recognition/HidRecognition.h"
 #include "texts/RecognitionTexts.h"
 #include "texts/WizardTexts.h"
@@ -108,14 +106,6 @@ int CDialogDeviceRecognition::FindHidDevice(BOOL, int* productId, int*) {
 }
 
 BOOL CDialogDeviceRecognition::OpenHidInterfaces(int, int*, int*) { return OpenModuleInterfaces(*Main()); }
-
-int CDialogDeviceRecognition::ReadHidInfo() {
-    CUpdaterDlg* main = Main();
-    // On the UI thread: a silent headset costs seconds, not a minute a try.
-    CHidReplyBudget budget(HID_RECOGNITION_REPLY_MS, HID_RECOGNITION_REPLY_MS);
-    if (!EnsureHidHandles(*main)) return 0;
-    return ReadHidDeviceType(&main->m_hHidDevice);
-}
 
 void CDialogDeviceRecognition::StopHidPoll() {
     if (m_hWnd) KillTimer(kTimerHidPoll);

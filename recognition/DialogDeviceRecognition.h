@@ -48,10 +48,6 @@ public:
     // Opens the two interfaces of the two-interface module into the main
     // dialog's handles and reads their chip versions; TRUE when both are open.
     BOOL OpenHidInterfaces(int unused, int* unused2, int* unused3);
-    // Asks the HID headset for its device-type byte (one retry; 0 when both
-    // tries fail). The device picture does not: it shows the type that
-    // recognition read (CUpdaterDlg::m_nHidDeviceType).
-    int ReadHidInfo();
 
     // Production-batch tests on a LAP text, for the main dialog's target model.
     int IsAddressAboveBatchThreshold(const wchar_t* lap);
