@@ -40,7 +40,9 @@ protected:
         m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v10, 4096);
     }
 
-    void RunRow(const Row& row, std::vector<faultmatrix::Outcome>* outcomes) {
+    // then, when given, goes on in the same wizard after the row's checks.
+    void RunRow(const Row& row, std::vector<faultmatrix::Outcome>* outcomes,
+                const std::function<void(CUpdaterDlg&, faultmatrix::Follower&)>& then = nullptr) {
         SCOPED_TRACE(row.fault);
         BuildWorld();
         row.apply();
@@ -77,6 +79,7 @@ protected:
             } else {
                 EXPECT_EQ(before, after);  // a failed restore leaves the settings as they were
             }
+            if (then) then(dlg, follow);
             follow.ExpectUsable();
             outcomes->push_back(follow.Result());
         });
@@ -122,6 +125,23 @@ TEST_F(RestoreFaultMatrix, EveryFaultEndsInTimeWithItsTextAndTheWizardUsable) {
     std::vector<faultmatrix::Outcome> outcomes;
     for (const Row& row : rows) RunRow(row, &outcomes);
     faultmatrix::PrintTable("Firmware restore", outcomes);
+}
+
+// Archived settings the headset refused stay due: once it takes writes
+// again, the next recognition the user starts writes them.
+TEST_F(RestoreFaultMatrix, RefusedSettingsAreWrittenByTheNextRecognition) {
+    std::vector<faultmatrix::Outcome> outcomes;
+    const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
+                      kSettingsNotWritten, false, 420};
+    RunRow(refused, &outcomes, [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+        sim::SetPsWriteFails(m_headset, kSettingsWordKey, false);
+        ::SendMessageW(Item(dlg, IDC_STEP_RECOGNITION), BM_CLICK, 0, 0);
+        follow.Run(Row{"next recognition", [] {}, L"Device recognized successfully", true, 30},
+                   [&] { ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0); });
+        std::vector<BYTE> word;
+        sim::GetPsKey(m_headset, kSettingsWordKey, &word);
+        EXPECT_EQ(std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), word);
+    });
 }
 
 }  // namespace
