@@ -144,4 +144,27 @@ TEST_F(RestoreFaultMatrix, RefusedSettingsAreWrittenByTheNextRecognition) {
     });
 }
 
+// ... but settings the user saves meanwhile stand: the archive does not go
+// over them.
+TEST_F(RestoreFaultMatrix, SettingsSavedAfterARefusedWriteBackStand) {
+    std::vector<faultmatrix::Outcome> outcomes;
+    const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
+                      kSettingsNotWritten, false, 420};
+    RunRow(refused, &outcomes, [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+        sim::SetPsWriteFails(m_headset, kSettingsWordKey, false);
+        dlg.GoToPage(PAGE_DEVICE_SETTING);
+        ASSERT_EQ(PAGE_DEVICE_SETTING, dlg.m_nPage);
+        dlg.m_settingPage.m_workingRecord.m_bEdr = 1;
+        dlg.UpdateControls();
+        const WORD saved = dlg.m_settingPage.m_workingRecord.PackFeatureWord();
+        follow.Run(Row{"save", [] {}, L"Device setting saved successfully", true, 30}, [&] {
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), (LPARAM)Item(dlg, IDC_ACTION));
+        });
+        std::vector<BYTE> word;
+        sim::GetPsKey(m_headset, kSettingsWordKey, &word);
+        ASSERT_GE(word.size(), 2u);
+        EXPECT_EQ(saved, (WORD)(word[0] | (word[1] << 8)));
+    });
+}
+
 }  // namespace
