@@ -75,7 +75,7 @@ int CDialogDeviceRecognition::RecognizeDevice(CDeviceRecord* restoreRecord, BOOL
 
     bool deviceAbsent = outcome == RECOGNITION_NO_DEVICE ||
                         (outcome >= RECOGNITION_TOO_FEW_INTERFACES && outcome <= RECOGNITION_MODE_MISMATCH);
-    if (restore && deviceAbsent) {
+    if (restore && (deviceAbsent || writeBackFailed)) {
         if (restore != &m_pendingRestore) m_pendingRestore = *restore;
         m_bPendingRestore = TRUE;
     } else if (restore) {
@@ -91,7 +91,6 @@ void CDialogDeviceRecognition::ResetPage() {
 
 void CDialogDeviceRecognition::ShowInstructions(int mode) {
     m_nInstructionMode = mode;
-    m_bPendingRestore = FALSE;
     Main()->m_nProgress = -1;
     ResetPage();
 }
