@@ -29,7 +29,7 @@ BOOL ConnectFirstHeadset(CPsKeySession& session, BYTE address[PSKEY_BDADDR_BYTES
     return session.Read(PSKEY_BDADDR, address, PSKEY_BDADDR_BYTES);
 }
 
-// Writes back every key of the identity that goes back; TRUE when all were
+// Writes back every key of the identity read and changed; TRUE when all were
 // taken. A failed write does not stop the others: as much as can go back,
 // goes back. A key that could not be read has no value of its own to go
 // back: it keeps what the rewrite gave it (the library has no way to unset
@@ -37,7 +37,8 @@ BOOL ConnectFirstHeadset(CPsKeySession& session, BYTE address[PSKEY_BDADDR_BYTES
 BOOL WriteAll(CPsKeySession& session, HeadsetIdentity& identity) {
     BOOL all = TRUE;
     for (int i = 0; i < 4; ++i)
-        if (identity.goesBack[i] && !session.Write(kKeys[i], Field(identity, i), kBytes[i])) all = FALSE;
+        if (identity.read[i] && identity.written[i] && !session.Write(kKeys[i], Field(identity, i), kBytes[i]))
+            all = FALSE;
     return all;
 }
 
@@ -68,14 +69,15 @@ BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original) {
     if (!ConnectFirstHeadset(session, before.address)) return BATCH_REWRITE_NONE;
     if (!IsAddressInBatchRange5060(BATCH_HEADSET_MODEL, PsLapText(before.address))) return BATCH_REWRITE_NONE;
     // A key that cannot be read (one never set) does not stop the rewrite.
-    for (int i = 0; i < 4; ++i) before.goesBack[i] = session.Read(kKeys[i], Field(before, i), kBytes[i]) != FALSE;
+    for (int i = 0; i < 4; ++i) before.read[i] = session.Read(kKeys[i], Field(before, i), kBytes[i]) != FALSE;
     HeadsetIdentity batch = BatchIdentity();
     for (int i = 0; i < 4; ++i) {
-        if (session.Write(kKeys[i], Field(batch, i), kBytes[i])) continue;
         // Refused: this key and those after it hold what they held.
-        for (int k = i; k < 4; ++k) before.goesBack[k] = false;
-        if (original) *original = before;
-        return WriteAll(session, before) ? BATCH_REWRITE_NONE : BATCH_REWRITE_HALF;
+        if (!session.Write(kKeys[i], Field(batch, i), kBytes[i])) {
+            if (original) *original = before;
+            return WriteAll(session, before) ? BATCH_REWRITE_NONE : BATCH_REWRITE_HALF;
+        }
+        before.written[i] = true;
     }
     if (original) *original = before;
     return BATCH_REWRITE_DONE;
@@ -88,4 +90,14 @@ BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original) {
     if (std::memcmp(address, original.address, PSKEY_BDADDR_BYTES) != 0) return FALSE;
     HeadsetIdentity copy = original;
     return WriteAll(session, copy);
+}
+
+void AddKeysToGoBack(HeadsetIdentity* due, const HeadsetIdentity& later) {
+    HeadsetIdentity copy = later;
+    for (int i = 0; i < 4; ++i) {
+        if (due->written[i]) continue;
+        std::memcpy(Field(*due, i), Field(copy, i), kBytes[i]);
+        due->read[i] = copy.read[i];
+        due->written[i] = copy.written[i];
+    }
 }

@@ -14,11 +14,13 @@ struct HeadsetIdentity {
     BYTE usbProductId[2] = {};
     BYTE dfuProductId[2] = {};
     BYTE productString[32] = {};   // 16 UTF-16 code units
-    // Which of the four keys, in table order, have a value to go back: those
-    // read before the rewrite changed them. A key that cannot be read (one
-    // never set, for example the product string of a headset that takes it
-    // from its firmware) has none: it keeps the value it was given.
-    bool goesBack[4] = {};
+    // For each of the four keys, in table order: whether it was read (a key
+    // never set cannot be, for example the product string of a headset that
+    // takes it from its firmware) and whether the rewrite changed it. What
+    // was read and changed goes back; a key changed without being read has
+    // no value of its own to go back and keeps the value it was given.
+    bool read[4] = {};
+    bool written[4] = {};
 };
 
 // What the rewrite did to the headset.
@@ -33,7 +35,7 @@ enum BatchRewrite {
 // those of 0x5011 over USB, in table order, testing each write. A key that
 // cannot be read is written all the same. After a refused write the keys
 // written before it go back (a refused write leaves its key as it was).
-// *original: the headset's own identity, the keys that are to go back
+// *original: the headset's own identity and the keys the rewrite changed
 // (left as it was when nothing was read). NONE when the headset cannot be
 // reached or lies outside the batch, or when what was written went back;
 // HALF when some of it did not: the headset is left half-changed.
@@ -41,5 +43,10 @@ BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original);
 
 // Writes the identity read before back over USB, to the first DFU-family
 // headset in its normal mode when it is the same headset (its address):
-// the keys that go back, each tested. TRUE when every one went back.
+// the keys read and changed, each tested. TRUE when every one went back.
 BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original);
+
+// A headset whose identity is still due was read again before a new
+// rewrite (later): a key the earlier rewrite changed keeps what it held
+// first; one that it left as it was is taken from later.
+void AddKeysToGoBack(HeadsetIdentity* due, const HeadsetIdentity& later);

@@ -8,9 +8,13 @@ CBatchIdentities::Address CBatchIdentities::AddressOf(const HeadsetIdentity& ide
 }
 
 void CBatchIdentities::KeepDue(const HeadsetIdentity& identity) {
-    // A headset still due was read half-changed this time: what it held
-    // first is its own identity.
-    m_due.insert(std::make_pair(AddressOf(identity), identity));
+    auto it = m_due.find(AddressOf(identity));
+    if (it == m_due.end()) {
+        m_due.insert(std::make_pair(AddressOf(identity), identity));
+        return;
+    }
+    // A headset still due was read half-changed this time.
+    AddKeysToGoBack(&it->second, identity);
 }
 
 BOOL CBatchIdentities::Give() {

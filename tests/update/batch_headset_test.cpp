@@ -12,6 +12,7 @@
 #include "standins/simdevices/SimDevices.h"
 #include "update/BatchHeadset.h"
 #include "update/BatchIdentity.h"
+#include "update/BatchIdentityDue.h"
 #include "update/DfuDevices.h"
 #include "update/ImageIdentity.h"
 #include "update/NewerFirmware.h"
@@ -184,6 +185,22 @@ TEST_F(BatchHeadsetTest, ARefusedWriteLeavesTheIdentityAsItWasAndAnUnreadableKey
     EXPECT_EQ(BATCH_REWRITE_NONE, WriteBatchIdentityToHeadset(&original));
     EXPECT_TRUE(sim::PsWriteLog().empty());
     EXPECT_TRUE(Holds(id, Original()));
+}
+
+// Left half-changed and given the identity again before its own went back:
+// what it held first goes back, with the keys the first rewrite never reached.
+TEST_F(BatchHeadsetTest, AHalfChangedHeadsetGivenTheIdentityAgainGetsItsFirstIdentityBack) {
+    sim::DeviceId id = Headset(0x332500);
+    CBatchIdentities identities;
+    sim::SetPsWriteRefusals(id, 1, 2);
+    EXPECT_FALSE(identities.Give());
+    EXPECT_EQ(0x5011, Word(id, kProductId));
+    EXPECT_EQ(0x5060, Word(id, kUsbProductId));
+    EXPECT_TRUE(identities.Give());
+    EXPECT_TRUE(Holds(id, {0x5011, 0x5011, 0xD011, L"Kuzo Audio DRW40"}));
+    identities.PutBackDue();
+    EXPECT_TRUE(Holds(id, Original()));
+    EXPECT_FALSE(identities.GivenNow());
 }
 
 TEST_F(BatchHeadsetTest, OutsideTheBatchOrWithAnotherImageTheImageIsRefused) {
