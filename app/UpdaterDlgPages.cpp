@@ -121,6 +121,8 @@ void CUpdaterDlg::ShowWelcomePage() {
     if (LeaveSettingsPage(PAGE_WELCOME)) return;
     CloseGroupList();
     ResetDeviceState();
+    // Another headset may be chosen and connected from here.
+    m_recognitionPage.DropPendingRestore();
     m_deviceRecord = CDeviceRecord();
     m_nPage = PAGE_WELCOME;
     ShowPageWindow(PAGE_WELCOME);
@@ -144,6 +146,9 @@ void CUpdaterDlg::ShowRecognitionPage(BOOL updateStatusLine, CDeviceRecord* rest
     if (updateStatusLine) SetPageStatusLine(PAGE_RECOGNITION);
     UpdateControls();
     if (nextPage == 0) return;
+    // A record given here replaces one still due; without one, the step
+    // that leads here wrote the device itself.
+    m_recognitionPage.DropPendingRestore();
     ResetDeviceHandles();
     m_updatePage.m_dfu.WriteGivenIdentityBackToHeadset();
     int outcome = m_recognitionPage.RecognizeDevice(restoreRecord, FALSE);

@@ -38,6 +38,19 @@ int GetModelUsbProductIds(int productIds[], int capacity) {
     return count;
 }
 
+const std::vector<int>& GetDfuFamilyProductIds() {
+    static const std::vector<int> ids = [] {
+        std::vector<int> all;
+        for (const ModelUsbIds& m : kModels)
+            if (!m.inlineSwitch) {
+                all.push_back(m.normalId);
+                all.push_back(m.updateId);
+            }
+        return all;
+    }();
+    return ids;
+}
+
 bool IsInlineSwitchNormalId(int productId) {
     const ModelUsbIds* m = FindModelUsbIdsByProductId(productId);
     return m && m->inlineSwitch && m->normalId == productId;

@@ -3,6 +3,7 @@
 // an update and the in-line switch. Models without one are reached
 // through their HID interfaces only.
 #pragma once
+#include <vector>
 
 struct ModelUsbIds {
     int model;
@@ -19,6 +20,11 @@ const ModelUsbIds* FindModelUsbIdsByProductId(int productId);
 // Every product id of the descriptions, normal and update mode of each
 // model in turn; the count. At most capacity are stored.
 int GetModelUsbProductIds(int productIds[], int capacity);
+
+// Every product id of the models written through the DFU library (all
+// descriptions but the in-line switch headsets'), normal and
+// firmware-management mode of each model in turn.
+const std::vector<int>& GetDfuFamilyProductIds();
 
 // The product ids of the in-line switch headsets.
 bool IsInlineSwitchNormalId(int productId);

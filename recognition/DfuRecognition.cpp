@@ -13,10 +13,11 @@
 
 namespace {
 
-std::vector<int> g_accepted(UsbDfuFamilyPidList, UsbDfuFamilyPidList + UsbDfuFamilyPidCount);
+std::vector<int> g_accepted = GetDfuFamilyProductIds();
 
 const int kTwoInterfaceModel = 0x5310;
-const int kTwoInterfaceManagementId = 0xD310;
+// The unit's product id in firmware-management mode.
+const int kTwoInterfaceManagementId = GetModelUsbIds(kTwoInterfaceModel)->updateId;
 const int kManagementOffset = 0x8000;
 const int kScanCapacity = 2;
 
@@ -229,7 +230,7 @@ RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* res
 }
 
 void SetDfuAcceptedProductIds(const int* ids, int count) {
-    if (!ids || count <= 0) g_accepted.assign(UsbDfuFamilyPidList, UsbDfuFamilyPidList + UsbDfuFamilyPidCount);
+    if (!ids || count <= 0) g_accepted = GetDfuFamilyProductIds();
     else g_accepted.assign(ids, ids + count);
 }
 

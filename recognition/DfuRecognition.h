@@ -17,7 +17,7 @@ RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* res
                                      bool* writeBackFailed = nullptr);
 
 // The product ids the DFU path accepts, in the USB scan and in the
-// library's list: the DFU-family headsets (UsbDfuFamilyPidList). Tests of
+// library's list: the DFU-family headsets (GetDfuFamilyProductIds). Tests of
 // models outside that family may set another list; null restores it.
 void SetDfuAcceptedProductIds(const int* ids, int count);
 // The product ids the DFU path accepts now (the settings writes look for

@@ -2,11 +2,9 @@
 #include "app/AppTexts.h"
 #include "app/UpdaterDlg.h"
 #include "app/resource.h"
-#include "core/HidChannel.h"
 #include "recognition/BatchCorrections.h"
 #include "recognition/DfuRecognition.h"
 #include "recognition/HidInterfaces.h"
-#include "recognition/HidQueries.h"
 #include "recognition/HidRecognition.h"
 #include "texts/RecognitionTexts.h"
 #include "texts/WizardTexts.h"
@@ -77,7 +75,7 @@ int CDialogDeviceRecognition::RecognizeDevice(CDeviceRecord* restoreRecord, BOOL
 
     bool deviceAbsent = outcome == RECOGNITION_NO_DEVICE ||
                         (outcome >= RECOGNITION_TOO_FEW_INTERFACES && outcome <= RECOGNITION_MODE_MISMATCH);
-    if (restore && deviceAbsent) {
+    if (restore && (deviceAbsent || writeBackFailed)) {
         if (restore != &m_pendingRestore) m_pendingRestore = *restore;
         m_bPendingRestore = TRUE;
     } else if (restore) {
@@ -93,7 +91,6 @@ void CDialogDeviceRecognition::ResetPage() {
 
 void CDialogDeviceRecognition::ShowInstructions(int mode) {
     m_nInstructionMode = mode;
-    m_bPendingRestore = FALSE;
     Main()->m_nProgress = -1;
     ResetPage();
 }
@@ -108,14 +105,6 @@ int CDialogDeviceRecognition::FindHidDevice(BOOL, int* productId, int*) {
 }
 
 BOOL CDialogDeviceRecognition::OpenHidInterfaces(int, int*, int*) { return OpenModuleInterfaces(*Main()); }
-
-int CDialogDeviceRecognition::ReadHidInfo() {
-    CUpdaterDlg* main = Main();
-    // On the UI thread: a silent headset costs seconds, not a minute a try.
-    CHidReplyBudget budget(HID_RECOGNITION_REPLY_MS, HID_RECOGNITION_REPLY_MS);
-    if (!EnsureHidHandles(*main)) return 0;
-    return ReadHidDeviceType(&main->m_hHidDevice);
-}
 
 void CDialogDeviceRecognition::StopHidPoll() {
     if (m_hWnd) KillTimer(kTimerHidPoll);

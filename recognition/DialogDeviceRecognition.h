@@ -48,10 +48,6 @@ public:
     // Opens the two interfaces of the two-interface module into the main
     // dialog's handles and reads their chip versions; TRUE when both are open.
     BOOL OpenHidInterfaces(int unused, int* unused2, int* unused3);
-    // Asks the HID headset for its device-type byte (one retry; 0 when both
-    // tries fail). The device picture does not: it shows the type that
-    // recognition read (CUpdaterDlg::m_nHidDeviceType).
-    int ReadHidInfo();
 
     // Production-batch tests on a LAP text, for the main dialog's target model.
     int IsAddressAboveBatchThreshold(const wchar_t* lap);
@@ -74,8 +70,9 @@ public:
     static CString UsbInterfaceProblemText(int language);
     static CString OtherDeviceText(int language);
 
-    // The last run was given a saved record and wrote it to the device whole.
-    BOOL SavedRecordWritten() const { return !m_bWriteBackFailed && !m_bPendingRestore; }
+    // Forgets a saved record still due: the device it was meant for may be
+    // gone, or a later step wrote the device itself.
+    void DropPendingRestore() { m_bPendingRestore = FALSE; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -102,8 +99,9 @@ private:
     // it: the run reports the failed write, never the success of the step
     // that asked for it.
     BOOL m_bWriteBackFailed = FALSE;
-    // A saved record that a run from the page switch could not write yet
-    // (no device); the posted NEXT runs with it.
+    // A saved record that a run could not write yet (no device, or the
+    // device did not take it all); the next run without a record of its
+    // own writes it.
     BOOL m_bPendingRestore = FALSE;
     CDeviceRecord m_pendingRestore;
 };

@@ -3,7 +3,7 @@
 // write keys, and shut the transport down again.
 //
 //   CPsKeySession session;                      // sets the transport up
-//   for (const CPsDevice& d : session.Devices(UsbDfuPidList, UsbDfuPidCount))
+//   for (const CPsDevice& d : session.Devices(ids.data(), (int)ids.size()))
 //       if (session.Connect(d)) { session.Read(PSKEY_PRODUCT_ID, buf, 2); ... }
 //                                               // shut down when it ends
 //

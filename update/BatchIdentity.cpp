@@ -1,5 +1,6 @@
 #include "update/BatchIdentity.h"
 #include "core/ModelCatalog.h"
+#include "core/ModelUsb.h"
 #include "core/UsbIds.h"
 #include "recognition/BatchCorrections.h"
 #include "recognition/PsKeyAccess.h"
@@ -23,24 +24,29 @@ const int kBytes[4] = {2, 2, 2, 32};
 // Connects the first DFU-family headset of the list (later ones are not
 // visited) and reads its address; FALSE when it cannot.
 BOOL ConnectFirstHeadset(CPsKeySession& session, BYTE address[PSKEY_BDADDR_BYTES]) {
-    std::vector<CPsDevice> devices = session.Devices(UsbDfuFamilyPidList, UsbDfuFamilyPidCount);
+    std::vector<CPsDevice> devices = session.Devices(GetDfuFamilyProductIds().data(), (int)GetDfuFamilyProductIds().size());
     if (devices.empty() || !session.Connect(devices.front())) return FALSE;
     return session.Read(PSKEY_BDADDR, address, PSKEY_BDADDR_BYTES);
 }
 
-// Writes every key of the identity; TRUE when all were taken. A failed
-// write does not stop the others: as much as can go back, goes back.
+// Writes back every key of the identity read and changed; TRUE when all were
+// taken. A failed write does not stop the others: as much as can go back,
+// goes back. A key that could not be read has no value of its own to go
+// back: it keeps what the rewrite gave it (the library has no way to unset
+// a key).
 BOOL WriteAll(CPsKeySession& session, HeadsetIdentity& identity) {
     BOOL all = TRUE;
     for (int i = 0; i < 4; ++i)
-        if (!session.Write(kKeys[i], Field(identity, i), kBytes[i])) all = FALSE;
+        if (identity.read[i] && identity.written[i] && !session.Write(kKeys[i], Field(identity, i), kBytes[i]))
+            all = FALSE;
     return all;
 }
 
 HeadsetIdentity BatchIdentity() {
     HeadsetIdentity id;
-    const WORD words[3] = {(WORD)BATCH_IDENTITY_MODEL, (WORD)BATCH_IDENTITY_MODEL,
-                           (WORD)(BATCH_IDENTITY_MODEL | 0x8000)};
+    // The USB ids are those the model shows on USB in either mode.
+    const ModelUsbIds* usb = GetModelUsbIds(BATCH_IDENTITY_MODEL);
+    const WORD words[3] = {(WORD)BATCH_IDENTITY_MODEL, (WORD)usb->normalId, (WORD)usb->updateId};
     for (int i = 0; i < 3; ++i) {
         Field(id, i)[0] = (BYTE)(words[i] & 0xFF);
         Field(id, i)[1] = (BYTE)(words[i] >> 8);
@@ -57,22 +63,24 @@ HeadsetIdentity BatchIdentity() {
 
 }  // namespace
 
-BOOL WriteBatchIdentityToHeadset(HeadsetIdentity* original) {
+BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original) {
     CPsKeySession session;
     HeadsetIdentity before;
-    if (!ConnectFirstHeadset(session, before.address)) return FALSE;
-    if (!IsAddressInBatchRange5060(BATCH_HEADSET_MODEL, PsLapText(before.address))) return FALSE;
-    // What cannot be read could not be put back: then nothing is written.
-    for (int i = 0; i < 4; ++i)
-        if (!session.Read(kKeys[i], Field(before, i), kBytes[i])) return FALSE;
-    if (original) *original = before;
+    if (!ConnectFirstHeadset(session, before.address)) return BATCH_REWRITE_NONE;
+    if (!IsAddressInBatchRange5060(BATCH_HEADSET_MODEL, PsLapText(before.address))) return BATCH_REWRITE_NONE;
+    // A key that cannot be read (one never set) does not stop the rewrite.
+    for (int i = 0; i < 4; ++i) before.read[i] = session.Read(kKeys[i], Field(before, i), kBytes[i]) != FALSE;
     HeadsetIdentity batch = BatchIdentity();
     for (int i = 0; i < 4; ++i) {
-        if (session.Write(kKeys[i], Field(batch, i), kBytes[i])) continue;
-        WriteAll(session, before);
-        return FALSE;
+        // Refused: this key and those after it hold what they held.
+        if (!session.Write(kKeys[i], Field(batch, i), kBytes[i])) {
+            if (original) *original = before;
+            return WriteAll(session, before) ? BATCH_REWRITE_NONE : BATCH_REWRITE_HALF;
+        }
+        before.written[i] = true;
     }
-    return TRUE;
+    if (original) *original = before;
+    return BATCH_REWRITE_DONE;
 }
 
 BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original) {
@@ -82,4 +90,14 @@ BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original) {
     if (std::memcmp(address, original.address, PSKEY_BDADDR_BYTES) != 0) return FALSE;
     HeadsetIdentity copy = original;
     return WriteAll(session, copy);
+}
+
+void AddKeysToGoBack(HeadsetIdentity* due, const HeadsetIdentity& later) {
+    HeadsetIdentity copy = later;
+    for (int i = 0; i < 4; ++i) {
+        if (due->written[i]) continue;
+        std::memcpy(Field(*due, i), Field(copy, i), kBytes[i]);
+        due->read[i] = copy.read[i];
+        due->written[i] = copy.written[i];
+    }
 }

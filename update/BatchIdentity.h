@@ -1,9 +1,8 @@
 // The identity of model 0x5011 that a 0x5060 headset of the production
 // batch is given for its 0x5011 firmware: product id, USB product id, DFU
-// product id and USB product string. The rewrite never leaves a headset
-// half-changed: every write is tested, and the values read before are
-// written back after a failed write, or when the update fails before its
-// transfer has begun.
+// product id and USB product string. Every write is tested; the values read
+// before are written back after a failed write, or when the update fails
+// before its transfer has begun.
 #pragma once
 #include "framework/String.h"
 #include "framework/WinTypes.h"
@@ -15,17 +14,39 @@ struct HeadsetIdentity {
     BYTE usbProductId[2] = {};
     BYTE dfuProductId[2] = {};
     BYTE productString[32] = {};   // 16 UTF-16 code units
+    // For each of the four keys, in table order: whether it was read (a key
+    // never set cannot be, for example the product string of a headset that
+    // takes it from its firmware) and whether the rewrite changed it. What
+    // was read and changed goes back; a key changed without being read has
+    // no value of its own to go back and keeps the value it was given.
+    bool read[4] = {};
+    bool written[4] = {};
+};
+
+// What the rewrite did to the headset.
+enum BatchRewrite {
+    BATCH_REWRITE_NONE = 0,  // nothing written, or what was written went back after a refused write
+    BATCH_REWRITE_DONE = 1,  // the identity of 0x5011 is written whole
+    BATCH_REWRITE_HALF = 2,  // a write was refused and not all that was written went back
 };
 
 // Connects the first DFU-family headset in its normal mode; when its
-// address lies in the batch range, reads its four identity keys into
-// *original and writes those of 0x5011 over USB, in table order, testing
-// each write. TRUE when all four were written. FALSE when the headset
-// cannot be reached, lies outside the batch, a key cannot be read (nothing
-// is written then), or a write fails (the values read are written back).
-BOOL WriteBatchIdentityToHeadset(HeadsetIdentity* original);
+// address lies in the batch range, reads its four identity keys and writes
+// those of 0x5011 over USB, in table order, testing each write. A key that
+// cannot be read is written all the same. After a refused write the keys
+// written before it go back (a refused write leaves its key as it was).
+// *original: the headset's own identity and the keys the rewrite changed
+// (left as it was when nothing was read). NONE when the headset cannot be
+// reached or lies outside the batch, or when what was written went back;
+// HALF when some of it did not: the headset is left half-changed.
+BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original);
 
 // Writes the identity read before back over USB, to the first DFU-family
-// headset in its normal mode when it is the same headset (its address);
-// TRUE when every key went back.
+// headset in its normal mode when it is the same headset (its address):
+// the keys read and changed, each tested. TRUE when every one went back.
 BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original);
+
+// A headset whose identity is still due was read again before a new
+// rewrite (later): a key the earlier rewrite changed keeps what it held
+// first; one that it left as it was is taken from later.
+void AddKeysToGoBack(HeadsetIdentity* due, const HeadsetIdentity& later);

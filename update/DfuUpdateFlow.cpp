@@ -69,11 +69,8 @@ void CDfuUpdateFlow::SetBatchIdentityRewrite(bool rewrite, const CString& refusa
 BOOL CDfuUpdateFlow::GiveBatchIdentity(CFirmwareInfo* info, int page, int model) {
     if (!m_bBatchRewrite) return TRUE;
     m_bBatchRewrite = false;
-    if (WriteBatchIdentityToHeadset(&m_originalIdentity)) {
-        m_bIdentityGiven = true;
-        return TRUE;
-    }
-    // Not written, or written back: the image is not for this headset.
+    if (m_identities.Give()) return TRUE;
+    // Not written, or written back (or due to go back): the image is not for this headset.
     FailUpdate(info, page, [model](int language) {
         CString s;
         GetTextMsgFirmwareNotFor(s, model, language);
@@ -83,7 +80,7 @@ BOOL CDfuUpdateFlow::GiveBatchIdentity(CFirmwareInfo* info, int page, int model)
 }
 
 void CDfuUpdateFlow::WriteGivenIdentityBackToHeadset() {
-    if (m_bIdentityGiven && WriteIdentityBackToHeadset(m_originalIdentity)) m_bIdentityGiven = false;
+    m_identities.PutBackDue();
 }
 
 void CDfuUpdateFlow::StartReconfigure() {
@@ -277,7 +274,7 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
     if (status.result) return RunDfuStep(status);
     // Failed before the transfer began (the switch): the headset, if it is
     // still there on its normal firmware, gets its identity back.
-    if (m_bIdentityGiven) DestroyEngines();
+    if (m_identities.GivenNow()) DestroyEngines();
     FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
 }
 
@@ -301,7 +298,8 @@ void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
         break;
     }
     if (!started) return FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
-    if (status.operation == kOpReconfigured || status.operation == kOpReady) m_bIdentityGiven = false;  // the transfer has begun
+    // The transfer has begun: the headset keeps the identity it was given.
+    if (status.operation == kOpReconfigured || status.operation == kOpReady) m_identities.TransferBegan();
     if (status.operation == kOpReconfigured || status.operation == kOpReady || status.operation == kOpDownloaded)
         OperationStarted();
 }

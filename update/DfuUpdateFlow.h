@@ -6,7 +6,7 @@
 #pragma once
 #include "framework/String.h"
 #include "standins/dfuengine/include/DFUEngine.h"
-#include "update/BatchIdentity.h"
+#include "update/BatchIdentityDue.h"
 #include "update/DfuEventQueue.h"
 
 class CFirmwareInfo;
@@ -61,9 +61,10 @@ public:
     // given before a transfer that never began goes back to the headset.
     void DestroyEngines();
     // UI thread, no engine running: an identity given to a batch headset
-    // before a transfer that never began goes back over USB, once that
-    // headset runs its normal firmware again (it may have left the bus
-    // meanwhile: then it stays due until it is back).
+    // before a transfer that never began, or one a failed write left
+    // half-changed, goes back over USB once that headset runs its normal
+    // firmware again (it may have left the bus meanwhile: then it stays due
+    // until it is back). Each headset's is kept by its address.
     void WriteGivenIdentityBackToHeadset();
     // A transfer phase starts: no waiting notifications counted yet.
     void BeginTransferPhase();
@@ -112,6 +113,5 @@ private:
     CString m_strFirstDevice;  // the first accepted device, also given to the retry engine
     bool m_bBatchRewrite = false;      // give the batch identity before the switch
     CString m_strBatchRefusalCode;
-    bool m_bIdentityGiven = false;     // given, and no transfer has begun since
-    HeadsetIdentity m_originalIdentity;
+    CBatchIdentities m_identities;     // the batch headsets' own identities still due
 };

@@ -117,64 +117,43 @@ void CDialogFirmwareUpdate::EndUpdate(CFirmwareInfo* info) {
         info->m_nProgress = 100;
         main->m_nProgress = 100;
         MoveStatusTexts(info);
-        // The advice box at the end; `outcome` fills the restart advice.
-        auto showEndMessage = [&](const CString& outcome) {
-            CString text;
-            SIZE size{0, 0};
-            int icon = 1;
-            switch (GetUpdateProfile(model).endMessage) {
-            case END_MESSAGE_PAIR_AGAIN:
-                GetTextMsgPairAgainAdvice(text, main->m_nLanguage);
-                size = SIZE{530, 160};
-                break;
-            case END_MESSAGE_RESTART_HEADSET: {
-                CString format;
-                GetTextMsgRestartHeadsetAdvice(format, main->m_nLanguage);
-                text.Format(format, (const wchar_t*)outcome);
-                size = SIZE{380, 145};
-                icon = 0;
-                break;
-            }
-            case END_MESSAGE_CAMERA_RECONNECT:
-                main->m_bWaitBeforeOk = TRUE;
-                GetTextMsgCameraReconnectSteps(text, main->m_nLanguage);
-                size = SIZE{550, 180};
-                break;
-            case END_MESSAGE_NONE: break;
-            }
-            if (text.IsEmpty()) return;
+        CString text;
+        SIZE size{0, 0};
+        int icon = 1;
+        switch (GetUpdateProfile(model).endMessage) {
+        case END_MESSAGE_PAIR_AGAIN:
+            GetTextMsgPairAgainAdvice(text, main->m_nLanguage);
+            size = SIZE{530, 160};
+            break;
+        case END_MESSAGE_RESTART_HEADSET: {
+            CString success, format;
+            GetTextPageSuccess(success, page, main->m_nUsbStatus, main->m_nLanguage);
+            GetTextMsgRestartHeadsetAdvice(format, main->m_nLanguage);
+            text.Format(format, (const wchar_t*)success);
+            size = SIZE{380, 145};
+            icon = 0;
+            break;
+        }
+        case END_MESSAGE_CAMERA_RECONNECT:
+            main->m_bWaitBeforeOk = TRUE;
+            GetTextMsgCameraReconnectSteps(text, main->m_nLanguage);
+            size = SIZE{550, 180};
+            break;
+        case END_MESSAGE_NONE: break;
+        }
+        if (!text.IsEmpty()) {
             CDialogMessageBox box(main);
             CString ok;
             GetTextOk(ok, main->m_nLanguage);
             box.Setup(text, icon, nullptr, ok, &size);
             box.DoModal();
             main->m_bWaitBeforeOk = FALSE;
-        };
-        // A restore's restart advice tells how the settings went back, so it
-        // comes once recognition has written them; every other box comes first.
-        const bool adviceAfterWriteBack =
-            page != PAGE_FIRMWARE_UPDATE && GetUpdateProfile(model).endMessage == END_MESSAGE_RESTART_HEADSET;
-        if (!adviceAfterWriteBack) {
-            CString success;
-            GetTextPageSuccess(success, page, main->m_nUsbStatus, main->m_nLanguage);
-            showEndMessage(success);
         }
+        // Recognition writes a restore's archived settings back onto the
+        // headset as it is now (restarted, for the units the box asks to
+        // power off and on), and reports how that went.
         CDeviceRecord* writeBack = page == PAGE_FIRMWARE_UPDATE ? nullptr : &main->m_restorePage.m_backupRecord;
         main->ShowRecognitionPage(FALSE, writeBack, page);
-        if (adviceAfterWriteBack) {
-            // The restore is whole once the device was recognised and took
-            // the archived settings; otherwise the box says they did not go back.
-            CString outcome;
-            if (main->m_bRecognized && main->m_recognitionPage.SavedRecordWritten()) {
-                GetTextPageSuccess(outcome, page, main->m_nUsbStatus, main->m_nLanguage);
-            } else {
-                CString failure, reason;
-                GetTextPageFailure(failure, PAGE_DEVICE_SETTING, main->m_nLanguage);
-                GetTextMsgCouldNotWriteToDevice(reason, main->m_nLanguage);
-                outcome.Format(L"%s. %s", (const wchar_t*)failure, (const wchar_t*)reason);
-            }
-            showEndMessage(outcome);
-        }
         return;
     }
     MoveStatusTexts(info);

@@ -117,6 +117,12 @@ void SetPsWriteFails(DeviceId id, WORD key, bool fails) {
     else d->writeFails.erase(key);
 }
 
+void SetPsWriteRefusals(DeviceId id, int after, int count) {
+    WITH_DFU(id);
+    d->writesBeforeRefusals = after;
+    d->refusedWrites = count;
+}
+
 void SetConnectFails(DeviceId id, bool fails) { WITH_DFU(id); d->connectFails = fails; }
 
 void SetDfuListing(DeviceId id, bool usbList, bool libraryList) {
@@ -190,6 +196,14 @@ int DfuWriteKey(DeviceId id, WORD key, const void* buffer, WORD bytes) {
     const BYTE* p = (const BYTE*)buffer;
     std::vector<BYTE> value(p, p + (p ? bytes : 0));
     bool accepted = p && !d->writeFails.count(key);
+    if (p && d->refusedWrites > 0) {
+        if (d->writesBeforeRefusals > 0) {
+            --d->writesBeforeRefusals;
+        } else {
+            --d->refusedWrites;
+            accepted = false;
+        }
+    }
     g.w.psWrites.push_back({id, key, value, accepted});
     if (!accepted) return p ? dfu_result::kKeyFailed : dfu_result::kBadArgument;
     d->keys[key] = value;

@@ -268,7 +268,8 @@ bool Loader::Apply(const Section& s, const Entry& e) {
                                            L"refuse_reconfigure", L"download_fail_code", L"download_fail_times",
                                            L"vanish_during_download", L"vanish_during_reconfigure",
                                            L"vanish_during_manifest", L"stall_during_download", L"percentages",
-                                           L"usb_listed", L"library_listed"};
+                                           L"usb_listed", L"library_listed", L"refuse_writes",
+                                           L"refuse_writes_after"};
         if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"connect_fails") d.connectFails = n != 0;
@@ -285,6 +286,8 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         else if (k == L"percentages") d.dfu.percentages = n != 0;
         else if (k == L"usb_listed") d.usbListed = n != 0;
         else if (k == L"library_listed") d.libraryListed = n != 0;
+        else if (k == L"refuse_writes") d.refusedWrites = (int)n;
+        else if (k == L"refuse_writes_after") d.writesBeforeRefusals = (int)n;
         else return Fail(e.line, L"unknown key " + k);
         return true;
     }

@@ -75,6 +75,10 @@ SIM_API bool GetPsKey(DeviceId id, WORD key, std::vector<BYTE>* value);
 // Faults: a key that cannot be read or written, a device that does not connect.
 SIM_API void SetPsReadFails(DeviceId id, WORD key, bool fails);
 SIM_API void SetPsWriteFails(DeviceId id, WORD key, bool fails);
+// A store that refuses writes for a while: it takes `after` more writes,
+// refuses the `count` writes after them, whatever their key, and takes
+// writes again from then on.
+SIM_API void SetPsWriteRefusals(DeviceId id, int after, int count);
 SIM_API void SetConnectFails(DeviceId id, bool fails);
 // Where a present headset shows: in the USB device list (the hardware-id
 // scan) and in the DFU library's enumeration. Both by default; a headset

@@ -27,6 +27,9 @@ struct Device {
     bool dfuMode = false;
     std::map<WORD, std::vector<BYTE>> keys;
     std::set<WORD> readFails, writeFails;
+    // A run of refused writes: after writesBeforeRefusals more writes, the
+    // next refusedWrites writes of any key are refused.
+    int writesBeforeRefusals = 0, refusedWrites = 0;
     bool connectFails = false;
     bool usbListed = true;      // shown by the USB device list
     bool libraryListed = true;  // listed by the DFU library's enumeration

@@ -86,6 +86,7 @@ void WizardTest::SetUp() {
             asked.size = box->m_size;
         }
         m_asked.push_back(asked);
+        if (m_onAsked) m_onAsked(asked);
         INT_PTR answer = IDOK;
         if (!m_answers.empty()) {
             answer = m_answers.front();

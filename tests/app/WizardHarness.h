@@ -60,6 +60,9 @@ protected:
     fwserver::FirmwareServer m_server;
     std::vector<AskedBox> m_asked;
     std::deque<INT_PTR> m_answers;
+    // Runs for every box asked, before it is answered (what the user does
+    // while the box is up).
+    std::function<void(const AskedBox&)> m_onAsked;
     bool m_serverRunning = false;
     std::vector<std::pair<CDialog*, std::function<void(CDialog&)>>> m_onShown;
     // For dialogs the wizard makes itself: runs for any other shown dialog.

@@ -304,20 +304,36 @@ TEST_F(HidBranchTest, ASavedRecordIsWrittenBackBetweenTheVersionAndTheAddress) {
     });
 }
 
-// The device type behind the main dialog's picture is read on the UI thread:
-// a headset that stops answering costs seconds there, and no picture type.
+// The device type behind the main dialog's picture is read by recognition,
+// on the UI thread: a headset that stops answering at that very request
+// costs seconds there, and ends recognition without a type or a record.
 TEST_F(HidBranchTest, TheDeviceTypeOfASilentHeadsetIsGivenUpWithinSeconds) {
     sim::DeviceId first = AddHid(L"60T", 0x4210, {1, 1});
     AddHid(L"60T second chip", 0x4210, {1, 1});
     sim::SetHidBlock(first, HID_BLOCK_DEVICE_TYPE, {16});
     RunWizard([&](CUpdaterDlg& dlg) {
         ASSERT_TRUE(WaitIdle(dlg));
-        dlg.m_nTargetModel = 0x4210;
-        EXPECT_EQ(16, dlg.m_recognitionPage.ReadHidInfo());
-        sim::SetHidPendingForever(first, true);
-        const DWORD start = fw::Clock::GetTickCount();
-        EXPECT_EQ(0, dlg.m_recognitionPage.ReadHidInfo());
-        EXPECT_LT(fw::Clock::GetTickCount() - start, 8000u);
+        EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
+        EXPECT_EQ(16, dlg.m_nHidDeviceType);
+        // Where the type is asked for in one recognition of this headset.
+        auto log = HidRequests(first);
+        int typeRead = -1;
+        for (size_t i = 0; i < log.size(); ++i)
+            if (log[i].first == HID_CMD_READ_BLOCK && log[i].second == HID_BLOCK_DEVICE_TYPE) typeRead = (int)i;
+        ASSERT_GE(typeRead, 0);
         dlg.CloseDeviceHandles();
+
+        const size_t before = log.size();
+        sim::SetHidSilentAfterReports(first, typeRead);
+        const DWORD start = fw::Clock::GetTickCount();
+        EXPECT_NE(RECOGNITION_OK, Recognize(dlg));
+        EXPECT_LT(fw::Clock::GetTickCount() - start, 8000u);
+        log = HidRequests(first);
+        ASSERT_GT(log.size(), before + typeRead);
+        EXPECT_EQ(HID_CMD_READ_BLOCK, log[before + typeRead].first);
+        EXPECT_EQ(HID_BLOCK_DEVICE_TYPE, log[before + typeRead].second);
+        EXPECT_FALSE(dlg.m_bRecognized);
+        EXPECT_EQ(0, dlg.m_nHidDeviceType);
+        EXPECT_EQ(CString(L"Failed to recognize device. Cannot open USB"), Status(dlg));
     });
 }

@@ -10,11 +10,13 @@ using namespace rectest;
 
 namespace {
 
+const std::vector<int>& kHeadsetIds = GetDfuFamilyProductIds();
+
 class PsAccessTest : public SimTest {};
 
 CDfuIdentity IdentityOf(sim::DeviceId) {
     CPsKeySession session;
-    std::vector<CPsDevice> devices = session.Devices(UsbDfuPidList, UsbDfuPidCount);
+    std::vector<CPsDevice> devices = session.Devices(kHeadsetIds.data(), (int)kHeadsetIds.size());
     CDfuIdentity id;
     EXPECT_EQ(1u, devices.size());
     if (devices.empty() || !session.Connect(devices[0])) return id;
@@ -42,7 +44,7 @@ TEST_F(PsAccessTest, WritesSendExactlyTheirLengthAndReadsKeepTheBufferOnFailure)
     sim::DeviceId dev = AddDfu(L"A");
     sim::SetPsReadFails(dev, PSKEY_BDADDR, true);
     CPsKeySession session;
-    std::vector<CPsDevice> devices = session.Devices(UsbDfuPidList, UsbDfuPidCount);
+    std::vector<CPsDevice> devices = session.Devices(kHeadsetIds.data(), (int)kHeadsetIds.size());
     ASSERT_EQ(1u, devices.size());
     EXPECT_EQ(0x2110, devices[0].productId);
     ASSERT_TRUE(session.Connect(devices[0]));
@@ -63,17 +65,17 @@ TEST_F(PsAccessTest, OneKeySequenceFindsTheFirstAcceptedHeadsetAndShutsDown) {
     sim::AddDfuHeadset(L"other maker", 0x1234, 0x2110, 0xA110);
     sim::DeviceId dev = AddDfu(L"A", 0x2120, 0x2120);
     BYTE id[2] = {};
-    ASSERT_TRUE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2, UsbDfuPidList, UsbDfuPidCount));
+    ASSERT_TRUE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2, kHeadsetIds.data(), (int)kHeadsetIds.size()));
     EXPECT_EQ(0x2120, id[0] | (id[1] << 8));
     BYTE zero[4] = {};
-    EXPECT_TRUE(WritePsKeyOnce(PSKEY_FW_VERSION, zero, 4, UsbDfuPidList, UsbDfuPidCount));
+    EXPECT_TRUE(WritePsKeyOnce(PSKEY_FW_VERSION, zero, 4, kHeadsetIds.data(), (int)kHeadsetIds.size()));
     EXPECT_EQ(std::vector<BYTE>(4, 0), WrittenValue(dev, PSKEY_FW_VERSION));
     // The transport is down again: the library lists nothing without it.
     CStringListX names;
     EXPECT_EQ(0, DFURequestsUSB::EnumerateDevices(names));
 
     sim::SetDfuMode(dev, true);  // not connectable
-    EXPECT_FALSE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2, UsbDfuPidList, UsbDfuPidCount));
+    EXPECT_FALSE(ReadPsKeyOnce(PSKEY_PRODUCT_ID, id, 2, kHeadsetIds.data(), (int)kHeadsetIds.size()));
 }
 
 TEST_F(PsAccessTest, VersionDecisionOfTheOlderModels) {

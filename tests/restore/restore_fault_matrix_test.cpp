@@ -40,7 +40,9 @@ protected:
         m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v10, 4096);
     }
 
-    void RunRow(const Row& row, std::vector<faultmatrix::Outcome>* outcomes) {
+    // then, when given, goes on in the same wizard after the row's checks.
+    void RunRow(const Row& row, std::vector<faultmatrix::Outcome>* outcomes,
+                const std::function<void(CUpdaterDlg&, faultmatrix::Follower&)>& then = nullptr) {
         SCOPED_TRACE(row.fault);
         BuildWorld();
         row.apply();
@@ -77,6 +79,7 @@ protected:
             } else {
                 EXPECT_EQ(before, after);  // a failed restore leaves the settings as they were
             }
+            if (then) then(dlg, follow);
             follow.ExpectUsable();
             outcomes->push_back(follow.Result());
         });
@@ -122,6 +125,46 @@ TEST_F(RestoreFaultMatrix, EveryFaultEndsInTimeWithItsTextAndTheWizardUsable) {
     std::vector<faultmatrix::Outcome> outcomes;
     for (const Row& row : rows) RunRow(row, &outcomes);
     faultmatrix::PrintTable("Firmware restore", outcomes);
+}
+
+// Archived settings the headset refused stay due: once it takes writes
+// again, the next recognition the user starts writes them.
+TEST_F(RestoreFaultMatrix, RefusedSettingsAreWrittenByTheNextRecognition) {
+    std::vector<faultmatrix::Outcome> outcomes;
+    const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
+                      kSettingsNotWritten, false, 420};
+    RunRow(refused, &outcomes, [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+        sim::SetPsWriteFails(m_headset, kSettingsWordKey, false);
+        ::SendMessageW(Item(dlg, IDC_STEP_RECOGNITION), BM_CLICK, 0, 0);
+        follow.Run(Row{"next recognition", [] {}, L"Device recognized successfully", true, 30},
+                   [&] { ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0); });
+        std::vector<BYTE> word;
+        sim::GetPsKey(m_headset, kSettingsWordKey, &word);
+        EXPECT_EQ(std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), word);
+    });
+}
+
+// ... but settings the user saves meanwhile stand: the archive does not go
+// over them.
+TEST_F(RestoreFaultMatrix, SettingsSavedAfterARefusedWriteBackStand) {
+    std::vector<faultmatrix::Outcome> outcomes;
+    const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
+                      kSettingsNotWritten, false, 420};
+    RunRow(refused, &outcomes, [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+        sim::SetPsWriteFails(m_headset, kSettingsWordKey, false);
+        dlg.GoToPage(PAGE_DEVICE_SETTING);
+        ASSERT_EQ(PAGE_DEVICE_SETTING, dlg.m_nPage);
+        dlg.m_settingPage.m_workingRecord.m_bEdr = 1;
+        dlg.UpdateControls();
+        const WORD saved = dlg.m_settingPage.m_workingRecord.PackFeatureWord();
+        follow.Run(Row{"save", [] {}, L"Device setting saved successfully", true, 30}, [&] {
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), (LPARAM)Item(dlg, IDC_ACTION));
+        });
+        std::vector<BYTE> word;
+        sim::GetPsKey(m_headset, kSettingsWordKey, &word);
+        ASSERT_GE(word.size(), 2u);
+        EXPECT_EQ(saved, (WORD)(word[0] | (word[1] << 8)));
+    });
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The FIRMWARE RESTORE road of the two-interface unit (Duo40, 0x5310): both
-// chips are written back to the archived firmware, recognition writes the
-// archived settings back, and only then does the box that asks to power the
-// headset off and on come, telling how the settings went back.
+// chips are written back to the archived firmware, a box asks to power the
+// headset off and on, and the recognition after it writes the archived
+// settings back onto the restarted headset. A write-back that fails is said
+// on the status line and stays due for the next recognition.
 #include "tests/app/FaultMatrix.h"
 #include "app/resource.h"
 #include "framework/Clock.h"
@@ -15,6 +16,8 @@ namespace {
 const wchar_t* const kRestored = L"Firmware restored successfully";
 const wchar_t* const kAdvice = L".\nPower off and power on PN40 to apply new firmware.";
 const wchar_t* const kSettingsNotWritten = L"Failed to save device setting. Could not write to the device";
+const wchar_t* const kNoDevice = L"Failed to recognize device. Cannot open USB";
+const wchar_t* const kRecognised = L"Device recognized successfully";
 
 const char kArchive[] =
     "keyManagerVersion=1.1\r\nkeyDeviceRecognized=21264\r\nkeyDeviceName=Duo40\r\n"
@@ -48,8 +51,11 @@ protected:
         WriteImageFile(L"Duo40.talvoarch", kArchive);
     }
 
-    // RESTORE, until the road ends with the text; the boxes asked on the way.
-    void Restore(const wchar_t* endText) {
+    // RESTORE, until the road ends with the text; then `then` in the same
+    // wizard. The restart box finds the chips' reads so far in m_readsAtBox
+    // and runs atBox (what the user does to the headset meanwhile).
+    void Restore(const wchar_t* endText, const std::function<void()>& atBox,
+                 const std::function<void(CUpdaterDlg&, faultmatrix::Follower&)>& then = nullptr) {
         RunWizard([&](CUpdaterDlg& dlg) {
             ASSERT_TRUE(WaitIdle(dlg));
             Recognise(dlg, 0x5310);
@@ -59,11 +65,18 @@ protected:
             dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
             ASSERT_TRUE(WaitIdle(dlg));
             ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
+            m_onAsked = [&](const AskedBox& box) {
+                if (std::wstring(box.text.GetString()).find(kAdvice) == std::wstring::npos) return;
+                for (int i = 0; i < 2; ++i) m_readsAtBox[i] = sim::PsReadLog(m_chips[i]).size();
+                dlg.GetStatusText(&m_statusAtBox);
+                if (atBox) atBox();
+            };
             faultmatrix::Follower follow(dlg);
             faultmatrix::Row row{"restore", [] {}, endText, std::wstring(endText) == kRestored, 420};
             follow.Run(row, [&] {
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ACTION, BN_CLICKED), (LPARAM)Item(dlg, IDC_ACTION));
             });
+            if (then) then(dlg, follow);
         });
         for (sim::DeviceId chip : m_chips) {
             std::vector<BYTE> version;
@@ -72,25 +85,71 @@ protected:
         }
     }
 
+    // DEVICE RECOGNITION's step button, then its NEXT, as the user presses
+    // them; the run ends with the text and nothing else it is told to avoid.
+    static void RecogniseAgain(CUpdaterDlg& dlg, faultmatrix::Follower& follow, const wchar_t* endText, bool success) {
+        ::SendMessageW(Item(dlg, IDC_STEP_RECOGNITION), BM_CLICK, 0, 0);
+        faultmatrix::Row row{"next recognition", [] {}, endText, success, 30};
+        follow.Run(row, [&] { ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0); });
+    }
+
+    void ExpectOnlyTheRestartBox() {
+        ASSERT_EQ(1u, m_asked.size());
+        EXPECT_EQ(std::wstring(kRestored) + kAdvice, m_asked[0].text.GetString());
+        EXPECT_EQ(0, m_asked[0].iconKind);
+        EXPECT_EQ(CSize(380, 145), m_asked[0].size);
+    }
+
     sim::DeviceId m_chips[2] = {0, 0};
+    size_t m_readsAtBox[2] = {0, 0};
+    CString m_statusAtBox;
 };
 
-TEST_F(TwoInterfaceRestore, TheRestartBoxComesAfterTheSettingsWentBackAndSaysSo) {
+// The box comes while no recognition has read the chips since they were
+// written; the recognition after it reads both and completes the restore.
+TEST_F(TwoInterfaceRestore, TheRestartBoxComesFirstAndRecognitionFollowsIt) {
     BuildWorld();
-    Restore(kRestored);
-    ASSERT_EQ(1u, m_asked.size());
-    EXPECT_EQ(std::wstring(kRestored) + kAdvice, m_asked.back().text.GetString());
+    Restore(kRestored, nullptr);
+    ExpectOnlyTheRestartBox();
+    EXPECT_EQ(std::wstring::npos, std::wstring(m_statusAtBox.GetString()).find(kRestored));
+    for (int i = 0; i < 2; ++i) EXPECT_GT(sim::PsReadLog(m_chips[i]).size(), m_readsAtBox[i]) << "chip " << i;
 }
 
-// Written, but neither chip's store can be reached afterwards: the settings
-// never went back, and the box says so instead of a whole restore.
-TEST_F(TwoInterfaceRestore, TheRestartBoxTellsSettingsThatDidNotGoBack) {
+// The headset is still off when the box is answered: the restore waits for
+// it, and the NEXT once it is back on completes it.
+TEST_F(TwoInterfaceRestore, AHeadsetStillOffAfterTheBoxTakesTheRestoreOnceItIsBack) {
     BuildWorld();
-    for (sim::DeviceId chip : m_chips) sim::SetConnectFails(chip, true);
-    Restore(L"Press NEXT to proceed.");
-    ASSERT_FALSE(m_asked.empty());
-    EXPECT_EQ(std::wstring(kSettingsNotWritten) + kAdvice, m_asked.back().text.GetString());
-    for (const AskedBox& box : m_asked) EXPECT_EQ(std::wstring::npos, std::wstring(box.text.GetString()).find(kRestored));
+    Restore(kNoDevice, [&] { for (sim::DeviceId chip : m_chips) sim::SetPresent(chip, false); },
+            [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+                for (sim::DeviceId chip : m_chips) sim::SetPresent(chip, true);
+                faultmatrix::Row row{"back on", [] {}, kRestored, true, 30};
+                follow.Run(row, [&] { ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0); });
+            });
+    ExpectOnlyTheRestartBox();
+}
+
+// After the power cycle both chips come up in firmware-management mode, so
+// the archived settings reach neither store: the status line says so, never
+// that the restore succeeded, and the settings stay due. A recognition that
+// still cannot write them says so again; once the headset starts normally,
+// the next one writes them, and they are due no more.
+TEST_F(TwoInterfaceRestore, ASettingsWriteThatFailsIsSaidAndStaysDueForTheNextRecognition) {
+    BuildWorld();
+    auto managementMode = [&](bool on) {
+        for (sim::DeviceId chip : m_chips) sim::SetDfuMode(chip, on);
+    };
+    Restore(kSettingsNotWritten, [&] { managementMode(true); },
+            [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+                EXPECT_FALSE(follow.Saw(kRestored)) << follow.Texts();
+                RecogniseAgain(dlg, follow, kSettingsNotWritten, false);
+                managementMode(false);
+                RecogniseAgain(dlg, follow, kRecognised, true);
+                managementMode(true);
+                RecogniseAgain(dlg, follow, L"Firmware management mode", false);
+                EXPECT_FALSE(follow.Saw(kSettingsNotWritten)) << follow.Texts();
+                for (sim::DeviceId chip : m_chips) sim::SetDfuMode(chip, false);
+            });
+    ExpectOnlyTheRestartBox();
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ const char kWorld[] =
     "key.0x0108 = text Vela Morn T\n"
     "key.0x02A4 = bytes 10 0 0 0\n"
     "fail_read = 0x0293\n"
+    "refuse_writes_after = 1\n"
+    "refuse_writes = 2\n"
     "download_fail_code = 28\n"
     "download_fail_times = 1\n"
     "[hid Camera]\n"
@@ -67,6 +69,11 @@ TEST_F(WorldFileTest, LoadsEveryKindOfDevice) {
     EXPECT_EQ(28, sim::GetDfuBehaviour(vela).downloadFailCode);
     BYTE buf[4];
     EXPECT_EQ(4, sim::DfuReadKey(vela, 0x0293, buf, 4, nullptr));  // fails on purpose
+    // One write taken, the next two refused whatever their key, then taken again.
+    const BYTE word[2] = {0x11, 0x50};
+    int results[4];
+    for (int& r : results) r = sim::DfuWriteKey(vela, 0x02A3, word, 2);
+    EXPECT_EQ((std::vector<int>{0, 4, 4, 0}), std::vector<int>(results, results + 4));
 
     // Only the camera and the application interface are on the bus; the
     // card and the update-mode device wait for their commands.

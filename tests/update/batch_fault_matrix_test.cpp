@@ -1,8 +1,9 @@
 // The fault matrix of the 0x5060 batch road: a DRW40 of the production
 // batch on firmware 4.2, model 0x5011's image chosen on the FIRMWARE UPDATE
 // page, ACTION. The headset is given the identity of 0x5011 just before the
-// switch; every fault before the transfer leaves it with its own identity,
-// and each row checks its exact text and the four identity keys afterwards.
+// switch; every fault before the transfer leaves it with its own identity
+// (at once, or once it is recognised again), and each row checks its exact
+// text and the four identity keys afterwards.
 #include "tests/app/FaultMatrix.h"
 #include "app/resource.h"
 #include "framework/Clock.h"
@@ -21,10 +22,12 @@ const wchar_t* const kNotFor = L"Failed to update firmware. Firmware not for DRW
 
 struct Identity {
     int productId, usbProductId, dfuProductId;
-    const wchar_t* productString;
+    const wchar_t* productString;  // null: the key was never set
 };
 const Identity kOwn = {0x5060, 0x5060, 0xD060, L"DRW40"};
 const Identity kGiven = {0x5011, 0x5011, 0xD011, L"Kuzo Audio DRW40"};
+// The product string never set: it had no value of its own to go back.
+const Identity kOwnIdsGivenString = {0x5060, 0x5060, 0xD060, L"Kuzo Audio DRW40"};
 
 std::vector<BYTE> StringKey(const std::wstring& text) {
     std::vector<BYTE> bytes(32, 0);
@@ -44,32 +47,79 @@ struct BatchRow {
 
 class BatchFaultMatrix : public faultmatrix::FaultMatrixTest {
 protected:
+    // A DRW40 of the batch on firmware 4.2; lap: its address's lower part.
+    static sim::DeviceId AddBatchHeadset(const wchar_t* name, WORD lap) {
+        sim::DeviceId headset = sim::AddDfuHeadset(name, sim::kMakerVendorId, 0x5060, 0xD060);
+        sim::SetPsKeyWords(headset, kProductId, {0x5060});
+        sim::SetPsKeyWords(headset, kUsbProductId, {0x5060});
+        sim::SetPsKeyWords(headset, kDfuProductId, {0xD060});
+        const std::vector<BYTE> text = StringKey(kOwn.productString);
+        sim::SetPsKey(headset, kProductString, text.data(), text.size());
+        sim::SetPsKeyWords(headset, 0x0001, {0x0033, lap, 0x0078, 0x1A2B});  // in the batch
+        sim::SetPsKeyText(headset, 0x0108, "DRW40");
+        const char version[4] = {42, 0, 0, 0};
+        sim::SetPsKey(headset, kVersion, version, 4);
+        return headset;
+    }
+
+    // A second a step, without faults.
+    static sim::DfuBehaviour Timing() {
+        sim::DfuBehaviour b;
+        b.phaseMs = 1000;
+        b.waitEvents = 3;
+        b.progressEvents = 6;
+        return b;
+    }
+
     void BuildWorld() {
         sim::Reset();
         sim::SetSpeed(kSpeed);
-        m_headset = sim::AddDfuHeadset(L"DRW40 batch", sim::kMakerVendorId, 0x5060, 0xD060);
-        sim::SetPsKeyWords(m_headset, kProductId, {0x5060});
-        sim::SetPsKeyWords(m_headset, kUsbProductId, {0x5060});
-        sim::SetPsKeyWords(m_headset, kDfuProductId, {0xD060});
-        const std::vector<BYTE> name = StringKey(kOwn.productString);
-        sim::SetPsKey(m_headset, kProductString, name.data(), name.size());
-        sim::SetPsKeyWords(m_headset, 0x0001, {0x0033, 0x2500, 0x0078, 0x1A2B});  // in the batch
-        sim::SetPsKeyText(m_headset, 0x0108, "DRW40");
-        const char version[4] = {42, 0, 0, 0};
-        sim::SetPsKey(m_headset, kVersion, version, 4);
-        m_behaviour = sim::DfuBehaviour();
-        m_behaviour.phaseMs = 1000;
-        m_behaviour.waitEvents = 3;
-        m_behaviour.progressEvents = 6;
+        m_headset = AddBatchHeadset(L"DRW40 batch", 0x2500);
+        m_behaviour = Timing();
         const unsigned char v11[4] = {11, 0, 0, 0};
         m_image = dfuimage::MakeImage("Kuzo_Audio_DRW40#5011", v11, 8192);
         m_afterAction = nullptr;
         m_afterEnd = nullptr;
     }
 
-    int Word(WORD key) const {
+    static int Word(sim::DeviceId headset, WORD key) {
         std::vector<BYTE> v;
-        return sim::GetPsKey(m_headset, key, &v) && v.size() >= 2 ? v[0] | v[1] << 8 : -1;
+        return sim::GetPsKey(headset, key, &v) && v.size() >= 2 ? v[0] | v[1] << 8 : -1;
+    }
+    int Word(WORD key) const { return Word(m_headset, key); }
+
+    // The headset's own product id was refused on its way back.
+    bool ProductIdPutBackWasRefused() const {
+        for (const sim::PsWrite& w : sim::PsWriteLog())
+            if (w.device == m_headset && w.key == kProductId && !w.accepted && w.value.size() == 2 &&
+                (w.value[0] | w.value[1] << 8) == 0x5060)
+                return true;
+        return false;
+    }
+
+    // DEVICE RECOGNITION, NEXT: the road a headset plugged in again takes.
+    void RecogniseAgain(CUpdaterDlg& dlg) {
+        dlg.ShowRecognitionPage(TRUE, nullptr, 0);
+        ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+        EXPECT_TRUE(WaitIdle(dlg));
+    }
+
+    // The road of a recognised DRW40 of the batch: the image chosen, ACTION.
+    void RunUpdate(CUpdaterDlg& dlg, const Row& row, const std::function<void()>& afterAction) {
+        Recognise(dlg, 0x5060);
+        dlg.m_deviceRecord.m_version.Set(4, 2, 0, 0, 0);
+        dlg.m_deviceRecord.m_strDeviceName = L"DRW40";
+        dlg.m_nUsbStatus = 0x5060;
+        dlg.GoToPage(PAGE_FIRMWARE_UPDATE);
+        ASSERT_TRUE(WaitIdle(dlg));
+        dlg.m_updatePage.m_editFile.SetWindowText((m_folder + L"Kuzo_Audio_DRW40_v1.1.img").c_str());
+        faultmatrix::Follower follow(dlg);
+        follow.Run(row, [&] {
+            ::SendMessageW(Item(dlg, IDC_ACTION), BM_CLICK, 0, 0);
+            if (afterAction) afterAction();
+        });
+        EXPECT_EQ(std::wstring(row.endText), follow.Result().endText) << follow.Texts();
+        m_outcome = follow.Result();
     }
 
     void RunRow(const BatchRow& batch, std::vector<faultmatrix::Outcome>* outcomes) {
@@ -83,22 +133,11 @@ protected:
         m_answers.assign(row.answers.begin(), row.answers.end());
         RunWizard([&](CUpdaterDlg& dlg) {
             ASSERT_TRUE(WaitIdle(dlg));
-            Recognise(dlg, 0x5060);
-            dlg.m_deviceRecord.m_version.Set(4, 2, 0, 0, 0);
-            dlg.m_deviceRecord.m_strDeviceName = L"DRW40";
-            dlg.m_nUsbStatus = 0x5060;
-            dlg.GoToPage(PAGE_FIRMWARE_UPDATE);
-            ASSERT_TRUE(WaitIdle(dlg));
-            dlg.m_updatePage.m_editFile.SetWindowText((m_folder + L"Kuzo_Audio_DRW40_v1.1.img").c_str());
-            faultmatrix::Follower follow(dlg);
-            follow.Run(row, [&] {
-                ::SendMessageW(Item(dlg, IDC_ACTION), BM_CLICK, 0, 0);
-                if (m_afterAction) m_afterAction();
-            });
-            EXPECT_EQ(std::wstring(row.endText), follow.Result().endText) << follow.Texts();
+            RunUpdate(dlg, row, m_afterAction);
+            const faultmatrix::Outcome outcome = m_outcome;
             if (m_afterEnd) m_afterEnd(dlg);
-            follow.ExpectUsable();
-            outcomes->push_back(follow.Result());
+            faultmatrix::Follower(dlg).ExpectUsable();
+            outcomes->push_back(outcome);
         });
         // What the headset holds: its store, and the ids it enumerates with
         // when it is plugged in again.
@@ -107,7 +146,7 @@ protected:
         EXPECT_EQ(batch.holds.dfuProductId, Word(kDfuProductId));
         std::vector<BYTE> name, version;
         sim::GetPsKey(m_headset, kProductString, &name);
-        EXPECT_EQ(StringKey(batch.holds.productString), name);
+        EXPECT_EQ(batch.holds.productString ? StringKey(batch.holds.productString) : std::vector<BYTE>(), name);
         sim::GetPsKey(m_headset, kVersion, &version);
         EXPECT_EQ(batch.firmware, version.empty() ? -1 : version[0]);
         sim::SetPresent(m_headset, false);
@@ -125,6 +164,7 @@ protected:
     std::string m_image;
     std::function<void()> m_afterAction;  // right after ACTION, before the switch
     std::function<void(CUpdaterDlg&)> m_afterEnd;  // once the road has ended
+    faultmatrix::Outcome m_outcome;  // of the last road RunUpdate followed
 };
 
 TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdentity) {
@@ -144,9 +184,46 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
         {{"fail_write every key", [&] { for (WORD k : identityKeys) sim::SetPsWriteFails(m_headset, k, true); },
           kNotFor, false, 60},
          kOwn, 42},
-        // A key that cannot be read could not be put back: nothing is written.
-        {{"fail_read product string", [&] { sim::SetPsReadFails(m_headset, kProductString, true); }, kNotFor, false,
-          60},
+        // A key that cannot be read is written all the same: a headset that
+        // takes its product string from its firmware never had the key set.
+        {{"fail_read product string", [&] { sim::SetPsReadFails(m_headset, kProductString, true); }, kUpdated, true,
+          420},
+         kGiven, 11},
+        {{"product string never set", [&] { sim::ErasePsKey(m_headset, kProductString); }, kUpdated, true, 420},
+         kGiven, 11},
+        // Put back after the refused switch, it keeps the string it was given.
+        {{"product string never set, refuse_reconfigure",
+          [&] {
+              sim::ErasePsKey(m_headset, kProductString);
+              b()->refuseReconfigure = true;
+          },
+          L"Failed to update firmware. Cannot get device[8][3]", false, 60},
+         kOwnIdsGivenString, 42},
+        // The product id taken (after the two keys the update prepares),
+        // the USB product id refused, and so is the product id that goes
+        // back: the headset is half-changed. Its own identity goes back once
+        // its store takes writes again: at the end of the update, or when it
+        // is recognised again.
+        {{"two write faults in a row",
+          [&] {
+              sim::SetPsWriteRefusals(m_headset, 3, 2);
+              m_afterEnd = [&](CUpdaterDlg&) { EXPECT_TRUE(ProductIdPutBackWasRefused()); };
+          },
+          kNotFor, false, 60},
+         kOwn, 42},
+        {{"write faults that outlast the update, recognised again",
+          [&] {
+              sim::SetPsWriteRefusals(m_headset, 3, 1000);
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  EXPECT_TRUE(ProductIdPutBackWasRefused());
+                  EXPECT_EQ(0x5011, Word(kProductId));
+                  EXPECT_EQ(0x5060, Word(kUsbProductId));
+                  sim::SetPsWriteRefusals(m_headset, 0, 0);
+                  RecogniseAgain(dlg);
+                  EXPECT_EQ(0x5060, Word(kProductId));
+              };
+          },
+          kNotFor, false, 60},
          kOwn, 42},
         // The switch refused: the headset still runs its normal firmware and
         // gets its identity back at once.
@@ -165,19 +242,32 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
           [&] {
               b()->vanishDuringReconfigure = true;
               m_afterEnd = [&](CUpdaterDlg& dlg) {
-                  auto recognise = [&] {
-                      dlg.ShowRecognitionPage(TRUE, nullptr, 0);
-                      ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
-                      EXPECT_TRUE(WaitIdle(dlg));
-                  };
                   sim::SetPresent(m_headset, true);
-                  recognise();
+                  RecogniseAgain(dlg);
                   EXPECT_EQ(0x5060, Word(kProductId));
                   sim::SetPresent(m_headset, false);
                   sim::SetPresent(m_headset, true);
-                  recognise();
+                  RecogniseAgain(dlg);
                   EXPECT_TRUE(dlg.m_bRecognized);
                   EXPECT_EQ(0x5060, dlg.m_nTargetModel);
+              };
+          },
+          L"Failed to update firmware. Cannot update firmware", false, 240},
+         kOwn, 42},
+        // While its own identity is still due, another headset of the batch
+        // is updated; plugged in again, it still gets its own back.
+        {{"vanish_during_reconfigure, another batch headset updated meanwhile",
+          [&] {
+              b()->vanishDuringReconfigure = true;
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  const sim::DeviceId other = AddBatchHeadset(L"DRW40 batch B", 0x2501);
+                  sim::SetDfuBehaviour(other, Timing());
+                  RunUpdate(dlg, {"the other headset", [] {}, kUpdated, true, 420}, nullptr);
+                  EXPECT_EQ(0x5011, Word(other, kProductId));
+                  sim::SetPresent(other, false);
+                  sim::SetPresent(m_headset, true);
+                  RecogniseAgain(dlg);
+                  EXPECT_EQ(0x5060, Word(kProductId));
               };
           },
           L"Failed to update firmware. Cannot update firmware", false, 240},

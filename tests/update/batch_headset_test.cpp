@@ -12,6 +12,7 @@
 #include "standins/simdevices/SimDevices.h"
 #include "update/BatchHeadset.h"
 #include "update/BatchIdentity.h"
+#include "update/BatchIdentityDue.h"
 #include "update/DfuDevices.h"
 #include "update/ImageIdentity.h"
 #include "update/NewerFirmware.h"
@@ -107,7 +108,7 @@ TEST_F(BatchHeadsetTest, TheImageCheckTellsABatchUnitsImageAndWritesNothing) {
 TEST_F(BatchHeadsetTest, ABatchUnitIsGivenTheIdentityOf5011InTableOrder) {
     sim::DeviceId id = Headset(0x332500);
     HeadsetIdentity original;
-    ASSERT_TRUE(WriteBatchIdentityToHeadset(&original));
+    ASSERT_EQ(BATCH_REWRITE_DONE, WriteBatchIdentityToHeadset(&original));
     std::vector<sim::PsWrite> log = sim::PsWriteLog();
     ASSERT_EQ(4u, log.size());
     EXPECT_EQ(kProductId, log[0].key);
@@ -137,14 +138,14 @@ TEST_F(BatchHeadsetTest, ABatchUnitIsGivenTheIdentityOf5011InTableOrder) {
     EXPECT_EQ(writes, sim::PsWriteLog().size());
 }
 
-TEST_F(BatchHeadsetTest, ARefusedWriteOrAnUnreadableKeyLeavesTheIdentityAsItWas) {
+TEST_F(BatchHeadsetTest, ARefusedWriteLeavesTheIdentityAsItWasAndAnUnreadableKeyDoesNotStopIt) {
     for (WORD failing : {kProductId, kUsbProductId, kDfuProductId, kProductString}) {
         SCOPED_TRACE(failing);
         sim::Reset();
         sim::DeviceId id = Headset(0x332500);
         sim::SetPsWriteFails(id, failing, true);
         HeadsetIdentity original;
-        EXPECT_FALSE(WriteBatchIdentityToHeadset(&original));
+        EXPECT_EQ(BATCH_REWRITE_NONE, WriteBatchIdentityToHeadset(&original));
         EXPECT_TRUE(Holds(id, Original()));
         sim::SetPresent(id, false);
         sim::SetPresent(id, true);
@@ -152,22 +153,54 @@ TEST_F(BatchHeadsetTest, ARefusedWriteOrAnUnreadableKeyLeavesTheIdentityAsItWas)
         ASSERT_EQ(1u, listed.size());
         EXPECT_NE(std::wstring::npos, listed[0].path.find(L"pid_5060"));
     }
-    for (WORD unreadable : {kProductId, kUsbProductId, kDfuProductId, kProductString}) {
+    // A key that cannot be read is written all the same; it has no value to
+    // go back, the others do.
+    const WORD keys[4] = {kProductId, kUsbProductId, kDfuProductId, kProductString};
+    for (int unreadable = 0; unreadable < 4; ++unreadable) {
         SCOPED_TRACE(unreadable);
         sim::Reset();
         sim::DeviceId id = Headset(0x332500);
-        sim::SetPsReadFails(id, unreadable, true);
+        sim::SetPsReadFails(id, keys[unreadable], true);
         HeadsetIdentity original;
-        EXPECT_FALSE(WriteBatchIdentityToHeadset(&original));
-        EXPECT_TRUE(sim::PsWriteLog().empty());
+        EXPECT_EQ(BATCH_REWRITE_DONE, WriteBatchIdentityToHeadset(&original));
+        EXPECT_TRUE(Holds(id, {0x5011, 0x5011, 0xD011, L"Kuzo Audio DRW40"}));
+        const size_t writes = sim::PsWriteLog().size();
+        ASSERT_TRUE(WriteIdentityBackToHeadset(original));
+        std::vector<sim::PsWrite> log = sim::PsWriteLog();
+        ASSERT_EQ(writes + 3, log.size());
+        for (size_t i = writes; i < log.size(); ++i) EXPECT_NE(keys[unreadable], log[i].key);
     }
+    // The put-back refused too: the headset is left half-changed.
+    sim::Reset();
+    sim::DeviceId half = Headset(0x332500);
+    sim::SetPsWriteRefusals(half, 1, 2);
+    HeadsetIdentity original;
+    EXPECT_EQ(BATCH_REWRITE_HALF, WriteBatchIdentityToHeadset(&original));
+    EXPECT_EQ(0x5011, Word(half, kProductId));
+    ASSERT_TRUE(WriteIdentityBackToHeadset(original));
+    EXPECT_TRUE(Holds(half, Original()));
     // Outside the batch nothing is written.
     sim::Reset();
     sim::DeviceId id = Headset(0x2DE43F);
-    HeadsetIdentity original;
-    EXPECT_FALSE(WriteBatchIdentityToHeadset(&original));
+    EXPECT_EQ(BATCH_REWRITE_NONE, WriteBatchIdentityToHeadset(&original));
     EXPECT_TRUE(sim::PsWriteLog().empty());
     EXPECT_TRUE(Holds(id, Original()));
+}
+
+// Left half-changed and given the identity again before its own went back:
+// what it held first goes back, with the keys the first rewrite never reached.
+TEST_F(BatchHeadsetTest, AHalfChangedHeadsetGivenTheIdentityAgainGetsItsFirstIdentityBack) {
+    sim::DeviceId id = Headset(0x332500);
+    CBatchIdentities identities;
+    sim::SetPsWriteRefusals(id, 1, 2);
+    EXPECT_FALSE(identities.Give());
+    EXPECT_EQ(0x5011, Word(id, kProductId));
+    EXPECT_EQ(0x5060, Word(id, kUsbProductId));
+    EXPECT_TRUE(identities.Give());
+    EXPECT_TRUE(Holds(id, {0x5011, 0x5011, 0xD011, L"Kuzo Audio DRW40"}));
+    identities.PutBackDue();
+    EXPECT_TRUE(Holds(id, Original()));
+    EXPECT_FALSE(identities.GivenNow());
 }
 
 TEST_F(BatchHeadsetTest, OutsideTheBatchOrWithAnotherImageTheImageIsRefused) {

@@ -1,0 +1,50 @@
+#include "update/BatchIdentityDue.h"
+#include <cstring>
+
+CBatchIdentities::Address CBatchIdentities::AddressOf(const HeadsetIdentity& identity) {
+    Address a;
+    std::memcpy(a.data(), identity.address, a.size());
+    return a;
+}
+
+void CBatchIdentities::KeepDue(const HeadsetIdentity& identity) {
+    auto it = m_due.find(AddressOf(identity));
+    if (it == m_due.end()) {
+        m_due.insert(std::make_pair(AddressOf(identity), identity));
+        return;
+    }
+    // A headset still due was read half-changed this time.
+    AddKeysToGoBack(&it->second, identity);
+}
+
+BOOL CBatchIdentities::Give() {
+    HeadsetIdentity before;
+    switch (WriteBatchIdentityToHeadset(&before)) {
+    case BATCH_REWRITE_DONE:
+        KeepDue(before);
+        m_given = AddressOf(before);
+        m_bGivenNow = true;
+        return TRUE;
+    case BATCH_REWRITE_HALF:
+        KeepDue(before);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void CBatchIdentities::TransferBegan() {
+    if (!m_bGivenNow) return;
+    m_due.erase(m_given);
+    m_bGivenNow = false;
+}
+
+void CBatchIdentities::PutBackDue() {
+    // Each due headset is tried; only the first one on the bus can take it.
+    for (auto it = m_due.begin(); it != m_due.end(); ++it) {
+        if (!WriteIdentityBackToHeadset(it->second)) continue;
+        if (m_bGivenNow && it->first == m_given) m_bGivenNow = false;
+        m_due.erase(it);
+        return;
+    }
+}
