@@ -136,17 +136,22 @@ struct DFUEngine::Impl {
         sim::DfuBehaviour b = sim::GetDfuBehaviour(id);
         int steps = b.progressEvents > 0 ? b.progressEvents : 1;
         bool fails = b.downloadFailCode != 0 && b.downloadFailTimes > 0;
+        // Block i written: a percentage, or the library's busy state.
+        auto written = [&](int i) {
+            if (b.percentages) Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+            else Report(kStatus, kOpReady, dfu_result::kOk, kStateDownloadBusy);
+        };
         for (int i = 1; i <= steps; ++i) {
             if (!Pause(b.phaseMs)) return;
             if ((fails || b.vanishDuringDownload) && i > steps / 2) break;
             if (b.stallDuringDownload && i > steps / 2) {
                 // The device stops answering; only Destroy ends the wait.
-                while (Pause(b.phaseMs)) {
-                }
+                // Meanwhile the library may go on saying what it said last.
+                while (Pause(b.phaseMs))
+                    if (b.repeatDuringStall) written(i - 1);
                 return;
             }
-            if (b.percentages) Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
-            else Report(kStatus, kOpReady, dfu_result::kOk, kStateDownloadBusy);
+            written(i);
         }
         if (b.vanishDuringDownload) {
             sim::SetPresent(id, false);
