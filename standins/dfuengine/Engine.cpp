@@ -29,6 +29,8 @@ namespace {
 // A state of the library's own, outside those its callers are told about:
 // a download block is being written (a headset without percentages).
 const int kStateDownloadBusy = 4;
+// Real time between two looks at a request to stop.
+const DWORD kStopCheckMs = 20;
 }  // namespace
 
 // Shared by the engine object and its running operation: an operation that
@@ -71,13 +73,19 @@ struct DFUEngine::Impl {
     }
 
     // Waits a device-time interval; false when the engine is being stopped.
+    // The interval is taken whole at the world's speed: in short steps, each
+    // would round down to nothing at a high speed.
     bool Pause(DWORD deviceMs) {
-        const DWORD step = 50;
-        for (DWORD waited = 0; waited < deviceMs; waited += step) {
+        const unsigned speed = sim::GetSpeed() ? sim::GetSpeed() : 1;
+        const DWORD realMs = deviceMs / speed;
+        const DWORD start = ::GetTickCount();
+        for (;;) {
             if (stop) return false;
-            sim::Sleep(deviceMs - waited < step ? deviceMs - waited : step);
+            const DWORD waited = ::GetTickCount() - start;
+            if (waited >= realMs) return true;
+            const DWORD left = realMs - waited;
+            ::Sleep(left < kStopCheckMs ? left : kStopCheckMs);
         }
-        return !stop;
     }
 
     // The engine's device; an engine given no device (no CreateUSB) has none.

@@ -202,14 +202,16 @@ protected:
     // the library goes on repeating its last notification.
     void ExpectRepeatingStallEndsAfterItsCeiling(const char* percentages) {
         SetSpeed(100);
-        Connect("Vela Morn T", {"stall_during_download = 1", "repeat_during_stall = 1", percentages});
+        // Every five seconds of the headset's time: at the clock's speed the
+        // repeats then leave the page's timers their turn.
+        Connect("Vela Morn T", {"stall_during_download = 1", "repeat_during_stall = 1", "phase_ms = 5000", percentages});
         RunWizard([&](CUpdaterDlg& dlg) {
             const DWORD start = fw::Clock::GetTickCount();
             RecogniseWithTheButtons(dlg);
             FollowUntil(dlg, L"Failed to update firmware. Cannot update firmware", start);
             // The end comes once nothing but repeats has come for three
             // times the model's estimate (20 minutes for this model), while
-            // the library still says something every half second.
+            // the library still says something.
             const DWORD ceiling = DfuRepeatCeilingMs(GetUpdateProfile(0x2110));
             ASSERT_NE(0, m_lastChange);
             const DWORD unchanged = m_endAt - (DWORD)m_lastChange;
@@ -316,16 +318,17 @@ TEST_F(FaultRoadTest, AStalledDfuTransferThatRepeatsItsBusyStateEndsAfterItsCeil
 }
 
 // A library without percentages that only repeats its busy state while it
-// writes, during a download slower than the page's estimate (eight minutes
-// for an estimate of six): it is not taken for one that stalls.
+// writes, during a download slower than the page's estimate (ten minutes of
+// the headset's time for an estimate of six): it is not taken for one that
+// stalls.
 TEST_F(FaultRoadTest, ADfuDownloadWithoutPercentagesSlowerThanItsEstimateSucceeds) {
     SetSpeed(100);
-    Connect("Vela Morn T", {"percentages = 0", "download_events = 40", "phase_ms = 12000"});
+    Connect("Vela Morn T", {"percentages = 0", "download_events = 40", "phase_ms = 15000"});
     RunWizard([&](CUpdaterDlg& dlg) {
         const DWORD start = fw::Clock::GetTickCount();
         RecogniseWithTheButtons(dlg);
         const DWORD spent = FollowUntil(dlg, kUpdated, start);
-        EXPECT_GT(spent, 480000u);
+        EXPECT_GT(spent, 360000u);
         EXPECT_FALSE(Saw(L"Failed")) << Texts();
         EXPECT_EQ(12, Firmware());
         ExpectUsable(dlg);
