@@ -51,14 +51,26 @@ void CDfuUpdateFlow::OperationStarted() {
     NoteProgress();
 }
 
+DWORD CDfuUpdateFlow::MsSinceLater(DWORD now, DWORD a, DWORD b) {
+    const DWORD sinceA = now - a, sinceB = now - b;
+    return sinceA < sinceB ? sinceA : sinceB;
+}
+
 DWORD CDfuUpdateFlow::MsWithoutProgress() const {
     if (!m_bEngineWorking || m_bWaitingForDevice || m_bTransferComplete) return 0;
-    const DWORD now = fw::Clock::GetTickCount();
-    const DWORD sinceProgress = now - m_dwProgressAt;
     // Any notification of the library, whether or not the flow acts on it,
     // tells that the engine is still at work.
-    const DWORD sinceLife = now - (DWORD)::InterlockedCompareExchange(&m_lLastNotification, 0, 0);
-    return sinceLife < sinceProgress ? sinceLife : sinceProgress;
+    return MsSinceLater(fw::Clock::GetTickCount(), m_dwProgressAt,
+                        (DWORD)::InterlockedCompareExchange(&m_lLastNotification, 0, 0));
+}
+
+DWORD CDfuUpdateFlow::MsWithoutChange() const {
+    if (!m_bEngineWorking || m_bWaitingForDevice || m_bTransferComplete) return 0;
+    // A library without percentages repeats its busy state while it writes;
+    // one that repeats its last report while nothing moves looks the same,
+    // for a while.
+    return MsSinceLater(fw::Clock::GetTickCount(), m_dwProgressAt,
+                        (DWORD)::InterlockedCompareExchange(&m_lLastChange, 0, 0));
 }
 
 void CDfuUpdateFlow::SetBatchIdentityRewrite(bool rewrite, const CString& refusalCode) {
@@ -171,9 +183,25 @@ void CDfuUpdateFlow::DestroyEngines() {
 
 // ----------------------------------------------------------- engine thread
 
+void CDfuUpdateFlow::NoteNotification(int arg, const DFUEngine::Status& status) {
+    const LONG now = (LONG)fw::Clock::GetTickCount();
+    bool changed;
+    {
+        CSingleLock hold(&m_csLastNotification, TRUE);
+        changed = !m_bNotified || arg != m_nLastArg || status.operation != m_lastStatus.operation ||
+                  status.state != m_lastStatus.state || status.progress != m_lastStatus.progress ||
+                  status.result.GetCode() != m_lastStatus.result.GetCode();
+        m_bNotified = true;
+        m_nLastArg = arg;
+        m_lastStatus = status;
+    }
+    ::InterlockedExchange(&m_lLastNotification, now);
+    if (changed) ::InterlockedExchange(&m_lLastChange, now);
+}
+
 void CDfuUpdateFlow::Queue(int kind, int arg, const DFUEngine::Status& status) {
     // A sign of life even when the queue folds the notification away.
-    ::InterlockedExchange(&m_lLastNotification, (LONG)fw::Clock::GetTickCount());
+    NoteNotification(arg, status);
     if (m_events.Push(kind, arg, status)) m_pHost->PostDfuEvent();
 }
 

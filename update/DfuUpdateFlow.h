@@ -76,6 +76,10 @@ public:
     // complete transfer; 0 otherwise (waiting for the device to show up, or
     // restarting on the new firmware).
     DWORD MsWithoutProgress() const;
+    // The same, but a notification that only repeats the one before it (the
+    // same state, percentage and result) does not count: the time since the
+    // update last moved on.
+    DWORD MsWithoutChange() const;
 
     DFUEngine& ActiveEngine() { return m_nActiveEngine == 2 ? m_dfuEngineB : m_dfuEngineA; }
 
@@ -90,6 +94,7 @@ public:
     bool m_bEngineWorking = false;     // an engine operation before the complete transfer runs
     DWORD m_dwProgressAt = 0;          // clock time the engine last moved the update on
     mutable volatile LONG m_lLastNotification = 0;  // clock time of the engine's last notification (any thread)
+    mutable volatile LONG m_lLastChange = 0;  // ... of its last one that was not a repeat of the one before
     DFUEngine m_dfuEngineA;
     DFUEngine m_dfuEngineB;
     CDfuEventQueue m_events;
@@ -101,6 +106,11 @@ public:
 
 private:
     void Queue(int kind, int arg, const DFUEngine::Status& status);
+    // Engine thread: notes the notification's time, and whether it differs
+    // from the one before.
+    void NoteNotification(int arg, const DFUEngine::Status& status);
+    // Clock time since the later of the two times.
+    static DWORD MsSinceLater(DWORD now, DWORD a, DWORD b);
     void HandleState(int arg, const DFUEngine::Status& status);
     // An engine operation has started: the time without progress counts anew.
     void OperationStarted();
@@ -114,4 +124,9 @@ private:
     bool m_bBatchRewrite = false;      // give the batch identity before the switch
     CString m_strBatchRefusalCode;
     CBatchIdentities m_identities;     // the batch headsets' own identities still due
+    // The engine's last notification, to tell a repeat (engine threads).
+    CCriticalSection m_csLastNotification;
+    bool m_bNotified = false;
+    int m_nLastArg = 0;
+    DFUEngine::Status m_lastStatus{};
 };

@@ -49,6 +49,7 @@ void CDialogFirmwareUpdate::ProgressTick() {
         // While a wait box is up the update waits for the user, not the engine.
         if (info->m_pWaitBox) m_dfu.NoteProgress();
         in.msWithoutProgress = m_dfu.MsWithoutProgress();
+        in.msWithoutChange = m_dfu.MsWithoutChange();
         const int actions = AdvanceProgress(profile, info, in, &m_counters);
         if (actions & PROGRESS_CLOSE_WAIT_BOX) CloseWaitBox();
         if (actions & PROGRESS_SHOW_PRESS_AND_HOLD) ShowPressAndHoldBox(FALSE);

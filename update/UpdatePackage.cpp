@@ -125,69 +125,65 @@ bool Digest(const BYTE* data, DWORD size, BYTE digest[MD5_DIGEST_SIZE]) {
 
 }  // namespace
 
-// Parts may lie anywhere and in any order, and several entries may name
-// the very same bytes (one image for two interfaces): those are hashed
-// once. Parts that overlap otherwise are refused, so that no byte is
-// hashed twice and the check takes time in proportion to the file.
+// Parts may lie anywhere, in any order and over each other, and several
+// entries may name the very same bytes (one image for two interfaces):
+// those are hashed once. What the distinct ranges add up to is known before
+// anything is hashed; a table whose ranges would take more than the bound
+// is refused, so that the check takes time in proportion to the file.
 PackageCheckResult CUpdatePackage::Check(PackagePartTable table, DWORD requiredParts, DWORD* failedIndex) const {
     if (failedIndex) *failedIndex = 0;
     if (!TableInside(table)) return PACKAGE_TABLES_OUTSIDE;
     if (PartCount() < requiredParts) return PACKAGE_TOO_FEW_PARTS;
     const DWORD n = PartCount();
     std::vector<PartSpan> spans;
+    std::vector<PartSpan> ranges;  // one per distinct range, with its lowest index
     try {
         spans.reserve(n);
+        ranges.reserve(n);
     } catch (const std::bad_alloc&) {
         return PACKAGE_CHECK_NO_MEMORY;
     }
-    bool emptyPart = false;
     for (DWORD i = 0; i < n; ++i) {
         UpdatePackagePartRecord part;
         if (!GetPart(table, i, &part)) {
             if (failedIndex) *failedIndex = i;
             return PACKAGE_PART_OUTSIDE;
         }
-        if (part.dataSize > 0) spans.push_back({part.dataOffset, part.dataSize, i});
-        else emptyPart = true;
+        spans.push_back({part.dataOffset, part.dataSize, i});
     }
     std::sort(spans.begin(), spans.end());
 
-    // Runs of the same range; a range that begins inside the one before it
-    // overlaps it.
-    for (size_t at = 1; at < spans.size(); ++at) {
-        const PartSpan& before = spans[at - 1];
-        const PartSpan& span = spans[at];
-        const bool same = span.offset == before.offset && span.size == before.size;
-        if (!same && (unsigned long long)before.offset + before.size > span.offset) {
-            if (failedIndex) *failedIndex = std::max(before.index, span.index);
-            return PACKAGE_PARTS_OVERLAP;
+    // The distinct ranges, counted in the order of the table: the part whose
+    // range takes the total past the bound is the one named.
+    for (size_t at = 0; at < spans.size();) {
+        const PartSpan& first = spans[at];  // the lowest index of its run
+        ranges.push_back(first);
+        while (at < spans.size() && spans[at].offset == first.offset && spans[at].size == first.size) ++at;
+    }
+    std::sort(ranges.begin(), ranges.end(), [](const PartSpan& a, const PartSpan& b) { return a.index < b.index; });
+    const unsigned long long bound = (unsigned long long)PACKAGE_HASH_BOUND_FACTOR * Size();
+    unsigned long long total = 0;
+    for (const PartSpan& range : ranges) {
+        total += range.size;
+        if (total > bound) {
+            if (failedIndex) *failedIndex = range.index;
+            return PACKAGE_OVERLAP_BEYOND_BOUND;
         }
     }
 
     // Every digest against its part's; the first part (by index) that
     // differs is named.
     DWORD firstDiffering = n;
-    auto compare = [&](DWORD index, const BYTE* digest, bool computed) {
-        UpdatePackagePartRecord part;
-        GetPart(table, index, &part);
-        if (!computed || std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0)
-            firstDiffering = std::min(firstDiffering, index);
-    };
-    if (emptyPart) {
-        BYTE digest[MD5_DIGEST_SIZE];
-        bool computed = Digest(m_bytes.data(), 0, digest);
-        for (DWORD i = 0; i < n; ++i) {
-            UpdatePackagePartRecord part;
-            GetPart(table, i, &part);
-            if (part.dataSize == 0) compare(i, digest, computed);
-        }
-    }
     for (size_t at = 0; at < spans.size();) {
         const PartSpan& first = spans[at];
         BYTE digest[MD5_DIGEST_SIZE];
-        bool computed = Digest(m_bytes.data() + first.offset, first.size, digest);
-        for (; at < spans.size() && spans[at].offset == first.offset && spans[at].size == first.size; ++at)
-            compare(spans[at].index, digest, computed);
+        const bool computed = Digest(m_bytes.data() + first.offset, first.size, digest);
+        for (; at < spans.size() && spans[at].offset == first.offset && spans[at].size == first.size; ++at) {
+            UpdatePackagePartRecord part;
+            GetPart(table, spans[at].index, &part);
+            if (!computed || std::memcmp(digest, part.digest, MD5_DIGEST_SIZE) != 0)
+                firstDiffering = std::min(firstDiffering, spans[at].index);
+        }
     }
     if (firstDiffering < n) {
         if (failedIndex) *failedIndex = firstDiffering;

@@ -55,9 +55,12 @@ enum PackageCheckResult {
     PACKAGE_TOO_FEW_PARTS,   // N is below what the path reads
     PACKAGE_PART_OUTSIDE,    // offset + size past the end of the file
     PACKAGE_DIGEST_DIFFERS,
-    PACKAGE_PARTS_OVERLAP,    // two parts share bytes without being the same range
+    PACKAGE_OVERLAP_BEYOND_BOUND,  // overlapping parts would need more hashing than the bound allows
     PACKAGE_CHECK_NO_MEMORY,  // no memory for the list of parts
 };
+
+// The bytes a check may hash, as a multiple of the file's size.
+const unsigned PACKAGE_HASH_BOUND_FACTOR = 4;
 
 // Target values of a part.
 const DWORD PACKAGE_TARGET_FIRST_RESTART = 0;   // first interface, restarted after all parts
@@ -80,9 +83,11 @@ public:
 
     // Checks, before anything is sent: the table lies inside the file, N
     // covers every index the path uses (requiredParts), every part of the
-    // table lies inside the file, no two parts overlap unless they are the
-    // same range, and every part has its digest. Each byte is hashed at
-    // most once. *failedIndex names the part that failed.
+    // table lies inside the file, and every part has its digest. Parts may
+    // overlap; entries naming the same range share one digest, and the
+    // bytes hashed stay within PACKAGE_HASH_BOUND_FACTOR times the file's
+    // size (a package that needs more is refused before anything is
+    // hashed). *failedIndex names the part that failed.
     PackageCheckResult Check(PackagePartTable table, DWORD requiredParts, DWORD* failedIndex = nullptr) const;
 
     // Part i of a table; false when the table or the part lies outside the file.

@@ -12,16 +12,24 @@ class CFirmwareInfo;
 const int PROGRESS_RUNNING_MAX = 99;
 
 // Clock time a DFU engine operation may go without moving the update on
-// (a new state, a higher percentage, a completed step) before the update
-// ends as a transfer that cannot finish. A slow transfer that moves is
-// never ended by it.
+// and without any notification at all before the update ends as a
+// transfer that cannot finish. A slow transfer that moves is never ended
+// by it.
 const DWORD DFU_NO_PROGRESS_LIMIT_MS = 60000;
 
 struct ProgressTickInput {
     bool waitBoxOpen = false;
     bool downloadStarted = false;  // the DFU flow has a transfer step running
-    DWORD msWithoutProgress = 0;   // of the running DFU engine operation
+    DWORD msWithoutProgress = 0;   // of the running DFU engine operation: nothing moved, nothing said
+    DWORD msWithoutChange = 0;     // ... nothing moved, repeated notifications at most
 };
+
+// Clock time a DFU engine operation may go on repeating the same
+// notification (the same state, the same percentage) without moving the
+// update on before the update ends as a transfer that cannot finish: three
+// times the model's whole estimate, well above a real transfer of a library
+// that reports no percentages and repeats its busy state while it writes.
+DWORD DfuRepeatCeilingMs(const UpdateModelProfile& profile);
 
 // What the page has to do after a tick (bits).
 enum ProgressAction {

@@ -29,6 +29,8 @@ namespace {
 // A state of the library's own, outside those its callers are told about:
 // a download block is being written (a headset without percentages).
 const int kStateDownloadBusy = 4;
+// Real time between two looks at a request to stop.
+const DWORD kStopCheckMs = 20;
 }  // namespace
 
 // Shared by the engine object and its running operation: an operation that
@@ -71,13 +73,19 @@ struct DFUEngine::Impl {
     }
 
     // Waits a device-time interval; false when the engine is being stopped.
+    // The interval is taken whole at the world's speed: in short steps, each
+    // would round down to nothing at a high speed.
     bool Pause(DWORD deviceMs) {
-        const DWORD step = 50;
-        for (DWORD waited = 0; waited < deviceMs; waited += step) {
+        const unsigned speed = sim::GetSpeed() ? sim::GetSpeed() : 1;
+        const DWORD realMs = deviceMs / speed;
+        const DWORD start = ::GetTickCount();
+        for (;;) {
             if (stop) return false;
-            sim::Sleep(deviceMs - waited < step ? deviceMs - waited : step);
+            const DWORD waited = ::GetTickCount() - start;
+            if (waited >= realMs) return true;
+            const DWORD left = realMs - waited;
+            ::Sleep(left < kStopCheckMs ? left : kStopCheckMs);
         }
-        return !stop;
     }
 
     // The engine's device; an engine given no device (no CreateUSB) has none.
@@ -136,17 +144,22 @@ struct DFUEngine::Impl {
         sim::DfuBehaviour b = sim::GetDfuBehaviour(id);
         int steps = b.progressEvents > 0 ? b.progressEvents : 1;
         bool fails = b.downloadFailCode != 0 && b.downloadFailTimes > 0;
+        // Block i written: a percentage, or the library's busy state.
+        auto written = [&](int i) {
+            if (b.percentages) Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+            else Report(kStatus, kOpReady, dfu_result::kOk, kStateDownloadBusy);
+        };
         for (int i = 1; i <= steps; ++i) {
             if (!Pause(b.phaseMs)) return;
             if ((fails || b.vanishDuringDownload) && i > steps / 2) break;
             if (b.stallDuringDownload && i > steps / 2) {
                 // The device stops answering; only Destroy ends the wait.
-                while (Pause(b.phaseMs)) {
-                }
+                // Meanwhile the library may go on saying what it said last.
+                while (Pause(b.phaseMs))
+                    if (b.repeatDuringStall) written(i - 1);
                 return;
             }
-            if (b.percentages) Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
-            else Report(kStatus, kOpReady, dfu_result::kOk, kStateDownloadBusy);
+            written(i);
         }
         if (b.vanishDuringDownload) {
             sim::SetPresent(id, false);

@@ -13,6 +13,7 @@
 #include "standins/dfuengine/include/DFUImageFormat.h"
 #include "standins/simdevices/SimDevices.h"
 #include "tests/standins/SimTestSupport.h"
+#include "update/UpdateModels.h"
 #include "update/UpdateProgress.h"
 #include <fstream>
 #include <functional>
@@ -148,6 +149,8 @@ protected:
             m_lastNotification = at;
             m_notifiedAt = fw::Clock::GetTickCount();
         }
+        // ... and of its last one that was not a repeat.
+        m_lastChange = ::InterlockedCompareExchange(&dlg.m_updatePage.m_dfu.m_lLastChange, 0, 0);
     }
     bool Saw(const wchar_t* text) const {
         for (const std::wstring& t : m_texts)
@@ -196,11 +199,39 @@ protected:
         });
     }
 
+    // The headset stops answering halfway through its DFU download, while
+    // the library goes on repeating its last notification.
+    void ExpectRepeatingStallEndsAfterItsCeiling(const char* percentages) {
+        SetSpeed(100);
+        // Every five seconds of the headset's time: at the clock's speed the
+        // repeats then leave the page's timers their turn.
+        Connect("Vela Morn T", {"stall_during_download = 1", "repeat_during_stall = 1", "phase_ms = 5000", percentages});
+        RunWizard([&](CUpdaterDlg& dlg) {
+            const DWORD start = fw::Clock::GetTickCount();
+            RecogniseWithTheButtons(dlg);
+            FollowUntil(dlg, L"Failed to update firmware. Cannot update firmware", start);
+            // The end comes once nothing but repeats has come for three
+            // times the model's estimate (20 minutes for this model), while
+            // the library still says something.
+            const DWORD ceiling = DfuRepeatCeilingMs(GetUpdateProfile(0x2110));
+            ASSERT_NE(0, m_lastChange);
+            const DWORD unchanged = m_endAt - (DWORD)m_lastChange;
+            EXPECT_GE(unchanged, ceiling) << Texts();
+            EXPECT_LT(unchanged, ceiling + 20000) << Texts();
+            EXPECT_LT(m_endAt - m_notifiedAt, DFU_NO_PROGRESS_LIMIT_MS) << Texts();
+            EXPECT_FALSE(Saw(kUpdated)) << Texts();
+            EXPECT_EQ(10, Firmware());
+            EXPECT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+            ExpectUsable(dlg);
+        });
+    }
+
     simtest::TempFolder m_files;
     sim::DeviceId m_device = 0;
     unsigned m_speed = 50;
     std::vector<std::wstring> m_texts;
     LONG m_lastNotification = 0;
+    LONG m_lastChange = 0;
     DWORD m_notifiedAt = 0;
     DWORD m_endAt = 0;
 };
@@ -273,6 +304,36 @@ TEST_F(FaultRoadTest, ALongDfuDownloadWithoutPercentagesThatKeepsNotifyingSuccee
         EXPECT_FALSE(Saw(L"Failed")) << Texts();
         EXPECT_EQ(12, Firmware());
         EXPECT_FALSE(dlg.m_bBusy);
+    });
+}
+
+// A library that repeats its last percentage while the headset has stopped:
+// its notifications keep coming, but the update moves no more, and it ends
+// with the text for a transfer that cannot finish.
+TEST_F(FaultRoadTest, AStalledDfuTransferThatRepeatsItsLastPercentageEndsAfterItsCeiling) {
+    ExpectRepeatingStallEndsAfterItsCeiling("percentages = 1");
+}
+
+// The same with a library that reports no percentages and repeats its busy state.
+TEST_F(FaultRoadTest, AStalledDfuTransferThatRepeatsItsBusyStateEndsAfterItsCeiling) {
+    ExpectRepeatingStallEndsAfterItsCeiling("percentages = 0");
+}
+
+// A library without percentages that only repeats its busy state while it
+// writes, during a download slower than the page's estimate (ten minutes of
+// the headset's time for an estimate of six): it is not taken for one that
+// stalls.
+TEST_F(FaultRoadTest, ADfuDownloadWithoutPercentagesSlowerThanItsEstimateSucceeds) {
+    SetSpeed(100);
+    Connect("Vela Morn T", {"percentages = 0", "download_events = 40", "phase_ms = 15000"});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        const DWORD start = fw::Clock::GetTickCount();
+        RecogniseWithTheButtons(dlg);
+        const DWORD spent = FollowUntil(dlg, kUpdated, start);
+        EXPECT_GT(spent, 360000u);
+        EXPECT_FALSE(Saw(L"Failed")) << Texts();
+        EXPECT_EQ(12, Firmware());
+        ExpectUsable(dlg);
     });
 }
 

@@ -139,9 +139,22 @@ const RoadCase kRoads[] = {
     {"SwitchFirst", 0x6010, SwitchFirstWorld, nullptr, kSuccess},
     {"SwitchFirstCorrupted", 0x6010, SwitchFirstWorld, [](Road& r) { r.package = Flipped(r.package); },
      L"Failed to update firmware. Firmware corrupted"},
-    // The second part shares the last bytes of the first, its digest right.
+    // The second part shares the last bytes of the first, its digest right:
+    // sent as the table says.
     {"SwitchFirstOverlappingParts", 0x6010, SwitchFirstWorld,
      [](Road& r) { PointPartAt(r.package, 2, 1, GetWord(r.package, RecordOffset(2, 0) + 8) + 5000, 1020); },
+     kSuccess},
+    // Ten parts, each the first part's bytes but one less at the front, every
+    // digest right: checking them would hash more than four times the file.
+    {"SwitchFirstOverlapBeyondTheBound", 0x6010, SwitchFirstWorld,
+     [](Road& r) {
+         PackageBuilder builder;
+         builder.Model(0x6010).Part(0, 1, Pattern(6000, 1));
+         for (int i = 1; i < 10; ++i) builder.Part(2, 2, {});
+         r.package = builder.Build();
+         const DWORD start = GetWord(r.package, RecordOffset(10, 0) + 8);
+         for (DWORD i = 1; i < 10; ++i) PointPartAt(r.package, 10, i, start + i, 6000 - i);
+     },
      L"Failed to update firmware. Firmware corrupted"},
     {"SwitchFirstReplyPending", 0x6010, SwitchFirstWorld,
      [](Road& r) { sim::SetHidCommandFails(r.updater, 0x05, true); },

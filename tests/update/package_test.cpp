@@ -151,9 +151,10 @@ TEST(UpdatePackage, DigestTheSystemCouldNotComputeMatchesNothing) {
     EXPECT_EQ(PACKAGE_OK, Assigned(ThreeParts()).Check(PACKAGE_PART_RECORDS, 0));
 }
 
-// Entries may name the same bytes (hashed once) and lie in any order, but
-// parts that share only some bytes are refused: no byte is hashed twice, so
-// the check grows with the file, not with the entries.
+// Entries may name the same bytes (hashed once), lie in any order and over
+// each other; the bytes hashed stay within a small multiple of the file,
+// however many entries the table has, and a table that would need more is
+// refused before anything is hashed.
 TEST(UpdatePackage, EachByteIsHashedOnceWhateverTheEntriesPointAt) {
     const DWORD block = 64 * 1024;
     for (DWORD count : {2u, 16u, 256u}) {
@@ -189,8 +190,9 @@ TEST(UpdatePackage, EachByteIsHashedOnceWhateverTheEntriesPointAt) {
     EXPECT_EQ(PACKAGE_OK, Assigned(flipped).Check(PACKAGE_PART_RECORDS, 3));
     EXPECT_EQ(flipped.size() - start, md5::test::HashedBytes());
 
-    // Shifted by one byte into its neighbour, or lying inside it: refused
-    // before anything is hashed, whatever their digests.
+    // Shifted by one byte into its neighbour, or lying inside it: accepted
+    // with their digests, each distinct range hashed once; refused with a
+    // wrong one, which is named.
     struct Overlap {
         const char* what;
         DWORD offsetInPart0, size;
@@ -199,12 +201,47 @@ TEST(UpdatePackage, EachByteIsHashedOnceWhateverTheEntriesPointAt) {
         SCOPED_TRACE(o.what);
         std::vector<BYTE> bytes = ThreeParts();
         PointPartAt(bytes, 3, 2, r[0].dataOffset + o.offsetInPart0, o.size);
-        DWORD failed = 0;
         md5::test::ResetHashedBytes();
-        EXPECT_EQ(PACKAGE_PARTS_OVERLAP, Assigned(bytes).Check(PACKAGE_PART_RECORDS, 0, &failed));
+        EXPECT_EQ(PACKAGE_OK, Assigned(bytes).Check(PACKAGE_PART_RECORDS, 0));
+        EXPECT_EQ(1500u + 77u, md5::test::HashedBytes());
+        EXPECT_EQ(PACKAGE_OK, Assigned(bytes).Check(PACKAGE_PART_ENTRIES, 0));
+        bytes[RecordOffset(3, 2) + 296] ^= 1;
+        bytes[EntryOffset(2) + 16] ^= 1;
+        DWORD failed = 0;
+        EXPECT_EQ(PACKAGE_DIGEST_DIFFERS, Assigned(bytes).Check(PACKAGE_PART_RECORDS, 0, &failed));
         EXPECT_EQ(2u, failed);
-        EXPECT_EQ(0u, md5::test::HashedBytes());
-        EXPECT_EQ(PACKAGE_PARTS_OVERLAP, Assigned(bytes).Check(PACKAGE_PART_ENTRIES, 0));
+        EXPECT_EQ(PACKAGE_DIGEST_DIFFERS, Assigned(bytes).Check(PACKAGE_PART_ENTRIES, 0));
+    }
+    // Many entries, each a different stretch of one block (its start moved
+    // on by a byte each time), all with their digests: within the bound they
+    // pass, hashing what the bound allows at most; beyond it the table is
+    // refused before anything is hashed, naming the first part past it.
+    for (DWORD count : {4u, 5u, 64u}) {
+        SCOPED_TRACE(count);
+        PackageBuilder builder;
+        builder.Model(0x6010).Part(0, 1, Pattern(block, 7));
+        for (DWORD i = 1; i < count; ++i) builder.Part(2, 2, {});
+        std::vector<BYTE> bytes = builder.Build();
+        UpdatePackagePartRecord first;
+        ASSERT_TRUE(Assigned(bytes).GetRecord(0, &first));
+        for (DWORD i = 1; i < count; ++i) PointPartAt(bytes, count, i, first.dataOffset + i, block - i);
+        const unsigned long long bound = (unsigned long long)PACKAGE_HASH_BOUND_FACTOR * bytes.size();
+        DWORD pastBound = 0;  // the first part whose stretch takes the total past the bound
+        for (unsigned long long total = 0; pastBound < count && (total += block - pastBound) <= bound;) ++pastBound;
+        for (PackagePartTable table : {PACKAGE_PART_RECORDS, PACKAGE_PART_ENTRIES}) {
+            md5::test::ResetHashedBytes();
+            DWORD failed = 0;
+            const PackageCheckResult result = Assigned(bytes).Check(table, count, &failed);
+            EXPECT_LE(md5::test::HashedBytes(), bound);
+            if (count <= PACKAGE_HASH_BOUND_FACTOR) {
+                EXPECT_EQ(count, pastBound);
+                EXPECT_EQ(PACKAGE_OK, result);
+            } else {
+                EXPECT_EQ(PACKAGE_OVERLAP_BEYOND_BOUND, result);
+                EXPECT_EQ(pastBound, failed);
+                EXPECT_EQ(0u, md5::test::HashedBytes());
+            }
+        }
     }
     // Touching is not overlapping: the first part cut in two.
     std::vector<BYTE> touching = ThreeParts();
