@@ -1,4 +1,5 @@
 #include "core/HidDevice.h"
+#include "core/HidHandleNotes.h"
 #include "core/HidProtocol.h"
 #include "core/UsbIds.h"
 #include "hardware/HardwareApi.h"
@@ -47,8 +48,12 @@ bool Matches(const wchar_t* path, WORD productId) {
 
 hw::CDeviceHandle OpenHidInterface(const wchar_t* path) {
     if (!path || !*path) return hw::CDeviceHandle();
-    return hw::CDeviceHandle(hw::Api().CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                   nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
+    hw::CDeviceHandle h(hw::Api().CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                              nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr));
+    // A reply given up on an earlier handle of this interface reaches this
+    // one too: the late window of the interface holds for it.
+    if (h.IsValid()) hidnotes::NotePath(h, path);
+    return h;
 }
 
 hw::CDeviceHandle OpenHidDevice(WORD productId) {

@@ -29,6 +29,26 @@ std::vector<BYTE> ReplyReport(const Device& d, BYTE command, BYTE status) {
     return r;
 }
 
+// The device a handle was opened on, also after it left the bus.
+DeviceId HandleDeviceId(const HidHandle& h) { return h.device < 0 ? -h.device : h.device; }
+
+// Hands the replies that have arrived by now, in the device's order, to
+// the queue of every handle open on their device at this moment, as the
+// driver does with an interface's input reports. Each call that opens,
+// writes, flushes or reads a handle runs it first: a handle opened after a
+// reply arrived never gets it; one opened before does, whoever asked.
+void DeliverArrivedReplies(World& w) {
+    const ULONGLONG now = NowMs();
+    for (auto& d : w.devices) {
+        auto& way = d->repliesOnTheirWay;
+        while (!way.empty() && way.front().readyAt <= now) {
+            for (auto& h : w.handles)
+                if (HandleDeviceId(h.second) == d->id) h.second.replies.push_back(way.front());
+            way.pop_front();
+        }
+    }
+}
+
 }  // namespace
 
 DeviceId AddHidInterface(const wchar_t* name, WORD vid, WORD pid, WORD usagePage, WORD usage) {
@@ -146,6 +166,7 @@ std::vector<HidListing> ListHidInterfaces() {
 
 int HidOpen(const wchar_t* path, DWORD* err) {
     Guard g;
+    DeliverArrivedReplies(g.w);
     std::wstring want = Lower(path ? path : L"");
     for (auto& d : g.w.devices) {
         if (d->kind != Kind::Hid || !d->present || HidPath(*d) != want) continue;
@@ -202,6 +223,7 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
     if (!d) { *err = ERROR_DEVICE_NOT_CONNECTED; return false; }
     if (bytes != kHidOutputBytes || !report || report[0] != 1) { *err = ERROR_INVALID_PARAMETER; return false; }
     if (d->hidWriteFails) { *err = ERROR_GEN_FAILURE; return false; }
+    DeliverArrivedReplies(g.w);
 
     d->commandLog.emplace_back(report, report + 8);
     HidHandle& h = it->second;
@@ -214,23 +236,25 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
         at += RealMs(g.w, d->lateMs);
         d->lateCommand = 0;
     }
+    auto& way = d->repliesOnTheirWay;
     if (d->pendingForever) {
         h.stuckPending = true;
         h.stuckCommand = report[1];
         h.replies.clear();
+        way.clear();
     } else {
         const bool pends = !d->pendingCommand || d->pendingCommand == report[1];
         for (int i = 0; pends && i < d->pendingReplies; ++i) {
             at += RealMs(g.w, kPendingReplyMs);
-            h.replies.push_back({ReplyReport(*d, report[1], 1), at});
+            way.push_back({ReplyReport(*d, report[1], 1), at});
         }
         // By duration: one at once, then one every half second, the answer
         // pendingMs after the first.
         const ULONGLONG pendingFrom = at;
         for (DWORD t = 0; pends && t < d->pendingMs; t += kPendingEveryMs)
-            h.replies.push_back({ReplyReport(*d, report[1], 1), pendingFrom + RealMs(g.w, t)});
+            way.push_back({ReplyReport(*d, report[1], 1), pendingFrom + RealMs(g.w, t)});
         if (pends && d->pendingMs) at = pendingFrom + RealMs(g.w, d->pendingMs);
-        h.replies.push_back({answer, at});
+        way.push_back({answer, at});
     }
     if (d->vanishAfterReports > 0 && --d->vanishAfterReports == 0) SetPresence(g.w, *d, false);
     return true;
@@ -240,6 +264,7 @@ bool HidFlush(int handle) {
     Guard g;
     auto it = g.w.handles.find(handle);
     if (it == g.w.handles.end()) return false;
+    DeliverArrivedReplies(g.w);
     ULONGLONG now = NowMs();
     auto& replies = it->second.replies;
     while (!replies.empty() && replies.front().readyAt <= now) replies.pop_front();
@@ -255,6 +280,7 @@ int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err) {
             if (it == g.w.handles.end()) { *err = ERROR_INVALID_HANDLE; return -1; }
             if (bytes < kHidInputBytes) { *err = ERROR_INVALID_USER_BUFFER; return -1; }
             HidHandle& h = it->second;
+            DeliverArrivedReplies(g.w);
             ULONGLONG now = NowMs();
             // Replies already on their way are delivered even when the
             // device has just restarted.
@@ -264,8 +290,10 @@ int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err) {
                 return 1;
             }
             Device* d = HandleDevice(g.w, handle);
-            if (!d && h.replies.empty()) { *err = ERROR_DEVICE_NOT_CONNECTED; return -1; }
-            if (d && h.stuckPending && h.replies.empty()) {
+            Device* sender = Find(g.w, HandleDeviceId(h));
+            const bool onTheirWay = sender && !sender->repliesOnTheirWay.empty();
+            if (!d && h.replies.empty() && !onTheirWay) { *err = ERROR_DEVICE_NOT_CONNECTED; return -1; }
+            if (d && h.stuckPending && h.replies.empty() && !onTheirWay) {
                 if (d->pendingForever) {
                     h.replies.push_back({ReplyReport(*d, h.stuckCommand, 1), now + RealMs(g.w, kPendingReplyMs)});
                 } else {

@@ -15,6 +15,12 @@ namespace sim {
 
 enum class Kind { DfuHeadset, Hid, Drive, Ftdi };
 
+// An input report of a HID interface.
+struct Reply {
+    std::vector<BYTE> bytes;
+    ULONGLONG readyAt;  // real tick count of its arrival
+};
+
 struct Device {
     DeviceId id = 0;
     Kind kind = Kind::Hid;
@@ -72,6 +78,9 @@ struct Device {
     bool cardWithPc = false;
     bool cardNeverAppears = false;       // "on" is accepted, the card never reaches the PC
     bool staysAwayAfterRestart = false;  // a restart takes the device off the bus for good
+    // Replies on their way, in the order the device sends them: each goes,
+    // when it arrives, to the queue of every handle then open on it.
+    std::deque<Reply> repliesOnTheirWay;
     std::vector<HidPart> parts;
     bool receiving = false;
     size_t chunkStart = 0;  // start of the chunk the next CRC check covers
@@ -91,11 +100,7 @@ struct Device {
     std::wstring flashTarget, flashFault = L"none";
 };
 
-// An open HID handle: the replies waiting for its reads.
-struct Reply {
-    std::vector<BYTE> bytes;
-    ULONGLONG readyAt;  // real tick count
-};
+// An open HID handle: the replies that have reached it, waiting for its reads.
 struct HidHandle {
     DeviceId device = 0;
     std::deque<Reply> replies;

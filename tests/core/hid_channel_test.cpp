@@ -390,6 +390,27 @@ TEST_F(HidChannelTest, ALateReplyOnItsWayNeverAnswersTheRequestSentAtOnce) {
     }
 }
 
+// The late window belongs to the interface: a handle opened on it after a
+// request was given up on another one gets that late reply too, and lets
+// the rest of the window pass before it sends.
+TEST_F(HidChannelTest, ALateReplyNeverAnswersAHandleOpenedAfterwards) {
+    fw::Clock::SetSpeed(20);  // as above: Wine's cost stays inside the 2 s
+    sim::SetSpeed(20);
+    sim::SetHidBlock(m_device, HID_BLOCK_SETTINGS, {0x1234, 0x5678});
+    sim::SetHidLateReply(m_device, HID_CMD_GET_VERSION, 7000);
+    auto version = Request(HID_CMD_GET_VERSION);
+    EXPECT_EQ(HID_UNANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+    m_handle.Close();
+    m_handle = OpenHidDevice(kPid);
+    ASSERT_TRUE(m_handle.IsValid());
+    auto read = Request(HID_CMD_READ_BLOCK, HID_BLOCK_SETTINGS);
+    EXPECT_EQ(HID_ANSWERED, HidExchange(&m_handle, read.data(), m_reply, 5000));
+    EXPECT_EQ(HID_CMD_READ_BLOCK, m_reply[1]);
+    EXPECT_EQ(0x78, m_reply[HID_REPLY_WORDS + 3]);
+    EXPECT_EQ(HID_ANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+    EXPECT_EQ(2, m_reply[3]);
+}
+
 // What the channel noted about a handle goes when the handle closes: a
 // handle opened later with the same value starts afresh.
 TEST_F(HidChannelTest, AClosedHandleTakesItsNotesAlong) {

@@ -91,6 +91,26 @@ TEST_F(RecognitionTimingMatrix, HidHeadsetFromWelcome) {
              follow.Run(again, [&] { Press(dlg, IDC_NEXT); });
              ExpectReadWhole(dlg);
          }},
+        // The same without the echo, and NEXT pressed again at once: the
+        // address comes 4 s after the step gave up, when the new recognition
+        // has opened its handles. It waits out the rest of the late window
+        // first. The clock runs slower here, so that the follower's own
+        // pause after the end stays well inside those 4 s.
+        {{"late_command 0x02 at 9 s, echo 0, NEXT again at once",
+          [&] {
+              fw::Clock::SetSpeed(5);
+              sim::SetSpeed(5);
+              sim::SetHidEcho(id, false);
+              sim::SetHidLateReply(id, HID_CMD_GET_BD_ADDRESS, 9000);
+          },
+          kCannotOpenUsb, false, 20},
+         [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+             EXPECT_FALSE(dlg.m_bRecognized);
+             Row again = {"the same headset asked again at once", [] {}, kRecognised, true, 20};
+             follow.Run(again, [&] { Press(dlg, IDC_NEXT); });
+             ExpectReadWhole(dlg);
+             fw::Clock::SetSpeed(kSpeed);
+         }},
         // Name and version answered, then nothing: no defaults stand in for
         // its settings, nothing is stored and nothing written.
         {{"silent_after_reports 2 (after the version)", [&] { sim::SetHidSilentAfterReports(id, 2); },

@@ -38,17 +38,18 @@ protected:
         ASSERT_TRUE(api().WriteFile(m_handle, report.data(), 1023, &written, nullptr));
     }
     // One report within waitMs of real time: its command byte, or -1; its
-    // status byte into *status.
-    int ReadWithin(DWORD waitMs, BYTE* status = nullptr) {
+    // status byte into *status. From another handle than m_handle with from.
+    int ReadWithin(DWORD waitMs, BYTE* status = nullptr, HANDLE from = nullptr) {
+        const HANDLE h = from ? from : m_handle;
         BYTE report[67] = {};
         OVERLAPPED ov = {};
         ov.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
         DWORD got = 0;
-        BOOL done = api().ReadFile(m_handle, report, 67, &got, &ov);
+        BOOL done = api().ReadFile(h, report, 67, &got, &ov);
         if (!done && ::GetLastError() == ERROR_IO_PENDING) {
             ::WaitForSingleObject(ov.hEvent, waitMs);
-            done = api().GetOverlappedResult(m_handle, &ov, &got, FALSE);
-            if (!done) api().CancelIo(m_handle);
+            done = api().GetOverlappedResult(h, &ov, &got, FALSE);
+            if (!done) api().CancelIo(h);
         }
         ::CloseHandle(ov.hEvent);
         if (status) *status = report[2];
@@ -135,6 +136,25 @@ TEST_F(HidReplyTimingTest, ALateReplyComesOnceAndStaysInTheQueueUntilFlushed) {
     EXPECT_TRUE(api().HidD_FlushQueue(m_handle));
     EXPECT_EQ(0x01, ReadWithin(1000));
     EXPECT_FALSE(api().HidD_FlushQueue((HANDLE)(ULONG_PTR)0x1234));
+}
+
+// A reply goes, when it arrives, into the queue of every handle then open
+// on the interface, whichever asked; not to a handle opened after it came.
+// A flush empties its own handle's queue only.
+TEST_F(HidReplyTimingTest, AReplyReachesEveryHandleOpenWhenItArrives) {
+    Open();
+    sim::SetSpeed(100);
+    sim::SetHidLateReply(m_device, 0x02, 7000);  // 70 ms real
+    Send(0x02);
+    HANDLE before = OpenHid(api(), HidPaths(api()).at(0));
+    ::Sleep(150);
+    HANDLE after = OpenHid(api(), HidPaths(api()).at(0));
+    EXPECT_TRUE(api().HidD_FlushQueue(m_handle));
+    EXPECT_EQ(-1, ReadWithin(40));
+    EXPECT_EQ(0x02, ReadWithin(1000, nullptr, before));
+    EXPECT_EQ(-1, ReadWithin(40, nullptr, after));
+    api().CloseHandle(before);
+    api().CloseHandle(after);
 }
 
 // After n answered requests the headset takes every report and answers
