@@ -3,7 +3,7 @@
 // write keys, and shut the transport down again.
 //
 //   CPsKeySession session;                      // sets the transport up
-//   for (const CPsDevice& d : session.Devices(ids.data(), (int)ids.size()))
+//   for (const CPsDevice& d : session.Devices(GetDfuFamilyProductIds()))
 //       if (session.Connect(d)) { session.Read(PSKEY_PRODUCT_ID, buf, 2); ... }
 //                                               // shut down when it ends
 //
@@ -36,6 +36,9 @@ public:
     std::vector<CPsDevice> ListDevices();
     // Only those of the maker's vendor id whose product id is in accepted.
     std::vector<CPsDevice> Devices(const int* accepted, int acceptedCount);
+    std::vector<CPsDevice> Devices(const std::vector<int>& accepted) {
+        return Devices(accepted.data(), (int)accepted.size());
+    }
 
     // Connects the session's transport to the device; TRUE when connected.
     BOOL Connect(const CPsDevice& device);

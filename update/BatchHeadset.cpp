@@ -6,7 +6,7 @@
 int ProbeBatchHeadsetOverUsb() {
     CPsKeySession session;
     // The first DFU-family headset of the list; later ones are not visited.
-    std::vector<CPsDevice> devices = session.Devices(GetDfuFamilyProductIds().data(), (int)GetDfuFamilyProductIds().size());
+    std::vector<CPsDevice> devices = session.Devices(GetDfuFamilyProductIds());
     if (devices.empty() || !session.Connect(devices.front())) return -1;
     BYTE address[PSKEY_BDADDR_BYTES] = {};
     if (!session.Read(PSKEY_BDADDR, address, sizeof(address))) return -1;

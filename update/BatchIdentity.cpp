@@ -24,7 +24,7 @@ const int kBytes[4] = {2, 2, 2, 32};
 // Connects the first DFU-family headset of the list (later ones are not
 // visited) and reads its address; FALSE when it cannot.
 BOOL ConnectFirstHeadset(CPsKeySession& session, BYTE address[PSKEY_BDADDR_BYTES]) {
-    std::vector<CPsDevice> devices = session.Devices(GetDfuFamilyProductIds().data(), (int)GetDfuFamilyProductIds().size());
+    std::vector<CPsDevice> devices = session.Devices(GetDfuFamilyProductIds());
     if (devices.empty() || !session.Connect(devices.front())) return FALSE;
     return session.Read(PSKEY_BDADDR, address, PSKEY_BDADDR_BYTES);
 }

@@ -230,7 +230,6 @@ bool HidWrite(int handle, const BYTE* report, DWORD bytes, DWORD* err) {
     if (d->silentAfterReports == 0) return true;  // taken, never answered nor acted on
     if (d->silentAfterReports > 0) --d->silentAfterReports;
     std::vector<BYTE> answer = HidAnswer(g.w, *d, report);
-    if (!d->echo) answer[1] = 0;
     ULONGLONG at = NowMs() + d->replyMs;
     if (d->lateCommand && report[1] == d->lateCommand) {
         at += RealMs(g.w, d->lateMs);
@@ -300,9 +299,7 @@ int HidRead(int handle, BYTE* report, DWORD bytes, DWORD waitMs, DWORD* err) {
                     // The fault was lifted: the request is finally answered.
                     h.stuckPending = false;
                     BYTE req[kHidOutputBytes] = {1, h.stuckCommand};
-                    std::vector<BYTE> answer = HidAnswer(g.w, *d, req);
-                    if (!d->echo) answer[1] = 0;
-                    h.replies.push_back({answer, now});
+                    h.replies.push_back({HidAnswer(g.w, *d, req), now});
                 }
                 continue;
             }

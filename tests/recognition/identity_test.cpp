@@ -16,7 +16,7 @@ class PsAccessTest : public SimTest {};
 
 CDfuIdentity IdentityOf(sim::DeviceId) {
     CPsKeySession session;
-    std::vector<CPsDevice> devices = session.Devices(kHeadsetIds.data(), (int)kHeadsetIds.size());
+    std::vector<CPsDevice> devices = session.Devices(kHeadsetIds);
     CDfuIdentity id;
     EXPECT_EQ(1u, devices.size());
     if (devices.empty() || !session.Connect(devices[0])) return id;
@@ -44,7 +44,7 @@ TEST_F(PsAccessTest, WritesSendExactlyTheirLengthAndReadsKeepTheBufferOnFailure)
     sim::DeviceId dev = AddDfu(L"A");
     sim::SetPsReadFails(dev, PSKEY_BDADDR, true);
     CPsKeySession session;
-    std::vector<CPsDevice> devices = session.Devices(kHeadsetIds.data(), (int)kHeadsetIds.size());
+    std::vector<CPsDevice> devices = session.Devices(kHeadsetIds);
     ASSERT_EQ(1u, devices.size());
     EXPECT_EQ(0x2110, devices[0].productId);
     ASSERT_TRUE(session.Connect(devices[0]));
