@@ -90,21 +90,35 @@ TransferEnd ReadReport(HANDLE h, BYTE* report, DWORD* got, DWORD timeoutMs) {
 // previous one, and pending replies end at HID_PENDING_TIMEOUT_MS and
 // HID_PENDING_MAX_REPORTS. With command >= 0, a final report (not pending)
 // that names another command in byte 1 answers something else: it is read
-// past, and counts neither as the reply nor as a sign of life.
-// TRANSFER_TIMED_OUT: given up.
+// past, and counts neither as the reply nor as a sign of life. Yet when
+// such a report is the last one read once the silence has passed, it is
+// taken for the reply. TRANSFER_TIMED_OUT: given up.
 TransferEnd ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD silenceMs = HID_READ_TIMEOUT_MS, int command = -1) {
     const DWORD silence = AtMost(silenceMs, HID_READ_TIMEOUT_MS);
     const DWORD from = fw::Clock::GetTickCount();
     DWORD last = from;
+    BYTE passed[HID_IN_REPORT_SIZE];
+    DWORD passedGot = 0;  // nonzero: the last report read was passed
+    auto silent = [&] {
+        if (!passedGot) return TRANSFER_TIMED_OUT;
+        std::memcpy(reply, passed, passedGot);
+        return TRANSFER_DONE;
+    };
     for (int reports = 0;;) {
         DWORD quiet = fw::Clock::GetTickCount() - last;
-        if (quiet >= silence) return TRANSFER_TIMED_OUT;
+        if (quiet >= silence) return silent();
         BYTE report[HID_IN_REPORT_SIZE] = {};
         DWORD got = 0;
         TransferEnd end = ReadReport(h, report, &got, silence - quiet);
+        if (end == TRANSFER_TIMED_OUT) return silent();
         if (end != TRANSFER_DONE) return end;
         const bool pending = report[HID_REPLY_STATUS] == HID_STATUS_PENDING;
-        if (command >= 0 && !pending && report[kReplyCommand] != command) continue;
+        if (command >= 0 && !pending && report[kReplyCommand] != command) {
+            std::memcpy(passed, report, got);
+            passedGot = got;
+            continue;
+        }
+        passedGot = 0;
         std::memcpy(reply, report, got);
         last = fw::Clock::GetTickCount();
         if (!pending) return TRANSFER_DONE;
@@ -131,10 +145,10 @@ HidExchangeEnd HidExchange(HANDLE* device, BYTE* request, BYTE* response, DWORD 
     if (!WriteReport(h, request, AtMost(limitMs, HID_WRITE_TIMEOUT_MS))) return HID_NOT_SENT;
     const BYTE command = request[HID_REQ_COMMAND];
     const DWORD silence = AtMost(limitMs, HID_READ_TIMEOUT_MS);
-    TransferEnd end = ReadUntilAnswered(h, response, silence, hidnotes::EchoShown(h) ? command : -1);
+    TransferEnd end = ReadUntilAnswered(h, response, silence, hidnotes::ReadsPastOthers(h, command) ? command : -1);
     if (end == TRANSFER_TIMED_OUT) hidnotes::NoteGivenUp(h, silence);
     if (end != TRANSFER_DONE) return HID_UNANSWERED;
-    hidnotes::NoteReply(h, command, response[kReplyCommand]);
+    hidnotes::NoteReply(h, command, response);
     return response[HID_REPLY_STATUS] == HID_STATUS_OK ? HID_ANSWERED : HID_REFUSED;
 }
 

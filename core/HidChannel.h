@@ -36,19 +36,26 @@ enum HidExchangeEnd {
     HID_UNANSWERED,  // written, but no final reply within the bounds (given up)
 };
 // The exchange of HidTransactWithin (limitMs INFINITE: only the channel's
-// bounds), telling how it ended. A reply that arrives after its request was
-// given up is never taken for the answer to a later one:
+// bounds), telling how it ended. These rules keep a reply that arrives
+// after its request was given up from answering a later one:
 // - every request, and every report that HidWriteReport sends, first
 //   discards the input reports still queued for the handle;
 // - after a request on a handle was given up (no report within the bound,
 //   or pending beyond it), the next report sent on it first lets the same
 //   bound pass again from that moment, so that a reply still on its way
 //   arrives and is discarded with the rest;
-// - where the headset's final replies on a handle have carried their
-//   request's command in byte 1, for every command answered on it and at
-//   least two different ones, a final reply naming another command is read
-//   past. A headset that has not shown this is never filtered on it.
-// What the channel notes about a handle goes when its hw::CDeviceHandle
+// - where the headset's final replies on an interface have carried their
+//   request's command in byte 1 for at least two different commands, a
+//   final reply naming another command is read past, unless the command
+//   asked has been answered there without its echo. A headset that has
+//   not shown the echo is never filtered. When a reply read past is the
+//   last report that comes before the bound of silence, it answers the
+//   request after all: it may be the request's own, without the echo.
+// What the channel notes of a handle opened by interface path (the late
+// window, the echo) holds for every handle of that path: the late window
+// until it has passed, the echo while the headset stays on the bus and
+// answers with the same address (see HidHandleNotes.h). A handle opened
+// otherwise keeps notes of its own, which go when its hw::CDeviceHandle
 // closes it.
 HidExchangeEnd HidExchange(HANDLE* device, BYTE* request, BYTE* response, DWORD limitMs);
 

@@ -57,25 +57,9 @@ hw::CDeviceHandle OpenHidInterface(const wchar_t* path) {
 }
 
 hw::CDeviceHandle OpenHidDevice(WORD productId) {
-    const hw::HardwareApi& api = hw::Api();
-    GUID hidGuid;
-    api.HidD_GetHidGuid(&hidGuid);
-    HDEVINFO set = api.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-    if (set == INVALID_HANDLE_VALUE) return hw::CDeviceHandle();
-    hw::CDeviceHandle result;
-    std::vector<BYTE> storage;
-    for (DWORD index = 0; index < kMaxInterfaces; ++index) {
-        SP_DEVICE_INTERFACE_DATA iface = {};
-        iface.cbSize = sizeof(iface);
-        if (!api.SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface)) break;
-        if (!GetPath(set, &iface, &storage)) continue;
-        const wchar_t* path = ((PSP_DEVICE_INTERFACE_DETAIL_DATA_W)storage.data())->DevicePath;
-        if (!Matches(path, productId)) continue;
-        result = OpenHidInterface(path);  // the first match decides
-        break;
-    }
-    api.SetupDiDestroyDeviceInfoList(set);
-    return result;
+    for (const std::wstring& path : ListHidInterfacePaths())
+        if (Matches(path.c_str(), productId)) return OpenHidInterface(path.c_str());  // the first match decides
+    return hw::CDeviceHandle();
 }
 
 std::vector<std::wstring> ListHidInterfacePaths() {
@@ -86,14 +70,24 @@ std::vector<std::wstring> ListHidInterfacePaths() {
     HDEVINFO set = api.SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (set == INVALID_HANDLE_VALUE || set == nullptr) return paths;
     std::vector<BYTE> storage;
+    bool whole = false, skipped = false;
     for (DWORD index = 0; index < kMaxInterfaces; ++index) {
         SP_DEVICE_INTERFACE_DATA iface = {};
         iface.cbSize = sizeof(iface);
-        if (!api.SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface)) break;
-        if (!GetPath(set, &iface, &storage)) continue;
+        if (!api.SetupDiEnumDeviceInterfaces(set, nullptr, &hidGuid, index, &iface)) {
+            whole = ::GetLastError() == ERROR_NO_MORE_ITEMS;
+            break;
+        }
+        if (!GetPath(set, &iface, &storage)) {
+            skipped = true;
+            continue;
+        }
         paths.push_back(((PSP_DEVICE_INTERFACE_DETAIL_DATA_W)storage.data())->DevicePath);
     }
     api.SetupDiDestroyDeviceInfoList(set);
+    // An interface the whole walk did not find has left the bus: what its
+    // headset showed is not taken for the next one on that path.
+    if (whole && !skipped) hidnotes::NotePresentPaths(paths);
     return paths;
 }
 

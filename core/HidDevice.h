@@ -15,7 +15,8 @@ hw::CDeviceHandle OpenHidInterface(const wchar_t* path);
 // opened with OpenHidInterface; empty when there is none or the open fails.
 hw::CDeviceHandle OpenHidDevice(WORD productId);
 
-// The device paths of the present HID interfaces, in index order.
+// The device paths of the present HID interfaces, in index order. A whole
+// walk also tells the HID channel which interfaces have left the bus.
 std::vector<std::wstring> ListHidInterfacePaths();
 
 // The hexadecimal number after `tag` ("vid_", "pid_") in a device path,

@@ -1,19 +1,24 @@
 #include "core/HidHandleNotes.h"
+#include "core/HidProtocol.h"
 #include "framework/Clock.h"
 #include "hardware/HardwareApi.h"
 #include <bitset>
+#include <cstring>
 #include <cwctype>
 #include <map>
 #include <mutex>
-#include <string>
+#include <set>
 
 namespace hidnotes {
 
 namespace {
 
-// Interfaces whose late window is kept at most; past it the window that
-// ends first goes.
-const size_t kMaxPathWindows = 64;
+// Interfaces whose notes are kept at most; past it those used longest ago go.
+const size_t kMaxPaths = 64;
+// Where a headset that echoes puts the request's command in its replies.
+const int kReplyCommand = 1;
+// The address in the reply to HID_CMD_GET_BD_ADDRESS, from HID_REPLY_DATA.
+const size_t kAddressBytes = 6;
 
 struct LateWindow {
     bool open = false;
@@ -35,16 +40,51 @@ struct LateWindow {
     }
 };
 
+// What the final replies of one headset on an interface showed.
+struct Echo {
+    std::bitset<256> echoed;  // commands whose reply carried them
+    std::bitset<256> plain;   // commands whose own reply carried another byte
+    bool hasAddress = false;  // the address it answered with
+    BYTE address[kAddressBytes] = {};
+
+    void Note(BYTE command, const BYTE* reply) {
+        const BYTE replied = reply[kReplyCommand];
+        if (replied != command && echoed[replied]) return;  // another request's answer
+        if (command == HID_CMD_GET_BD_ADDRESS && reply[HID_REPLY_STATUS] == HID_STATUS_OK)
+            NoteAddress(reply + HID_REPLY_DATA);
+        if (replied == command) echoed.set(command);
+        else plain.set(command);
+    }
+    // Another address: another headset, which starts afresh.
+    void NoteAddress(const BYTE* a) {
+        if (hasAddress && std::memcmp(address, a, kAddressBytes) != 0) *this = Echo();
+        hasAddress = true;
+        std::memcpy(address, a, kAddressBytes);
+    }
+    bool ReadsPastOthers(BYTE command) const { return echoed.count() >= 2 && !plain[command]; }
+    bool Empty() const { return echoed.none() && plain.none() && !hasAddress; }
+};
+
+struct Interface {
+    LateWindow late;
+    Echo echo;
+    DWORD usedAt = 0;
+};
+
 struct Notes {
-    std::wstring path;        // the interface it was opened on (empty: unknown)
-    LateWindow late;          // used only without a path
-    std::bitset<256> echoed;  // commands whose final reply carried them
-    bool echoBroken = false;  // a final reply that carried another byte
+    std::wstring path;  // the interface it was opened on (empty: unknown)
+    Interface own;      // used only without a path
 };
 
 std::mutex g_lock;
 std::map<HANDLE, Notes> g_notes;
-std::map<std::wstring, LateWindow> g_paths;  // by lower-case interface path
+std::map<std::wstring, Interface> g_paths;  // by lower-case interface path
+
+std::wstring Lower(const wchar_t* path) {
+    std::wstring lower = path ? path : L"";
+    for (wchar_t& c : lower) c = (wchar_t)std::towlower(c);
+    return lower;
+}
 
 // The notes of h, made when missing (under g_lock). The first notes taken
 // ask to hear of closing handles.
@@ -54,62 +94,79 @@ Notes& Of(HANDLE h) {
     return g_notes[h];
 }
 
-// Drops the windows that have passed; when still full, the one that ends
-// first.
+// Drops the paths with nothing left to keep; when still full, the one used
+// longest ago.
 void TrimPaths() {
     for (auto it = g_paths.begin(); it != g_paths.end();)
-        it = it->second.Left() ? std::next(it) : g_paths.erase(it);
-    if (g_paths.size() < kMaxPathWindows) return;
-    auto first = g_paths.begin();
+        it = it->second.late.Left() || !it->second.echo.Empty() ? std::next(it) : g_paths.erase(it);
+    if (g_paths.size() < kMaxPaths) return;
+    const DWORD now = fw::Clock::GetTickCount();
+    auto oldest = g_paths.begin();
     for (auto it = g_paths.begin(); it != g_paths.end(); ++it)
-        if (it->second.Left() < first->second.Left()) first = it;
-    g_paths.erase(first);
+        if (now - it->second.usedAt > now - oldest->second.usedAt) oldest = it;
+    g_paths.erase(oldest);
+}
+
+// The interface of h (its path's, or its own), made when missing (under g_lock).
+Interface& InterfaceOf(HANDLE h) {
+    Notes& n = Of(h);
+    if (n.path.empty()) return n.own;
+    auto it = g_paths.find(n.path);
+    if (it == g_paths.end()) {
+        TrimPaths();
+        it = g_paths.emplace(n.path, Interface()).first;
+    }
+    it->second.usedAt = fw::Clock::GetTickCount();
+    return it->second;
+}
+
+// The same without making anything: null when nothing is noted.
+Interface* FindInterface(HANDLE h) {
+    auto it = g_notes.find(h);
+    if (it == g_notes.end()) return nullptr;
+    if (it->second.path.empty()) return &it->second.own;
+    auto p = g_paths.find(it->second.path);
+    return p == g_paths.end() ? nullptr : &p->second;
 }
 
 }  // namespace
 
 void NotePath(HANDLE h, const wchar_t* path) {
-    std::wstring lower = path ? path : L"";
-    for (wchar_t& c : lower) c = (wchar_t)std::towlower(c);
+    std::wstring lower = Lower(path);
     std::lock_guard<std::mutex> hold(g_lock);
     Of(h).path = lower;
 }
 
+void NotePresentPaths(const std::vector<std::wstring>& paths) {
+    std::set<std::wstring> present;
+    for (const std::wstring& p : paths) present.insert(Lower(p.c_str()));
+    std::lock_guard<std::mutex> hold(g_lock);
+    for (auto it = g_paths.begin(); it != g_paths.end();) {
+        if (!present.count(it->first)) it->second.echo = Echo();
+        it = it->second.late.Left() || !it->second.echo.Empty() ? std::next(it) : g_paths.erase(it);
+    }
+}
+
 void NoteGivenUp(HANDLE h, DWORD windowMs) {
     std::lock_guard<std::mutex> hold(g_lock);
-    Notes& n = Of(h);
-    if (n.path.empty()) {
-        n.late.Start(windowMs);
-        return;
-    }
-    if (!g_paths.count(n.path)) TrimPaths();
-    g_paths[n.path].Start(windowMs);
+    InterfaceOf(h).late.Start(windowMs);
 }
 
 DWORD LateWindowLeft(HANDLE h) {
     std::lock_guard<std::mutex> hold(g_lock);
-    auto it = g_notes.find(h);
-    if (it == g_notes.end()) return 0;
-    Notes& n = it->second;
-    if (n.path.empty()) return n.late.Left();
-    auto p = g_paths.find(n.path);
-    if (p == g_paths.end()) return 0;
-    DWORD left = p->second.Left();
-    if (!left) g_paths.erase(p);
-    return left;
+    Interface* i = FindInterface(h);
+    return i ? i->late.Left() : 0;
 }
 
-void NoteReply(HANDLE h, BYTE command, BYTE replied) {
+void NoteReply(HANDLE h, BYTE command, const BYTE* reply) {
     std::lock_guard<std::mutex> hold(g_lock);
-    Notes& n = Of(h);
-    if (replied == command) n.echoed.set(command);
-    else n.echoBroken = true;
+    InterfaceOf(h).echo.Note(command, reply);
 }
 
-bool EchoShown(HANDLE h) {
+bool ReadsPastOthers(HANDLE h, BYTE command) {
     std::lock_guard<std::mutex> hold(g_lock);
-    auto it = g_notes.find(h);
-    return it != g_notes.end() && !it->second.echoBroken && it->second.echoed.count() >= 2;
+    Interface* i = FindInterface(h);
+    return i && i->echo.ReadsPastOthers(command);
 }
 
 void Forget(HANDLE h) {

@@ -24,7 +24,7 @@ const DWORD kPendingEveryMs = 500;   // the same for pending replies by duration
 std::vector<BYTE> ReplyReport(const Device& d, BYTE command, BYTE status) {
     std::vector<BYTE> r(kHidInputBytes, 0);
     r[0] = 1;
-    r[1] = d.echo ? command : 0;
+    r[1] = ReplyCommandByte(d, command);
     r[2] = status;
     return r;
 }
@@ -123,6 +123,7 @@ void SetHidWriteFails(DeviceId id, bool fails) { WITH_HID(id); d->hidWriteFails 
 void SetHidPendingReplies(DeviceId id, int count) { WITH_HID(id); d->pendingReplies = count; }
 void SetHidPendingForever(DeviceId id, bool forever) { WITH_HID(id); d->pendingForever = forever; }
 void SetHidEcho(DeviceId id, bool echo) { WITH_HID(id); d->echo = echo; }
+void SetHidNoEchoCommand(DeviceId id, BYTE command) { WITH_HID(id); d->noEchoCommand = command; }
 
 void SetHidPendingMs(DeviceId id, DWORD deviceMs, BYTE command) {
     WITH_HID(id);

@@ -70,7 +70,7 @@ std::vector<BYTE> HidAnswer(World& w, Device& d, const BYTE* req) {
     std::vector<BYTE> reply(kHidInputBytes, 0);
     const BYTE cmd = req[1];
     reply[0] = 1;
-    reply[1] = d.echo ? cmd : 0;
+    reply[1] = ReplyCommandByte(d, cmd);
     BYTE status = kOk;
     BYTE* data = &reply[3];
     Device* linked = nullptr;

@@ -8,6 +8,11 @@ namespace sim {
 const DWORD kHidInputBytes = 67;
 const DWORD kHidOutputBytes = 1023;
 
+// Byte 1 of d's replies to command: the command, or 0 where d leaves it out.
+inline BYTE ReplyCommandByte(const Device& d, BYTE command) {
+    return d.echo && command != d.noEchoCommand ? command : 0;
+}
+
 // Builds the 67-byte reply to a 1023-byte request and applies what the
 // command does to the device and the devices linked to it.
 std::vector<BYTE> HidAnswer(World& w, Device& d, const BYTE* request);

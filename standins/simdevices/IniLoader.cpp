@@ -350,7 +350,7 @@ bool Loader::Apply(const Section& s, const Entry& e) {
                                            L"stays_away_after_restart", L"switch_never_appears", L"reply_ms",
                                            L"silent_after_reports",
                                            L"late_command", L"late_ms", L"pending_ms", L"pending_command",
-                                           L"echo"};
+                                           L"echo", L"no_echo_command"};
         if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
         if (k == L"usage_page") d.usagePage = (WORD)n;
@@ -373,6 +373,7 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         else if (k == L"pending_ms") d.pendingMs = n;
         else if (k == L"pending_command") d.pendingCommand = (BYTE)n;
         else if (k == L"echo") d.echo = n != 0;
+        else if (k == L"no_echo_command") d.noEchoCommand = (BYTE)n;
         else return Fail(e.line, L"unknown key " + k);
         return true;
     }

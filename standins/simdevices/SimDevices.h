@@ -183,6 +183,9 @@ SIM_API void SetHidPendingForever(DeviceId id, bool forever);  // replies stay p
 SIM_API void SetHidPendingMs(DeviceId id, DWORD deviceMs, BYTE command = 0);
 // Without the echo, byte 1 of every reply is 0 instead of the request's command.
 SIM_API void SetHidEcho(DeviceId id, bool echo);
+// With the echo, the replies to this one command still carry 0 in byte 1
+// (0 as command: none).
+SIM_API void SetHidNoEchoCommand(DeviceId id, BYTE command);
 SIM_API void SetHidVanishAfterReports(DeviceId id, int reports);  // pulled after n more writes (-1 = never)
 // Answers n more requests, then takes every request and answers none
 // (-1 = never silent).

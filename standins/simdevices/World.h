@@ -64,6 +64,7 @@ struct Device {
     DWORD pendingMs = 0;        // device time of pending replies before each answer
     BYTE pendingCommand = 0;    // pending replies only before this command's answers (0: every one)
     bool echo = true;           // byte 1 of a reply: the request's command (else 0)
+    BYTE noEchoCommand = 0;     // replies to this command carry 0 in byte 1 even with the echo
     int silentAfterReports = -1;  // requests still answered before it falls silent (-1 = never)
     DWORD replyMs = 0;        // real time every reply takes (not scaled by the speed)
     BYTE lateCommand = 0;     // the next request of it is answered lateMs late, once

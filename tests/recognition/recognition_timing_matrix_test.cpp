@@ -111,6 +111,24 @@ TEST_F(RecognitionTimingMatrix, HidHeadsetFromWelcome) {
              ExpectReadWhole(dlg);
              fw::Clock::SetSpeed(kSpeed);
          }},
+        // With the echo, the address 12 s late: after the late window, so
+        // that it reaches the first request of the recognition started at
+        // once, on handles opened anew. The echo learnt on the interface
+        // before reads it past.
+        {{"late_command 0x02 at 12 s, echo 1, NEXT again at once",
+          [&] {
+              fw::Clock::SetSpeed(5);
+              sim::SetSpeed(5);
+              sim::SetHidLateReply(id, HID_CMD_GET_BD_ADDRESS, 12000);
+          },
+          kCannotOpenUsb, false, 20},
+         [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+             EXPECT_FALSE(dlg.m_bRecognized);
+             Row again = {"the same headset asked again at once", [] {}, kRecognised, true, 20};
+             follow.Run(again, [&] { Press(dlg, IDC_NEXT); });
+             ExpectReadWhole(dlg);
+             fw::Clock::SetSpeed(kSpeed);
+         }},
         // Name and version answered, then nothing: no defaults stand in for
         // its settings, nothing is stored and nothing written.
         {{"silent_after_reports 2 (after the version)", [&] { sim::SetHidSilentAfterReports(id, 2); },

@@ -1,8 +1,9 @@
 // Simulated headsets as slow as real ones: a reply delay in real time that
 // no speed of the world shortens, a reply that comes once after the
 // program's bound, a headset that falls silent, one that stays pending for
-// seconds, one whose replies do not name their command, the driver's input
-// queue flushed, and the device file's keys for all of them.
+// seconds, one whose replies do not name their command (or those of one
+// command only), the driver's input queue flushed, and the device file's
+// keys for all of them.
 #include "tests/standins/SimTestSupport.h"
 #include "standins/simdevices/SimDevices.h"
 
@@ -105,6 +106,21 @@ TEST_F(HidReplyTimingTest, PendingForAStretchOfTimeAndNoEcho) {
     Send(0x02);
     EXPECT_EQ(0, ReadWithin(1000, &status));
     EXPECT_EQ(0, status);  // answered at once
+}
+
+// From the device file: with the echo, the replies to one command still
+// leave it out.
+TEST_F(HidReplyTimingTest, OneCommandWithoutTheEcho) {
+    TempFolder folder;
+    std::wstring path = folder.File(L"SimulatedDevices.ini");
+    ASSERT_TRUE(WriteText(path, "[hid 40N]\npid = 0x5520\nno_echo_command = 0x02\n"));
+    std::wstring error;
+    ASSERT_TRUE(sim::LoadFile(path.c_str(), &error)) << std::string(error.begin(), error.end());
+    Open();
+    Send(0x02);
+    EXPECT_EQ(0, ReadWithin(1000));
+    Send(0x01);
+    EXPECT_EQ(0x01, ReadWithin(1000));
 }
 
 // The chosen command is answered late once (device time, past the program's
