@@ -11,6 +11,7 @@
 #include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
+#include "recognition/DueRestores.h"
 
 class CUpdaterDlg;
 
@@ -70,9 +71,10 @@ public:
     static CString UsbInterfaceProblemText(int language);
     static CString OtherDeviceText(int language);
 
-    // Forgets a saved record still due: the device it was meant for may be
-    // gone, or a later step wrote the device itself.
-    void DropPendingRestore() { m_bPendingRestore = FALSE; }
+    // Saved records still due, each for the headset it was taken from
+    // (WELCOME forgets only one due for any headset; a SAVE or an update
+    // makes stale what was due for the headset it wrote).
+    CDueRestores& DueRestores() { return m_dueRestores; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -99,9 +101,8 @@ private:
     // it: the run reports the failed write, never the success of the step
     // that asked for it.
     BOOL m_bWriteBackFailed = FALSE;
-    // A saved record that a run could not write yet (no device, or the
-    // device did not take it all); the next run without a record of its
-    // own writes it.
-    BOOL m_bPendingRestore = FALSE;
-    CDeviceRecord m_pendingRestore;
+    // Saved records that a run could not write yet (no device, another
+    // headset, or the device did not take it all); a later run that finds
+    // their headset writes them.
+    CDueRestores m_dueRestores;
 };
