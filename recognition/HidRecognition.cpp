@@ -43,23 +43,6 @@ CString ReadAddressText(const hw::CDeviceHandle* device, BYTE* replyOut = nullpt
     return BracketedAddress(&reply[3]);
 }
 
-// The first interface's address, asked for once in a run: before the
-// restore writes when a saved record waits for a particular headset, else
-// in its place among the address reads.
-struct FirstAddress {
-    bool asked = false;
-    BYTE reply[HID_IN_REPORT_SIZE] = {};
-    CString text;
-
-    const CString& Read(const hw::CDeviceHandle* first) {
-        if (!asked) {
-            asked = true;
-            text = ReadAddressText(first, reply);
-        }
-        return text;
-    }
-};
-
 CString ReadDeviceName(const hw::CDeviceHandle* device, int target) {
     std::vector<WORD> words;
     if (!HidReadBlockWords(device, HID_BLOCK_DEVICE_NAME, &words) || words.empty()) {
@@ -118,12 +101,12 @@ bool ReadVersions(CUpdaterDlg& main, int target) {
 }
 
 // Returns the device-type byte of 0x4210 (0 for other models).
-int ReadAddresses(CUpdaterDlg& main, int target, FirstAddress& firstAddress) {
+int ReadAddresses(CUpdaterDlg& main, int target) {
     CDeviceRecord& rec = main.m_deviceRecord;
     const hw::CDeviceHandle* first = &main.m_hHidDevice;
     const hw::CDeviceHandle* second = &main.m_hHidDevice2;
-    CString address = firstAddress.Read(first);
-    const BYTE* reply = firstAddress.reply;
+    BYTE reply[HID_IN_REPORT_SIZE];
+    CString address = ReadAddressText(first, reply);
     if (!address.IsEmpty()) {
         rec.m_strExtra.Format(L"%02X%02X%02X%02X%02X%02X", reply[3], reply[4], reply[5], reply[6], reply[7],
                               reply[8]);
@@ -234,18 +217,18 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, CDueRestores* due, int p
     // headset refuses keeps its default.
     if (!ReadVersions(main, target) || budget.LostRequest()) return notRecognised();
     // A saved record goes only to the headset it was taken from: when one
-    // waits for a particular headset, the address comes before the writes.
-    FirstAddress firstAddress;
+    // waits for a particular headset, the headset's address is asked for
+    // before the writes (and once more in its place among the reads).
     CString headset;
     if (due && due->WaitsForAHeadset()) {
-        headset = firstAddress.Read(first);
+        headset = ReadAddressText(first);
         if (budget.LostRequest()) return notRecognised();
     }
     if (const CDeviceRecord* restore = due ? due->Take(headset) : nullptr) {
         if (!WriteHidRestoreBlocks(first, second, target, *restore)) due->Refused();
         if (budget.LostRequest()) return notRecognised();
     }
-    const int deviceType = ReadAddresses(main, target, firstAddress);
+    const int deviceType = ReadAddresses(main, target);
     if (budget.LostRequest()) return notRecognised();
     SendLoadCommands(first, target);
     ReadHidSettingsBlocks(first, second, target, &rec);
