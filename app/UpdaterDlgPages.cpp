@@ -121,8 +121,9 @@ void CUpdaterDlg::ShowWelcomePage() {
     if (LeaveSettingsPage(PAGE_WELCOME)) return;
     CloseGroupList();
     ResetDeviceState();
-    // Another headset may be chosen and connected from here.
-    m_recognitionPage.DropPendingRestore();
+    // Another headset may be chosen and connected from here: a record due
+    // for any headset is forgotten; one due for its own headset waits for it.
+    m_recognitionPage.DueRestores().DropAddressless();
     m_deviceRecord = CDeviceRecord();
     m_nPage = PAGE_WELCOME;
     ShowPageWindow(PAGE_WELCOME);
@@ -146,9 +147,11 @@ void CUpdaterDlg::ShowRecognitionPage(BOOL updateStatusLine, CDeviceRecord* rest
     if (updateStatusLine) SetPageStatusLine(PAGE_RECOGNITION);
     UpdateControls();
     if (nextPage == 0) return;
-    // A record given here replaces one still due; without one, the step
-    // that leads here wrote the device itself.
-    m_recognitionPage.DropPendingRestore();
+    // The step that leads here (a SAVE, an update or a restore) wrote the
+    // headset recognised before it: what was due for that headset is stale
+    // (a restore's record, given here, takes its place), and so is a record
+    // due for any headset. Records due for other headsets wait for them.
+    m_recognitionPage.DueRestores().DropStale(m_deviceRecord.m_strBdAddress);
     ResetDeviceHandles();
     m_updatePage.m_dfu.WriteGivenIdentityBackToHeadset();
     int outcome = m_recognitionPage.RecognizeDevice(restoreRecord, FALSE);

@@ -33,7 +33,7 @@ bool KeepsVariantOnFailure(int model) {
 
 class DfuPath {
 public:
-    DfuPath(CUpdaterDlg& main, const CDeviceRecord* restore) : m_main(main), m_restore(restore) {}
+    DfuPath(CUpdaterDlg& main, CDueRestores* due) : m_main(main), m_due(due) {}
 
     RecognitionOutcome Run() {
         m_outcome = RECOGNITION_NO_DEVICE;
@@ -96,10 +96,11 @@ private:
         bool family = m_main.IsSameDeviceFamily(m_id.model) != FALSE;
         if (addressRead && family) WriteBatchCorrections(session, target, PsLapText(address));
         DecideDfuVersion(session, &m_id);
-        if (m_restore && family) {
-            m_wroteBack = true;
-            if (!WriteBackDfuRecord(session, target, *m_restore)) m_writeBackFailed = true;
-        }
+        // A saved record goes only to the headset it was taken from; the
+        // second interface of a two-interface unit is known by the first's.
+        if (m_matches == 1) m_unitAddress = m_work.m_strBdAddress;
+        const CDeviceRecord* restore = m_due && family ? m_due->Take(m_unitAddress) : nullptr;
+        if (restore && !WriteBackDfuRecord(session, target, *restore)) m_due->Refused();
 
         ReadDfuSettings(session, m_id.model, m_id.major, m_id.minor, target, &m_work);
         if (!m_main.IsSameDeviceFamily(m_id.model)) {
@@ -200,13 +201,10 @@ private:
             m_outcome = RECOGNITION_MODE_MISMATCH;
     }
 
-public:
-    bool m_writeBackFailed = false;
-    bool m_wroteBack = false;  // a saved record went to a connected device
-
 private:
     CUpdaterDlg& m_main;
-    const CDeviceRecord* m_restore;
+    CDueRestores* m_due;
+    CString m_unitAddress;  // the address the run's first device gave (empty: unread)
     RecognitionOutcome m_outcome = RECOGNITION_NO_DEVICE;
     int m_scan[kScanCapacity] = {0, 0};
     int m_scanCount = 0;
@@ -218,16 +216,7 @@ private:
 
 }  // namespace
 
-RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord, bool* writeBackFailed) {
-    DfuPath path(main, restoreRecord);
-    RecognitionOutcome outcome = path.Run();
-    // A device recognised without its store (firmware-management mode, no
-    // connection) never got the saved record either.
-    bool recognised = outcome == RECOGNITION_OK || outcome == RECOGNITION_MANAGEMENT_MODE;
-    bool missed = restoreRecord && recognised && !path.m_wroteBack;
-    if (writeBackFailed) *writeBackFailed = path.m_writeBackFailed || missed;
-    return outcome;
-}
+RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, CDueRestores* due) { return DfuPath(main, due).Run(); }
 
 void SetDfuAcceptedProductIds(const int* ids, int count) {
     if (!ids || count <= 0) g_accepted = GetDfuFamilyProductIds();

@@ -6,15 +6,16 @@
 #pragma once
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
+#include "recognition/DueRestores.h"
 #include <vector>
 
 class CUpdaterDlg;
 
 // Runs the DFU path on the main dialog's state; returns the outcome. The
-// caller has set the busy state and reports the outcome. writeBackFailed
-// (when given) tells whether the headset refused a key of restoreRecord.
-RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord,
-                                     bool* writeBackFailed = nullptr);
+// caller has set the busy state and reports the outcome. due (when given)
+// holds the saved records waiting to be written back: the one due for the
+// connected headset is taken and written, and a refusal is told to it.
+RecognitionOutcome RunDfuRecognition(CUpdaterDlg& main, CDueRestores* due);
 
 // The product ids the DFU path accepts, in the USB scan and in the
 // library's list: the DFU-family headsets (GetDfuFamilyProductIds). Tests of

@@ -44,13 +44,10 @@ BOOL CDialogDeviceRecognition::OnInitDialog() {
 
 int CDialogDeviceRecognition::RecognizeDevice(CDeviceRecord* restoreRecord, BOOL report) {
     CUpdaterDlg* main = Main();
-    // A record that an earlier run of the page switch could not write yet.
-    CDeviceRecord pending;
-    const CDeviceRecord* restore = restoreRecord;
-    if (!restore && m_bPendingRestore) {
-        pending = m_pendingRestore;
-        restore = &pending;
-    }
+    // A record given here is due for its headset from now on; the run writes
+    // the record due for the headset it finds, if any.
+    if (restoreRecord) m_dueRestores.Keep(*restoreRecord);
+    m_dueRestores.BeginRun();
 
     CString activity;
     main->BuildActivityStatusTexts(&activity);
@@ -61,26 +58,20 @@ int CDialogDeviceRecognition::RecognizeDevice(CDeviceRecord* restoreRecord, BOOL
 
     int productId = 0;
     int outcome;
-    bool writeBackFailed = false;
     if (FindHidDevice(1, &productId, nullptr)) {
-        outcome = RunHidRecognition(*main, restore, productId, &writeBackFailed);
+        outcome = RunHidRecognition(*main, &m_dueRestores, productId);
         StopHidPoll();
     } else {
-        outcome = RunDfuRecognition(*main, restore, &writeBackFailed);
+        outcome = RunDfuRecognition(*main, &m_dueRestores);
     }
-    m_bWriteBackFailed = writeBackFailed;
     main->m_bBusy = FALSE;
     main->UpdateControls();
     ResetPage();
 
+    bool recognised = outcome == RECOGNITION_OK || outcome == RECOGNITION_MANAGEMENT_MODE;
     bool deviceAbsent = outcome == RECOGNITION_NO_DEVICE ||
                         (outcome >= RECOGNITION_TOO_FEW_INTERFACES && outcome <= RECOGNITION_MODE_MISMATCH);
-    if (restore && (deviceAbsent || writeBackFailed)) {
-        if (restore != &m_pendingRestore) m_pendingRestore = *restore;
-        m_bPendingRestore = TRUE;
-    } else if (restore) {
-        m_bPendingRestore = FALSE;
-    }
+    m_bWriteBackFailed = m_dueRestores.EndRun(recognised, deviceAbsent, restoreRecord != nullptr);
     ReportOutcome(outcome, report);
     return outcome;
 }

@@ -11,6 +11,7 @@
 #include "app/WizardPage.h"
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
+#include "recognition/DueRestores.h"
 
 class CUpdaterDlg;
 
@@ -33,7 +34,8 @@ public:
     static const UINT kHidPollMs = 500;
 
     // Looks for the device and identifies it; restoreRecord, when given, is
-    // written back to the device first. report FALSE keeps outcomes 5 to 8
+    // due for its headset from now on, and the record due for the headset
+    // found is written back to it first. report FALSE keeps outcomes 5 to 8
     // silent. Returns a RecognitionOutcome.
     int RecognizeDevice(CDeviceRecord* restoreRecord, BOOL report);
     // Puts the page's controls back into their idle state (instructions in
@@ -70,9 +72,10 @@ public:
     static CString UsbInterfaceProblemText(int language);
     static CString OtherDeviceText(int language);
 
-    // Forgets a saved record still due: the device it was meant for may be
-    // gone, or a later step wrote the device itself.
-    void DropPendingRestore() { m_bPendingRestore = FALSE; }
+    // Saved records still due, each for the headset it was taken from
+    // (WELCOME forgets only one due for any headset; a SAVE or an update
+    // makes stale what was due for the headset it wrote).
+    CDueRestores& DueRestores() { return m_dueRestores; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -99,9 +102,8 @@ private:
     // it: the run reports the failed write, never the success of the step
     // that asked for it.
     BOOL m_bWriteBackFailed = FALSE;
-    // A saved record that a run could not write yet (no device, or the
-    // device did not take it all); the next run without a record of its
-    // own writes it.
-    BOOL m_bPendingRestore = FALSE;
-    CDeviceRecord m_pendingRestore;
+    // Saved records that a run could not write yet (no device, another
+    // headset, or the device did not take it all); a later run that finds
+    // their headset writes them.
+    CDueRestores m_dueRestores;
 };

@@ -180,8 +180,7 @@ int HidModelOfProductId(int productId) {
     return model_groups::IsHidHeadsetModel(productId) ? productId : 0;
 }
 
-RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* restore, int productId,
-                                     bool* writeBackFailed) {
+RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, CDueRestores* due, int productId) {
     // The headset on the bus decides the model; WELCOME's default target
     // would serve every HID headset as the default model.
     if (int model = HidModelOfProductId(productId)) main.m_nTargetModel = model;
@@ -217,14 +216,23 @@ RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* res
     // which a later SAVE would write over the real ones. A block that the
     // headset refuses keeps its default.
     if (!ReadVersions(main, target) || budget.LostRequest()) return notRecognised();
-    const bool refused = restore && !WriteHidRestoreBlocks(first, second, target, *restore);
-    if (budget.LostRequest()) return notRecognised();
+    // A saved record goes only to the headset it was taken from: when one
+    // waits for a particular headset, the headset's address is asked for
+    // before the writes (and once more in its place among the reads).
+    CString headset;
+    if (due && due->WaitsForAHeadset()) {
+        headset = ReadAddressText(first);
+        if (budget.LostRequest()) return notRecognised();
+    }
+    if (const CDeviceRecord* restore = due ? due->Take(headset) : nullptr) {
+        if (!WriteHidRestoreBlocks(first, second, target, *restore)) due->Refused();
+        if (budget.LostRequest()) return notRecognised();
+    }
     const int deviceType = ReadAddresses(main, target);
     if (budget.LostRequest()) return notRecognised();
     SendLoadCommands(first, target);
     ReadHidSettingsBlocks(first, second, target, &rec);
     if (budget.LostRequest()) return notRecognised();
-    if (writeBackFailed) *writeBackFailed = refused;
     main.m_nHidDeviceType = deviceType;
 
     main.m_bRecognized = TRUE;

@@ -7,6 +7,7 @@
 #pragma once
 #include "core/DeviceRecord.h"
 #include "core/RecognitionOutcome.h"
+#include "recognition/DueRestores.h"
 
 class CUpdaterDlg;
 
@@ -15,10 +16,10 @@ class CUpdaterDlg;
 // nothing is stored or written, and its interfaces are closed again.
 // productId is the product id of the maker's first HID interface. When it
 // names a HID headset model (the module's ids meaning 0x5345), that model
-// becomes the target. writeBackFailed (when given) tells whether the
-// headset refused a block of restoreRecord.
-RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, const CDeviceRecord* restoreRecord, int productId,
-                                     bool* writeBackFailed = nullptr);
+// becomes the target. due (when given) holds the saved records waiting to
+// be written back: the one due for this headset is taken and written, and a
+// refusal is told to it.
+RecognitionOutcome RunHidRecognition(CUpdaterDlg& main, CDueRestores* due, int productId);
 
 // The model a HID product id stands for, or 0 when it is no HID headset model.
 int HidModelOfProductId(int productId);

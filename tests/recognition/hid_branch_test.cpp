@@ -344,3 +344,59 @@ TEST_F(HidBranchTest, TheDeviceTypeOfASilentHeadsetIsGivenUpWithinSeconds) {
         EXPECT_EQ(CString(L"Failed to recognize device. Cannot open USB"), Status(dlg));
     });
 }
+
+// A restore's record goes back only to the headset it was taken from, known
+// by its first chip's address, which is read before anything is written:
+// another headset of the model recognised in its place takes nothing, and
+// the first one takes it when it is back, once.
+TEST_F(HidBranchTest, ARestoresRecordGoesOnlyToTheHeadsetItWasTakenFrom) {
+    for (WORD pid : {0x5520, 0x4310}) {
+        SCOPED_TRACE(pid);
+        sim::Reset();
+        sim::SetSpeed(100);
+        const bool twoChips = pid == 0x4310;
+        auto add = [&](BYTE lap) {
+            std::vector<sim::DeviceId> unit = {AddHid(L"chip 1", pid, {1, 2}, {0x00, 0x1A, 0x7D, lap, 0, 1})};
+            if (twoChips) unit.push_back(AddHid(L"chip 2", pid, {1, 2}, {0x00, 0x1A, 0x7D, lap, 0, 2}));
+            return unit;
+        };
+        auto present = [](const std::vector<sim::DeviceId>& unit, bool on) {
+            for (sim::DeviceId id : unit) sim::SetPresent(id, on);
+        };
+        auto writes = [](const std::vector<sim::DeviceId>& unit) {
+            size_t n = 0;
+            for (sim::DeviceId id : unit)
+                for (const auto& r : HidRequests(id)) n += r.first == HID_CMD_WRITE_BLOCK;
+            return n;
+        };
+        const std::vector<sim::DeviceId> own = add(0x11), other = add(0x22);
+        present(other, false);
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(WaitIdle(dlg));
+            ASSERT_EQ(RECOGNITION_OK, Recognize(dlg));
+            // The record the restore page builds: the headset as read, with the archive's settings.
+            CDeviceRecord restored = dlg.m_deviceRecord;
+            restored.m_bIntercomVox = 1;
+            restored.m_anSettingWord[0] = 0x1234;
+
+            present(own, false);
+            present(other, true);
+            dlg.ShowRecognitionPage(FALSE, &restored, PAGE_FIRMWARE_RESTORE);
+            EXPECT_EQ(0u, writes(other));
+            EXPECT_EQ(CString(L"Failed to save device setting. Could not write to the device"), Status(dlg));
+            EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
+            EXPECT_EQ(0u, writes(other));
+            EXPECT_EQ(CString(L"Device recognized successfully. Ready for FIRMWARE UPDATE"), Status(dlg));
+
+            present(other, false);
+            present(own, true);
+            const size_t before = writes(own);
+            EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
+            EXPECT_GT(writes(own), before);
+            EXPECT_EQ(CString(L"Device recognized successfully. Ready for FIRMWARE UPDATE"), Status(dlg));
+            const size_t written = writes(own);
+            EXPECT_EQ(RECOGNITION_OK, Recognize(dlg));
+            EXPECT_EQ(written, writes(own));
+        });
+    }
+}

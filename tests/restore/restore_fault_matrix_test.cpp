@@ -40,16 +40,21 @@ protected:
         m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v10, 4096);
     }
 
+    // The server's backup of 1.0 and the archive of the update to 1.2.
+    void Serve() {
+        sim::SetDfuBehaviour(m_headset, m_behaviour);
+        m_server.PutFile(kListPath, "Vela_Morn_T : v1.0 : Vela_Morn_T_v1.0.img\n");
+        m_server.PutFile(kImagePath, m_image);
+        WriteImageFile(L"Vela_Morn_T.talvoarch", kArchive);
+    }
+
     // then, when given, goes on in the same wizard after the row's checks.
     void RunRow(const Row& row, std::vector<faultmatrix::Outcome>* outcomes,
                 const std::function<void(CUpdaterDlg&, faultmatrix::Follower&)>& then = nullptr) {
         SCOPED_TRACE(row.fault);
         BuildWorld();
         row.apply();
-        sim::SetDfuBehaviour(m_headset, m_behaviour);
-        m_server.PutFile(kListPath, "Vela_Morn_T : v1.0 : Vela_Morn_T_v1.0.img\n");
-        m_server.PutFile(kImagePath, m_image);
-        WriteImageFile(L"Vela_Morn_T.talvoarch", kArchive);
+        Serve();
         m_asked.clear();
         m_answers.assign(row.answers.begin(), row.answers.end());
         RunWizard([&](CUpdaterDlg& dlg) {
@@ -165,6 +170,83 @@ TEST_F(RestoreFaultMatrix, SettingsSavedAfterARefusedWriteBackStand) {
         ASSERT_GE(word.size(), 2u);
         EXPECT_EQ(saved, (WORD)(word[0] | (word[1] << 8)));
     });
+}
+
+// Archived settings refused by their headset wait for that headset alone.
+// Another headset recognised meanwhile, of the same model or of another,
+// takes nothing and is recognised as always, also after WELCOME; a SAVE on
+// it does not end the wait. The first headset takes them when it is back,
+// and only once.
+TEST_F(RestoreFaultMatrix, RefusedSettingsWaitForTheHeadsetTheyCameFrom) {
+    for (WORD otherModel : {0x2110, 0x2120}) {
+        SCOPED_TRACE(otherModel);
+        BuildWorld();
+        sim::SetPsKeyWords(m_headset, 0x0001, {0x0012, 0x3456, 0x0078, 0x1A2B});
+        sim::SetPsWriteFails(m_headset, kSettingsWordKey, true);
+        Serve();
+        const sim::DeviceId other =
+            sim::AddDfuHeadset(L"other", sim::kMakerVendorId, otherModel, (WORD)(otherModel | 0x8000));
+        sim::SetPsKeyWords(other, 0x02A3, {otherModel});
+        sim::SetPsKey(other, 0x02A4, "\x0C\0\0\0", 4);
+        sim::SetPsKeyText(other, 0x0108, "Vela Morn T");
+        sim::SetPsKeyWords(other, 0x0001, {0x0012, 0x5555, 0x0078, 0x1A2B});
+        sim::SetPsKeyWords(other, kSettingsWordKey, {0x0000, 0x0000});
+        sim::SetPresent(other, false);
+        auto key = [](sim::DeviceId id) {
+            std::vector<BYTE> word;
+            sim::GetPsKey(id, kSettingsWordKey, &word);
+            return word;
+        };
+        auto writes = [&] {
+            size_t n = 0;
+            for (const sim::PsWrite& w : sim::PsWriteLog()) n += w.device == m_headset && w.key == kSettingsWordKey;
+            return n;
+        };
+        auto swap = [](sim::DeviceId out, sim::DeviceId in) {
+            sim::SetPresent(out, false);
+            sim::SetPresent(in, true);
+        };
+        const std::vector<BYTE> untouched = {0x00, 0x00, 0x00, 0x00};
+        RunWizard([&](CUpdaterDlg& dlg) {
+            ASSERT_TRUE(WaitIdle(dlg));
+            faultmatrix::Follower follow(dlg);
+            auto press = [&](int id) { ::SendMessageW(Item(dlg, id), BM_CLICK, 0, 0); };
+            // The step's button, then NEXT on the recognition page.
+            auto recognise = [&](int step) {
+                ASSERT_TRUE(WaitIdle(dlg));
+                press(step);
+                follow.Run(Row{"recognition", [] {}, L"Device recognized successfully", true, 30},
+                           [&] { press(IDC_NEXT); });
+            };
+            // The headset recognised as the user does it, then RESTORE.
+            recognise(IDC_NEXT);
+            dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
+            ASSERT_TRUE(WaitIdle(dlg));
+            ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
+            follow.Run(Row{"restore", [] {}, kSettingsNotWritten, false, 420}, [&] { press(IDC_ACTION); });
+
+            swap(m_headset, other);
+            sim::SetPsWriteFails(m_headset, kSettingsWordKey, false);
+            recognise(IDC_STEP_RECOGNITION);
+            EXPECT_EQ(otherModel, dlg.m_deviceRecord.m_nModelId);
+            EXPECT_EQ(untouched, key(other));
+            press(IDC_STEP_WELCOME);
+            recognise(IDC_NEXT);
+            EXPECT_EQ(untouched, key(other));
+            dlg.GoToPage(PAGE_DEVICE_SETTING);
+            ASSERT_EQ(PAGE_DEVICE_SETTING, dlg.m_nPage);
+            dlg.m_settingPage.m_workingRecord.m_bEdr = 1;
+            follow.Run(Row{"save", [] {}, L"Device setting saved successfully", true, 30}, [&] { press(IDC_ACTION); });
+
+            swap(other, m_headset);
+            recognise(IDC_STEP_RECOGNITION);
+            EXPECT_EQ(std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), key(m_headset));
+            const size_t written = writes();
+            recognise(IDC_STEP_RECOGNITION);
+            EXPECT_EQ(written, writes());
+            follow.ExpectUsable();
+        });
+    }
 }
 
 }  // namespace

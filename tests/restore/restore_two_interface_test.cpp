@@ -30,25 +30,29 @@ protected:
     void BuildWorld() {
         sim::Reset();
         sim::SetSpeed(kSpeed);
-        const WORD lap[2] = {0x3456, 0x3457};
-        for (int i = 0; i < 2; ++i) {
-            m_chips[i] = sim::AddDfuHeadset(i == 0 ? L"Duo40 first chip" : L"Duo40 second chip", sim::kMakerVendorId,
-                                            0x5310, 0xD310);
-            sim::SetPsKeyWords(m_chips[i], 0x02A3, {0x5310});
-            sim::SetPsKeyWords(m_chips[i], 0x0001, {0x0012, lap[i], 0x0078, 0x1A2B});
-            sim::SetPsKeyText(m_chips[i], 0x0108, "Duo40");
-            const char version[4] = {11, 0, 0, 0};
-            sim::SetPsKey(m_chips[i], 0x02A4, version, 4);
-            sim::DfuBehaviour b;
-            b.phaseMs = 1000;
-            b.waitEvents = 3;
-            b.progressEvents = 4;
-            sim::SetDfuBehaviour(m_chips[i], b);
-        }
+        AddUnit(0x3456, m_chips);
         const unsigned char v10[4] = {10, 0, 0, 0};
         m_server.PutFile("/zarnbluetoothmanager/Revisions", "Duo40 : v1.0 : Duo40_v1.0.img\n");
         m_server.PutFile("/zarnbluetoothmanager/Duo40_v1.0.img", dfuimage::MakeImage("Duo40#5310", v10, 4096));
         WriteImageFile(L"Duo40.talvoarch", kArchive);
+    }
+
+    // A unit whose chips have the LAPs lap and lap + 1.
+    static void AddUnit(WORD lap, sim::DeviceId (&chips)[2]) {
+        for (int i = 0; i < 2; ++i) {
+            chips[i] = sim::AddDfuHeadset(i == 0 ? L"Duo40 first chip" : L"Duo40 second chip", sim::kMakerVendorId,
+                                          0x5310, 0xD310);
+            sim::SetPsKeyWords(chips[i], 0x02A3, {0x5310});
+            sim::SetPsKeyWords(chips[i], 0x0001, {0x0012, (WORD)(lap + i), 0x0078, 0x1A2B});
+            sim::SetPsKeyText(chips[i], 0x0108, "Duo40");
+            const char version[4] = {11, 0, 0, 0};
+            sim::SetPsKey(chips[i], 0x02A4, version, 4);
+            sim::DfuBehaviour b;
+            b.phaseMs = 1000;
+            b.waitEvents = 3;
+            b.progressEvents = 4;
+            sim::SetDfuBehaviour(chips[i], b);
+        }
     }
 
     // RESTORE, until the road ends with the text; then `then` in the same
@@ -58,10 +62,18 @@ protected:
                  const std::function<void(CUpdaterDlg&, faultmatrix::Follower&)>& then = nullptr) {
         RunWizard([&](CUpdaterDlg& dlg) {
             ASSERT_TRUE(WaitIdle(dlg));
-            Recognise(dlg, 0x5310);
-            dlg.m_deviceRecord.m_version.Set(1, 1, 0, 0, 0);
-            dlg.m_deviceRecord.m_strDeviceName = L"Duo40";
-            dlg.m_nUsbStatus = 0x5310;
+            if (m_recogniseFirst) {
+                // WELCOME's NEXT, then the recognition page's, as the user presses them.
+                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                ASSERT_TRUE(WaitIdle(dlg));
+                ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+            } else {
+                Recognise(dlg, 0x5310);
+                dlg.m_deviceRecord.m_version.Set(1, 1, 0, 0, 0);
+                dlg.m_deviceRecord.m_strDeviceName = L"Duo40";
+                dlg.m_nUsbStatus = 0x5310;
+            }
             dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
             ASSERT_TRUE(WaitIdle(dlg));
             ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
@@ -101,6 +113,7 @@ protected:
     }
 
     sim::DeviceId m_chips[2] = {0, 0};
+    bool m_recogniseFirst = false;  // the unit is recognised by the wizard, not set up
     size_t m_readsAtBox[2] = {0, 0};
     CString m_statusAtBox;
 };
@@ -148,6 +161,39 @@ TEST_F(TwoInterfaceRestore, ASettingsWriteThatFailsIsSaidAndStaysDueForTheNextRe
                 RecogniseAgain(dlg, follow, L"Firmware management mode", false);
                 EXPECT_FALSE(follow.Saw(kSettingsNotWritten)) << follow.Texts();
                 for (sim::DeviceId chip : m_chips) sim::SetDfuMode(chip, false);
+            });
+    ExpectOnlyTheRestartBox();
+}
+
+// A unit the wizard recognised itself, whose record so holds its addresses,
+// takes its settings on the same road.
+TEST_F(TwoInterfaceRestore, AUnitRecognisedByTheWizardTakesItsSettingsAfterTheBox) {
+    BuildWorld();
+    m_recogniseFirst = true;
+    Restore(kRestored, nullptr);
+    ExpectOnlyTheRestartBox();
+}
+
+// The restore's settings belong to the unit the firmware went to, known by
+// its first chip's address: another unit put in at the box takes nothing and
+// the restore is not said to have succeeded; its own unit, back, is
+// recognised as always.
+TEST_F(TwoInterfaceRestore, AnotherUnitAtTheBoxTakesNothingAndTheSettingsWaitForTheirOwn) {
+    BuildWorld();
+    sim::DeviceId other[2];
+    AddUnit(0x5556, other);
+    auto swap = [](const sim::DeviceId (&out)[2], const sim::DeviceId (&in)[2]) {
+        for (sim::DeviceId chip : out) sim::SetPresent(chip, false);
+        for (sim::DeviceId chip : in) sim::SetPresent(chip, true);
+    };
+    swap(other, m_chips);
+    m_recogniseFirst = true;
+    Restore(kSettingsNotWritten, [&] { swap(m_chips, other); },
+            [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+                EXPECT_FALSE(follow.Saw(kRestored)) << follow.Texts();
+                EXPECT_EQ(0u, sim::PsWriteLog().size());
+                swap(other, m_chips);
+                RecogniseAgain(dlg, follow, kRecognised, true);
             });
     ExpectOnlyTheRestartBox();
 }

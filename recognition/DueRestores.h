@@ -1,0 +1,59 @@
+// Saved records (a restore's archived settings) that recognition still has
+// to write back, each due for the headset it was taken from. A headset is
+// known by its Bluetooth address, a two-chip unit by its first chip's: the
+// part of the record's address text before " _ ". A record that holds no
+// address is due for whatever headset is recognised next.
+//
+// One run of the recognition routine takes at most one of them: the one due
+// for the headset it finds, once it has read that headset's address.
+#pragma once
+#include "core/DeviceRecord.h"
+#include <vector>
+
+class CDueRestores {
+public:
+    // The headset an address text names (its first chip's address); empty
+    // when the text holds none.
+    static CString HeadsetOf(const CString& addressText);
+
+    // Makes record due for its headset, in place of one due for the same
+    // headset (or, without an address, of the other record without one).
+    void Keep(const CDeviceRecord& record);
+    // A SAVE or an update wrote the headset with this address text itself:
+    // what was due for it is stale, and so is a record due for any headset.
+    void DropStale(const CString& addressText);
+    // Forgets the record due for any headset (another headset may be
+    // connected from here); those due for a particular headset stay.
+    void DropAddressless();
+    // Whether a record waits for a particular headset: a run must then know
+    // the headset's address before it writes.
+    bool WaitsForAHeadset() const;
+
+    // --- One run of the routine --------------------------------------------
+    void BeginRun();
+    // The record due for the headset whose address text the run has read
+    // (empty when unread), or null; the caller writes it. Asked again in the
+    // same run (the second interface of a unit), it gives the same record.
+    const CDeviceRecord* Take(const CString& addressText);
+    // The headset did not take all of the record taken.
+    void Refused() { m_refused = true; }
+    // Ends the run. A record taken ends when the run found the device and
+    // the device took it all; the record due for any headset, when not taken,
+    // ends as it always has (not when the device was absent, nor when one was
+    // recognised without it). Returns whether the run's report is to say that
+    // the write-back failed: a record refused, or a device recognised without
+    // the record the run was given or one due for any headset.
+    bool EndRun(bool recognised, bool deviceAbsent, bool given);
+
+private:
+    struct Entry {
+        CString headset;  // empty: due for any headset
+        CDeviceRecord record;
+    };
+    int IndexOf(const CString& headset) const;
+
+    std::vector<Entry> m_entries;
+    int m_taken = -1;  // index of the entry the run took
+    bool m_refused = false;
+    bool m_anyInPlay = false;  // a record due for any headset was there when the run began
+};
