@@ -74,6 +74,7 @@ DWORD CDfuUpdateFlow::MsWithoutChange() const {
 }
 
 void CDfuUpdateFlow::SetBatchIdentityRewrite(bool rewrite, const CString& refusalCode) {
+    m_identities.UpdateStarts();
     m_bBatchRewrite = rewrite;
     m_strBatchRefusalCode = refusalCode;
 }
@@ -179,6 +180,12 @@ void CDfuUpdateFlow::DestroyEngines() {
     m_bWaitingForDevice = false;
     m_bEngineWorking = false;
     m_events.Clear();
+}
+
+void CDfuUpdateFlow::EndUpdate(bool succeeded) {
+    // Before the engines go: their end puts back whatever is still due.
+    m_identities.UpdateEnded(succeeded);
+    DestroyEngines();
 }
 
 // ----------------------------------------------------------- engine thread
@@ -302,7 +309,7 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
     if (status.result) return RunDfuStep(status);
     // Failed before the transfer began (the switch): the headset, if it is
     // still there on its normal firmware, gets its identity back.
-    if (m_identities.GivenNow()) DestroyEngines();
+    if (m_identities.GivenBeforeTransfer()) DestroyEngines();
     FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
 }
 
@@ -326,7 +333,8 @@ void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
         break;
     }
     if (!started) return FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
-    // The transfer has begun: the headset keeps the identity it was given.
+    // The transfer has begun: the headset given the identity keeps it once
+    // the update has succeeded (EndUpdate).
     if (status.operation == kOpReconfigured || status.operation == kOpReady) m_identities.TransferBegan();
     if (status.operation == kOpReconfigured || status.operation == kOpReady || status.operation == kOpDownloaded)
         OperationStarted();
