@@ -47,9 +47,9 @@ void CDialogFirmwareUpdate::ProgressTick() {
         in.waitBoxOpen = info->m_pWaitBox != nullptr;
         in.downloadStarted = m_dfu.m_bDownloadStarted != 0;
         // While a wait box is up the update waits for the user, not the engine.
-        if (info->m_pWaitBox) m_dfu.NoteProgress();
+        m_dfu.NoteWaitBox(info->m_pWaitBox != nullptr);
         in.msWithoutProgress = m_dfu.MsWithoutProgress();
-        in.msWithoutChange = m_dfu.MsWithoutChange();
+        in.msOfTransfer = m_dfu.MsOfTransfer();
         const int actions = AdvanceProgress(profile, info, in, &m_counters);
         if (actions & PROGRESS_CLOSE_WAIT_BOX) CloseWaitBox();
         if (actions & PROGRESS_SHOW_PRESS_AND_HOLD) ShowPressAndHoldBox(FALSE);
