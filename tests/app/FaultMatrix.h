@@ -86,6 +86,10 @@ protected:
     sim::DeviceId AddVelaMornT(unsigned char major, WORD settingsWord, sim::DfuBehaviour* behaviour) {
         sim::Reset();
         sim::SetSpeed(kSpeed);
+        return PlugInVelaMornT(major, settingsWord, behaviour);
+    }
+    // The same headset plugged into the world as it is.
+    static sim::DeviceId PlugInVelaMornT(unsigned char major, WORD settingsWord, sim::DfuBehaviour* behaviour) {
         sim::DeviceId headset = sim::AddDfuHeadset(L"Vela Morn T", sim::kMakerVendorId, 0x2110, 0xA110);
         sim::SetPsKeyWords(headset, 0x02A3, {0x2110});
         const char version[4] = {(char)major, 0, 0, 0};
