@@ -152,7 +152,7 @@ TEST_F(HidFaultMatrix, TwoChips) {
                   {"second chip pending_forever", [=] { sim::SetHidPendingForever(second(), true); },
                    kNotRecognized, false, 420},
                   {"second chip stays_away_after_restart",
-                   [=] { sim::SetHidStaysAwayAfterRestart(second(), true); }, kNotBack, false, 600},
+                   [=] { sim::SetHidStaysAwayAfterRestart(second(), true); }, kNotBack, false, 600, {}, true},
                   {"second chip vanish_after_reports 2", [=] { sim::SetHidVanishAfterReports(second(), 2); },
                    kFailed, false, 420},
                   {"second chip fail_command 0x06", [=] { sim::SetHidCommandFails(second(), 0x06, true); }, kNoStatus,
