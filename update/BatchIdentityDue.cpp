@@ -17,6 +17,11 @@ void CBatchIdentities::KeepDue(const HeadsetIdentity& identity) {
     AddKeysToGoBack(&it->second, identity);
 }
 
+void CBatchIdentities::UpdateStarts() {
+    m_bGivenNow = false;
+    m_bTransferBegan = false;
+}
+
 BOOL CBatchIdentities::Give() {
     HeadsetIdentity before;
     switch (WriteBatchIdentityToHeadset(&before)) {
@@ -24,6 +29,7 @@ BOOL CBatchIdentities::Give() {
         KeepDue(before);
         m_given = AddressOf(before);
         m_bGivenNow = true;
+        m_bTransferBegan = false;
         return TRUE;
     case BATCH_REWRITE_HALF:
         KeepDue(before);
@@ -34,16 +40,19 @@ BOOL CBatchIdentities::Give() {
 }
 
 void CBatchIdentities::TransferBegan() {
-    if (!m_bGivenNow) return;
-    m_due.erase(m_given);
-    m_bGivenNow = false;
+    if (m_bGivenNow) m_bTransferBegan = true;
+}
+
+void CBatchIdentities::UpdateEnded(bool succeeded) {
+    if (succeeded && m_bGivenNow && m_bTransferBegan) m_due.erase(m_given);
+    UpdateStarts();
 }
 
 void CBatchIdentities::PutBackDue() {
     // Each due headset is tried; only the first one on the bus can take it.
     for (auto it = m_due.begin(); it != m_due.end(); ++it) {
         if (!WriteIdentityBackToHeadset(it->second)) continue;
-        if (m_bGivenNow && it->first == m_given) m_bGivenNow = false;
+        if (m_bGivenNow && it->first == m_given) UpdateStarts();
         m_due.erase(it);
         return;
     }

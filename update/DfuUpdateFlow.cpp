@@ -51,6 +51,26 @@ void CDfuUpdateFlow::OperationStarted() {
     NoteProgress();
 }
 
+void CDfuUpdateFlow::TransferStarted() {
+    ::InterlockedExchange(&m_lTransferNotified, 0);
+    m_dwUserMs = 0;
+    m_bWaitBoxSeen = false;
+    OperationStarted();
+}
+
+void CDfuUpdateFlow::NoteWaitBox(bool open) {
+    if (!open) {
+        m_bWaitBoxSeen = false;
+        return;
+    }
+    NoteProgress();
+    // From the tick that found it up to this one, the time was the user's.
+    const DWORD now = fw::Clock::GetTickCount();
+    if (m_bWaitBoxSeen) m_dwUserMs += now - m_dwWaitBoxSeenAt;
+    m_bWaitBoxSeen = true;
+    m_dwWaitBoxSeenAt = now;
+}
+
 DWORD CDfuUpdateFlow::MsSinceLater(DWORD now, DWORD a, DWORD b) {
     const DWORD sinceA = now - a, sinceB = now - b;
     return sinceA < sinceB ? sinceA : sinceB;
@@ -64,16 +84,18 @@ DWORD CDfuUpdateFlow::MsWithoutProgress() const {
                         (DWORD)::InterlockedCompareExchange(&m_lLastNotification, 0, 0));
 }
 
-DWORD CDfuUpdateFlow::MsWithoutChange() const {
+DWORD CDfuUpdateFlow::MsOfTransfer() const {
     if (!m_bEngineWorking || m_bWaitingForDevice || m_bTransferComplete) return 0;
-    // A library without percentages repeats its busy state while it writes;
-    // one that repeats its last report while nothing moves looks the same,
-    // for a while.
-    return MsSinceLater(fw::Clock::GetTickCount(), m_dwProgressAt,
-                        (DWORD)::InterlockedCompareExchange(&m_lLastChange, 0, 0));
+    if (!::InterlockedCompareExchange(&m_lTransferNotified, 0, 0)) return 0;
+    // Counted from the start, not from the last change: a library that
+    // repeats, alternates or cycles its reports while nothing moves cannot
+    // tell itself from one that writes, and none of them keeps it going.
+    const DWORD since = fw::Clock::GetTickCount() - (DWORD)::InterlockedCompareExchange(&m_lTransferFrom, 0, 0);
+    return since > m_dwUserMs ? since - m_dwUserMs : 0;
 }
 
 void CDfuUpdateFlow::SetBatchIdentityRewrite(bool rewrite, const CString& refusalCode) {
+    m_identities.UpdateStarts();
     m_bBatchRewrite = rewrite;
     m_strBatchRefusalCode = refusalCode;
 }
@@ -158,14 +180,14 @@ void CDfuUpdateFlow::ContinueReconfigure() {
         return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice), switched ? L"[8][1]" : L"[8][3]");
     }
     m_nActiveEngine = 1;
-    OperationStarted();
+    TransferStarted();
 }
 
 BOOL CDfuUpdateFlow::StartSecondReconfigure() {
     CFirmwareInfo* info = m_pHost->ActiveRecord();
     if (!m_bEngineBCreated || !m_dfuEngineB.StartReconfigure(false, true, info->m_strFirmwarePath)) return FALSE;
     m_nActiveEngine = 2;
-    OperationStarted();
+    TransferStarted();
     return TRUE;
 }
 
@@ -181,27 +203,28 @@ void CDfuUpdateFlow::DestroyEngines() {
     m_events.Clear();
 }
 
+void CDfuUpdateFlow::EndUpdate(bool succeeded) {
+    // Before the engines go: their end puts back whatever is still due.
+    m_identities.UpdateEnded(succeeded);
+    DestroyEngines();
+}
+
 // ----------------------------------------------------------- engine thread
 
-void CDfuUpdateFlow::NoteNotification(int arg, const DFUEngine::Status& status) {
+void CDfuUpdateFlow::NoteNotification() {
     const LONG now = (LONG)fw::Clock::GetTickCount();
-    bool changed;
-    {
-        CSingleLock hold(&m_csLastNotification, TRUE);
-        changed = !m_bNotified || arg != m_nLastArg || status.operation != m_lastStatus.operation ||
-                  status.state != m_lastStatus.state || status.progress != m_lastStatus.progress ||
-                  status.result.GetCode() != m_lastStatus.result.GetCode();
-        m_bNotified = true;
-        m_nLastArg = arg;
-        m_lastStatus = status;
+    // One engine runs at a time, and its notifications come one after the
+    // other: the time is in place before the mark says so.
+    if (!::InterlockedCompareExchange(&m_lTransferNotified, 0, 0)) {
+        ::InterlockedExchange(&m_lTransferFrom, now);
+        ::InterlockedExchange(&m_lTransferNotified, 1);
     }
     ::InterlockedExchange(&m_lLastNotification, now);
-    if (changed) ::InterlockedExchange(&m_lLastChange, now);
 }
 
 void CDfuUpdateFlow::Queue(int kind, int arg, const DFUEngine::Status& status) {
     // A sign of life even when the queue folds the notification away.
-    NoteNotification(arg, status);
+    NoteNotification();
     if (m_events.Push(kind, arg, status)) m_pHost->PostDfuEvent();
 }
 
@@ -288,7 +311,7 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
         if (!m_dfuEngineB.StartReconfigure(false, true, info->m_strFirmwarePath))
             return FailUpdate(info, page, TextOf(GetTextMsgCannotGetDevice));
         m_nActiveEngine = 2;
-        OperationStarted();
+        TransferStarted();
         SetActivityTexts(info, page);
         info->m_nError = 0;
         BeginTransferPhase();
@@ -302,7 +325,7 @@ void CDfuUpdateFlow::HandleResult(const DFUEngine::Status& status) {
     if (status.result) return RunDfuStep(status);
     // Failed before the transfer began (the switch): the headset, if it is
     // still there on its normal firmware, gets its identity back.
-    if (m_identities.GivenNow()) DestroyEngines();
+    if (m_identities.GivenBeforeTransfer()) DestroyEngines();
     FailUpdate(info, page, TextOf(GetTextMsgCannotUpdateFirmware));
 }
 
@@ -326,7 +349,8 @@ void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
         break;
     }
     if (!started) return FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
-    // The transfer has begun: the headset keeps the identity it was given.
+    // The transfer has begun: the headset given the identity keeps it once
+    // the update has succeeded (EndUpdate).
     if (status.operation == kOpReconfigured || status.operation == kOpReady) m_identities.TransferBegan();
     if (status.operation == kOpReconfigured || status.operation == kOpReady || status.operation == kOpDownloaded)
         OperationStarted();

@@ -60,8 +60,12 @@ public:
     // Stops and forgets both engines (the end of an update); an identity
     // given before a transfer that never began goes back to the headset.
     void DestroyEngines();
+    // The update has ended (succeeded: without error): a batch headset whose
+    // own update succeeded keeps the identity it was given; then the engines
+    // go, and every other due identity stays due (DestroyEngines).
+    void EndUpdate(bool succeeded);
     // UI thread, no engine running: an identity given to a batch headset
-    // before a transfer that never began, or one a failed write left
+    // whose update has not succeeded, or one a failed write left
     // half-changed, goes back over USB once that headset runs its normal
     // firmware again (it may have left the bus meanwhile: then it stays due
     // until it is back). Each headset's is kept by its address.
@@ -71,15 +75,22 @@ public:
     // The engine has moved the update on (or the time till now was spent
     // waiting for the user, not for the engine).
     void NoteProgress();
+    // Once a progress tick: whether a wait box is up. The time it is up is
+    // the user's, not the engine's: neither the time without progress nor
+    // the time of the transfer counts it.
+    void NoteWaitBox(bool open);
     // Clock time since the engine last moved the update on or sent any
     // notification at all, while one of its operations runs up to the
     // complete transfer; 0 otherwise (waiting for the device to show up, or
     // restarting on the new firmware).
     DWORD MsWithoutProgress() const;
-    // The same, but a notification that only repeats the one before it (the
-    // same state, percentage and result) does not count: the time since the
-    // update last moved on.
-    DWORD MsWithoutChange() const;
+    // Clock time since the transfer's first notification, less the time a
+    // wait box was up, while one of the engine's operations runs up to the
+    // complete transfer; 0 otherwise, and before the first notification.
+    // Whatever the engine says meanwhile, it only grows. A transfer is the
+    // run of one engine from its reconfigure: the first, the retry, or the
+    // second chip's.
+    DWORD MsOfTransfer() const;
 
     DFUEngine& ActiveEngine() { return m_nActiveEngine == 2 ? m_dfuEngineB : m_dfuEngineA; }
 
@@ -94,7 +105,8 @@ public:
     bool m_bEngineWorking = false;     // an engine operation before the complete transfer runs
     DWORD m_dwProgressAt = 0;          // clock time the engine last moved the update on
     mutable volatile LONG m_lLastNotification = 0;  // clock time of the engine's last notification (any thread)
-    mutable volatile LONG m_lLastChange = 0;  // ... of its last one that was not a repeat of the one before
+    mutable volatile LONG m_lTransferFrom = 0;      // ... of the transfer's first one, once m_lTransferNotified
+    mutable volatile LONG m_lTransferNotified = 0;  // 1 once the running transfer has sent a notification
     DFUEngine m_dfuEngineA;
     DFUEngine m_dfuEngineB;
     CDfuEventQueue m_events;
@@ -106,14 +118,17 @@ public:
 
 private:
     void Queue(int kind, int arg, const DFUEngine::Status& status);
-    // Engine thread: notes the notification's time, and whether it differs
-    // from the one before.
-    void NoteNotification(int arg, const DFUEngine::Status& status);
+    // Engine thread: notes the notification's time, and the first one's of
+    // the transfer.
+    void NoteNotification();
     // Clock time since the later of the two times.
     static DWORD MsSinceLater(DWORD now, DWORD a, DWORD b);
     void HandleState(int arg, const DFUEngine::Status& status);
     // An engine operation has started: the time without progress counts anew.
     void OperationStarted();
+    // An engine's reconfigure has started: a transfer begins, its time
+    // counts from its first notification.
+    void TransferStarted();
     void HandleResult(const DFUEngine::Status& status);
     void RunDfuStep(const DFUEngine::Status& status);
     // The batch identity before the switch; FALSE when the update has ended.
@@ -124,9 +139,8 @@ private:
     bool m_bBatchRewrite = false;      // give the batch identity before the switch
     CString m_strBatchRefusalCode;
     CBatchIdentities m_identities;     // the batch headsets' own identities still due
-    // The engine's last notification, to tell a repeat (engine threads).
-    CCriticalSection m_csLastNotification;
-    bool m_bNotified = false;
-    int m_nLastArg = 0;
-    DFUEngine::Status m_lastStatus{};
+    // The time wait boxes were up during the transfer (UI thread).
+    DWORD m_dwUserMs = 0;
+    bool m_bWaitBoxSeen = false;       // the last progress tick found a wait box up
+    DWORD m_dwWaitBoxSeenAt = 0;
 };

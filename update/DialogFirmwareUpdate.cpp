@@ -272,7 +272,7 @@ void CDialogFirmwareUpdate::PostDfuEvent() { ::PostMessageW(m_hWnd, WM_DFU_CALLB
 void CDialogFirmwareUpdate::StartPostUpdateCheck() {
     if (m_nRunningTimer) return;
     m_nPostUpdatePolls = 0;
-    m_nRunningTimer = SetTimer(kTimerPostUpdate, 500);
+    m_nRunningTimer = SetTimer(kTimerPostUpdate, kPostUpdatePollMs);
 }
 
 void CDialogFirmwareUpdate::StopPostUpdateTimer() {

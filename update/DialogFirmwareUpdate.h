@@ -78,8 +78,9 @@ public:
     // The wait while a headset switches into update mode (in line, or
     // before a HID package update).
     static const UINT_PTR kTimerSwitchWait = 208;
-    // Post-update polls (500 ms apart) before the device counts as lost.
+    // Post-update polls before the device counts as lost, and their period.
     static const int kPostUpdatePollLimit = 600;
+    static const UINT kPostUpdatePollMs = 500;
     // Progress ticks at 98 % after which a restart that never ends fails.
     static const int kRestartTickLimit = 300;
 

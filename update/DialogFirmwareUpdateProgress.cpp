@@ -47,9 +47,9 @@ void CDialogFirmwareUpdate::ProgressTick() {
         in.waitBoxOpen = info->m_pWaitBox != nullptr;
         in.downloadStarted = m_dfu.m_bDownloadStarted != 0;
         // While a wait box is up the update waits for the user, not the engine.
-        if (info->m_pWaitBox) m_dfu.NoteProgress();
+        m_dfu.NoteWaitBox(info->m_pWaitBox != nullptr);
         in.msWithoutProgress = m_dfu.MsWithoutProgress();
-        in.msWithoutChange = m_dfu.MsWithoutChange();
+        in.msOfTransfer = m_dfu.MsOfTransfer();
         const int actions = AdvanceProgress(profile, info, in, &m_counters);
         if (actions & PROGRESS_CLOSE_WAIT_BOX) CloseWaitBox();
         if (actions & PROGRESS_SHOW_PRESS_AND_HOLD) ShowPressAndHoldBox(FALSE);
@@ -96,7 +96,7 @@ void CDialogFirmwareUpdate::EndUpdate(CFirmwareInfo* info) {
     KillTimer(kTimerProgress);
     StopPostUpdateTimer();
     CloseWaitBox();
-    m_dfu.DestroyEngines();
+    m_dfu.EndUpdate(info->m_nError == 0);
     info->m_nStep = FW_STEP_IDLE;
     main->m_bBusy = FALSE;
     main->UpdateControls();

@@ -7,16 +7,16 @@ namespace {
 int Capped(int value, int cap) { return std::min(value, std::min(cap, PROGRESS_RUNNING_MAX)); }
 
 // A DFU engine operation that has neither moved nor said anything for the
-// limit, or has only repeated itself past its ceiling; the time a wait box
-// is up belongs to the user, not to the engine.
+// limit, or a transfer past its ceiling; the time a wait box is up belongs
+// to the user, not to the engine.
 bool Stalled(const UpdateModelProfile& p, const ProgressTickInput& in) {
     return p.progress == PROGRESS_DFU && !in.waitBoxOpen &&
-           (in.msWithoutProgress > DFU_NO_PROGRESS_LIMIT_MS || in.msWithoutChange > DfuRepeatCeilingMs(p));
+           (in.msWithoutProgress > DFU_NO_PROGRESS_LIMIT_MS || in.msOfTransfer > DfuTransferCeilingMs(p));
 }
 
 }  // namespace
 
-DWORD DfuRepeatCeilingMs(const UpdateModelProfile& p) {
+DWORD DfuTransferCeilingMs(const UpdateModelProfile& p) {
     const DWORD estimateMs = (DWORD)(p.prepareTicks + p.transferTicks + p.restartTicks) * 1000;
     return std::max(3 * estimateMs, DFU_NO_PROGRESS_LIMIT_MS);
 }

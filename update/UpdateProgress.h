@@ -21,15 +21,15 @@ struct ProgressTickInput {
     bool waitBoxOpen = false;
     bool downloadStarted = false;  // the DFU flow has a transfer step running
     DWORD msWithoutProgress = 0;   // of the running DFU engine operation: nothing moved, nothing said
-    DWORD msWithoutChange = 0;     // ... nothing moved, repeated notifications at most
+    DWORD msOfTransfer = 0;        // of the running DFU transfer, from its first notification
 };
 
-// Clock time a DFU engine operation may go on repeating the same
-// notification (the same state, the same percentage) without moving the
-// update on before the update ends as a transfer that cannot finish: three
-// times the model's whole estimate, well above a real transfer of a library
-// that reports no percentages and repeats its busy state while it writes.
-DWORD DfuRepeatCeilingMs(const UpdateModelProfile& profile);
+// Clock time a DFU transfer may take from its first notification (wait
+// boxes aside) before the update ends as a transfer that cannot finish,
+// whatever the library reports meanwhile: three times the model's whole
+// estimate, well above a real transfer of a library that reports no
+// percentages and repeats its busy state while it writes.
+DWORD DfuTransferCeilingMs(const UpdateModelProfile& profile);
 
 // What the page has to do after a tick (bits).
 enum ProgressAction {

@@ -145,18 +145,25 @@ struct DFUEngine::Impl {
         int steps = b.progressEvents > 0 ? b.progressEvents : 1;
         bool fails = b.downloadFailCode != 0 && b.downloadFailTimes > 0;
         // Block i written: a percentage, or the library's busy state.
+        auto percentage = [&](int i) {
+            Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
+        };
+        auto busy = [&] { Report(kStatus, kOpReady, dfu_result::kOk, kStateDownloadBusy); };
         auto written = [&](int i) {
-            if (b.percentages) Report(kStatus, kOpReady, dfu_result::kOk, kStateProgress, i * 100 / (steps + 1));
-            else Report(kStatus, kOpReady, dfu_result::kOk, kStateDownloadBusy);
+            if (b.percentages) percentage(i);
+            else busy();
         };
         for (int i = 1; i <= steps; ++i) {
             if (!Pause(b.phaseMs)) return;
             if ((fails || b.vanishDuringDownload) && i > steps / 2) break;
             if (b.stallDuringDownload && i > steps / 2) {
                 // The device stops answering; only Destroy ends the wait.
-                // Meanwhile the library may go on saying what it said last.
-                while (Pause(b.phaseMs))
-                    if (b.repeatDuringStall) written(i - 1);
+                // Meanwhile the library may go on saying what it said last,
+                // or that and its busy state in turn.
+                for (bool busyNext = false; Pause(b.phaseMs); busyNext = !busyNext) {
+                    if (b.alternateDuringStall) busyNext ? busy() : percentage(i - 1);
+                    else if (b.repeatDuringStall) written(i - 1);
+                }
                 return;
             }
             written(i);

@@ -268,7 +268,7 @@ bool Loader::Apply(const Section& s, const Entry& e) {
                                            L"refuse_reconfigure", L"download_fail_code", L"download_fail_times",
                                            L"vanish_during_download", L"vanish_during_reconfigure",
                                            L"vanish_during_manifest", L"stall_during_download", L"repeat_during_stall",
-                                           L"percentages", L"usb_listed", L"library_listed", L"refuse_writes",
+                                           L"alternate_during_stall", L"percentages", L"usb_listed", L"library_listed", L"refuse_writes",
                                            L"refuse_writes_after"};
         if (!Known(numeric, k)) return Fail(e.line, L"unknown key " + k);
         if (!isNumber) return bad();
@@ -284,6 +284,7 @@ bool Loader::Apply(const Section& s, const Entry& e) {
         else if (k == L"vanish_during_manifest") d.dfu.vanishDuringManifest = n != 0;
         else if (k == L"stall_during_download") d.dfu.stallDuringDownload = n != 0;
         else if (k == L"repeat_during_stall") d.dfu.repeatDuringStall = n != 0;
+        else if (k == L"alternate_during_stall") d.dfu.alternateDuringStall = n != 0;
         else if (k == L"percentages") d.dfu.percentages = n != 0;
         else if (k == L"usb_listed") d.usbListed = n != 0;
         else if (k == L"library_listed") d.libraryListed = n != 0;

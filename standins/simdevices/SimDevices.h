@@ -107,6 +107,7 @@ struct DfuBehaviour {
     bool vanishDuringManifest = false;     // leaves the bus while it restarts on the new image
     bool stallDuringDownload = false;      // stops answering halfway through a download, for good
     bool repeatDuringStall = false;        // ... while the library repeats its last notification
+    bool alternateDuringStall = false;     // ... while it sends its last percentage and its busy state in turn
     // false: the download reports no percentages (state 20), only status
     // notifications of a state of the library's own (4, busy) between its steps.
     bool percentages = true;

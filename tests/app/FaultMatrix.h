@@ -23,6 +23,11 @@ struct Row {
     unsigned boundSeconds;        // program time from the start to the end
     // Answers for the boxes the road asks, in order (IDOK when none).
     std::vector<INT_PTR> answers = {};
+    // The road ends on the count of the post-update step's polls, not on a
+    // time: each poll counts at its own period, however far a loaded machine
+    // stretches its timer in program time (the clock runs fast, the timer
+    // waits its real-time floor).
+    bool endsOnPostUpdatePolls = false;
 };
 
 // What one row did, for the table the road prints at its end.
@@ -51,10 +56,19 @@ public:
 
 private:
     void Sample();
+    // With endsOnPostUpdatePolls: notes the post-update polls made since
+    // the last look; the program time from `begin`, polls at their period.
+    void NotePolls();
+    DWORD CountedMs(DWORD begin) const;
 
     CUpdaterDlg& m_dlg;
     std::vector<std::wstring> m_texts;
     Outcome m_outcome;
+    bool m_countPolls = false;
+    int m_polls = 0;
+    DWORD m_pollAt = 0;
+    DWORD m_pollingMs = 0;  // program time between polls seen
+    DWORD m_pollsMs = 0;    // ... and the same polls at their period
 };
 
 // Prints the road's table (fault, end text, program seconds to the end).
@@ -86,6 +100,10 @@ protected:
     sim::DeviceId AddVelaMornT(unsigned char major, WORD settingsWord, sim::DfuBehaviour* behaviour) {
         sim::Reset();
         sim::SetSpeed(kSpeed);
+        return PlugInVelaMornT(major, settingsWord, behaviour);
+    }
+    // The same headset plugged into the world as it is.
+    static sim::DeviceId PlugInVelaMornT(unsigned char major, WORD settingsWord, sim::DfuBehaviour* behaviour) {
         sim::DeviceId headset = sim::AddDfuHeadset(L"Vela Morn T", sim::kMakerVendorId, 0x2110, 0xA110);
         sim::SetPsKeyWords(headset, 0x02A3, {0x2110});
         const char version[4] = {(char)major, 0, 0, 0};

@@ -1,9 +1,10 @@
 // The fault matrix of the 0x5060 batch road: a DRW40 of the production
 // batch on firmware 4.2, model 0x5011's image chosen on the FIRMWARE UPDATE
 // page, ACTION. The headset is given the identity of 0x5011 just before the
-// switch; every fault before the transfer leaves it with its own identity
-// (at once, or once it is recognised again), and each row checks its exact
-// text and the four identity keys afterwards.
+// switch; every fault before the transfer, or one that ends a transfer
+// begun, leaves it with its own identity (at once, or once it is recognised
+// again, whatever other headset was updated meanwhile), and each row checks
+// its exact text and the four identity keys afterwards.
 #include "tests/app/FaultMatrix.h"
 #include "app/resource.h"
 #include "framework/Clock.h"
@@ -88,6 +89,15 @@ protected:
     }
     int Word(WORD key) const { return Word(m_headset, key); }
 
+    static void ExpectHolds(sim::DeviceId headset, const Identity& identity) {
+        EXPECT_EQ(identity.productId, Word(headset, kProductId));
+        EXPECT_EQ(identity.usbProductId, Word(headset, kUsbProductId));
+        EXPECT_EQ(identity.dfuProductId, Word(headset, kDfuProductId));
+        std::vector<BYTE> name;
+        sim::GetPsKey(headset, kProductString, &name);
+        EXPECT_EQ(StringKey(identity.productString), name);
+    }
+
     // The headset's own product id was refused on its way back.
     bool ProductIdPutBackWasRefused() const {
         for (const sim::PsWrite& w : sim::PsWriteLog())
@@ -106,13 +116,34 @@ protected:
 
     // The road of a recognised DRW40 of the batch: the image chosen, ACTION.
     void RunUpdate(CUpdaterDlg& dlg, const Row& row, const std::function<void()>& afterAction) {
-        Recognise(dlg, 0x5060);
-        dlg.m_deviceRecord.m_version.Set(4, 2, 0, 0, 0);
-        dlg.m_deviceRecord.m_strDeviceName = L"DRW40";
-        dlg.m_nUsbStatus = 0x5060;
+        RunUpdateOf(dlg, row, afterAction, 0x5060, 4, L"DRW40", L"Kuzo_Audio_DRW40_v1.1.img");
+    }
+
+    // Meanwhile a Vela Morn T, no headset of the batch, is plugged in and
+    // updated to 1.2; then it is unplugged.
+    void UpdateAVelaMornT(CUpdaterDlg& dlg) {
+        sim::DfuBehaviour behaviour;
+        const sim::DeviceId vela = PlugInVelaMornT(10, 0x0005, &behaviour);
+        sim::SetDfuBehaviour(vela, behaviour);
+        const unsigned char v12[4] = {12, 0, 0, 0};
+        WriteImageFile(L"Vela_Morn_T_v1.2.img", dfuimage::MakeImage("Vela_Morn_T#2110", v12, 8192));
+        RunUpdateOf(dlg, {"a Vela Morn T updated", [] {}, kUpdated, true, 420}, nullptr, 0x2110, 1, L"Vela Morn T",
+                    L"Vela_Morn_T_v1.2.img");
+        std::vector<BYTE> version;
+        sim::GetPsKey(vela, kVersion, &version);
+        EXPECT_EQ(12, version.empty() ? -1 : version[0]);
+        sim::SetPresent(vela, false);
+    }
+
+    void RunUpdateOf(CUpdaterDlg& dlg, const Row& row, const std::function<void()>& afterAction, int model,
+                     int major, const wchar_t* name, const wchar_t* image) {
+        Recognise(dlg, model);
+        dlg.m_deviceRecord.m_version.Set(major, model == 0x5060 ? 2 : 0, 0, 0, 0);
+        dlg.m_deviceRecord.m_strDeviceName = name;
+        dlg.m_nUsbStatus = model;
         dlg.GoToPage(PAGE_FIRMWARE_UPDATE);
         ASSERT_TRUE(WaitIdle(dlg));
-        dlg.m_updatePage.m_editFile.SetWindowText((m_folder + L"Kuzo_Audio_DRW40_v1.1.img").c_str());
+        dlg.m_updatePage.m_editFile.SetWindowText((m_folder + image).c_str());
         faultmatrix::Follower follow(dlg);
         follow.Run(row, [&] {
             ::SendMessageW(Item(dlg, IDC_ACTION), BM_CLICK, 0, 0);
@@ -271,6 +302,63 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
               };
           },
           L"Failed to update firmware. Cannot update firmware", false, 240},
+         kOwn, 42},
+        // Its own identity still due, a headset of another model is updated
+        // successfully; plugged in again, it gets its own back all the same.
+        {{"vanish_during_reconfigure, a Vela Morn T updated meanwhile",
+          [&] {
+              b()->vanishDuringReconfigure = true;
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  UpdateAVelaMornT(dlg);
+                  sim::SetPresent(m_headset, true);
+                  RecogniseAgain(dlg);
+                  ExpectHolds(m_headset, kOwn);
+              };
+          },
+          L"Failed to update firmware. Cannot update firmware", false, 240},
+         kOwn, 42},
+        // Two headsets of the batch due: this one is put back, then another
+        // model is updated, then the other one is put back too.
+        {{"vanish_during_reconfigure, and so does another batch headset; each put back around a Vela Morn T update",
+          [&] {
+              b()->vanishDuringReconfigure = true;
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  const sim::DeviceId other = AddBatchHeadset(L"DRW40 batch B", 0x2501);
+                  sim::DfuBehaviour vanishing = Timing();
+                  vanishing.vanishDuringReconfigure = true;
+                  sim::SetDfuBehaviour(other, vanishing);
+                  RunUpdate(dlg, {"the other headset", [] {}, L"Failed to update firmware. Cannot update firmware",
+                                  false, 240},
+                            nullptr);
+                  ExpectHolds(other, kGiven);
+                  sim::SetPresent(m_headset, true);
+                  RecogniseAgain(dlg);
+                  ExpectHolds(m_headset, kOwn);
+                  sim::SetPresent(m_headset, false);
+                  UpdateAVelaMornT(dlg);
+                  sim::SetPresent(other, true);
+                  RecogniseAgain(dlg);
+                  ExpectHolds(other, kOwn);
+                  sim::SetPresent(other, false);
+                  sim::SetPresent(m_headset, true);
+              };
+          },
+          L"Failed to update firmware. Cannot update firmware", false, 240},
+         kOwn, 42},
+        // Its transfer began and failed: it comes back on its old firmware
+        // with the identity it was given, and gets its own back.
+        {{"vanish_during_download, back on its old firmware",
+          [&] {
+              b()->vanishDuringDownload = true;
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  ExpectHolds(m_headset, kGiven);
+                  sim::SetDfuMode(m_headset, false);
+                  sim::SetPresent(m_headset, true);
+                  RecogniseAgain(dlg);
+                  ExpectHolds(m_headset, kOwn);
+              };
+          },
+          L"Failed to update firmware. Cannot get device", false, 240},
          kOwn, 42},
     };
     std::vector<faultmatrix::Outcome> outcomes;

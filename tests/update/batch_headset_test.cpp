@@ -200,7 +200,7 @@ TEST_F(BatchHeadsetTest, AHalfChangedHeadsetGivenTheIdentityAgainGetsItsFirstIde
     EXPECT_TRUE(Holds(id, {0x5011, 0x5011, 0xD011, L"Kuzo Audio DRW40"}));
     identities.PutBackDue();
     EXPECT_TRUE(Holds(id, Original()));
-    EXPECT_FALSE(identities.GivenNow());
+    EXPECT_FALSE(identities.GivenBeforeTransfer());
 }
 
 TEST_F(BatchHeadsetTest, OutsideTheBatchOrWithAnotherImageTheImageIsRefused) {

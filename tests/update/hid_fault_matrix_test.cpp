@@ -50,9 +50,10 @@ protected:
              false, 420},
             {"fail_command 0x08 (restart)", [=] { sim::SetHidCommandFails(restarting(), 0x08, true); }, kNoStatus,
              false, 420},
-            // The page waits for a restarting device for minutes before it gives up.
+            // The page waits for a restarting device for minutes before it
+            // gives up: its post-update polls count, each at its period.
             {"stays_away_after_restart", [=] { sim::SetHidStaysAwayAfterRestart(restarting(), true); }, kFailed,
-             false, 600},
+             false, 600, {}, true},
             {"present 0 (unplugged before ACTION)", [=] { sim::SetPresent(first(), false); }, kNotRecognized, false, 60},
         };
     }
@@ -151,7 +152,7 @@ TEST_F(HidFaultMatrix, TwoChips) {
                   {"second chip pending_forever", [=] { sim::SetHidPendingForever(second(), true); },
                    kNotRecognized, false, 420},
                   {"second chip stays_away_after_restart",
-                   [=] { sim::SetHidStaysAwayAfterRestart(second(), true); }, kNotBack, false, 600},
+                   [=] { sim::SetHidStaysAwayAfterRestart(second(), true); }, kNotBack, false, 600, {}, true},
                   {"second chip vanish_after_reports 2", [=] { sim::SetHidVanishAfterReports(second(), 2); },
                    kFailed, false, 420},
                   {"second chip fail_command 0x06", [=] { sim::SetHidCommandFails(second(), 0x06, true); }, kNoStatus,
