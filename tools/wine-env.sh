@@ -44,7 +44,9 @@ wine_env_setup() {
   fi
   if [ -z "${DISPLAY:-}" ] || [ "$DISPLAY" = "$ours" ]; then
     local f="$MORVEX_BUILD_DIR/.xvfb-display$suffix"
-    if [ -f "$f" ] && [ -e "/tmp/.X11-unix/X$(cat "$f")" ]; then
+    # A display whose server has gone (its socket may stay behind) is
+    # started anew.
+    if [ -f "$f" ] && [ -e "/tmp/.X11-unix/X$(cat "$f")" ] && xdpyinfo -display ":$(cat "$f")" >/dev/null 2>&1; then
       export DISPLAY=":$(cat "$f")"
     else
       local n
