@@ -1,4 +1,4 @@
-#include "tests/update/ResponsivenessProbe.h"
+#include "tests/app/ResponsivenessProbe.h"
 
 namespace pkgtest {
 
