@@ -1,12 +1,31 @@
 #include "tests/app/HeadsetWaitWatch.h"
 
 HeadsetWaitWatch::HeadsetWaitWatch(HWND window, std::function<bool()> inExchange, std::function<void()> meanwhile)
-    : m_probe(window) {
-    m_thread = std::thread([this, inExchange, meanwhile] {
-        while (!m_stop && !inExchange()) ::Sleep(1);
+    : m_probe(window), m_inExchange(std::move(inExchange)) {
+    // When the exchange goes on, looked at every real millisecond.
+    m_tracker = std::thread([this] {
+        bool in = false;
+        while (!m_stop) {
+            const bool now = m_inExchange();
+            const ULONGLONG at = ::GetTickCount64();
+            if (now && !in) {
+                std::lock_guard<std::mutex> hold(m_lock);
+                m_spans.push_back({at, at});
+                m_seen = true;
+            }
+            if (now) {
+                std::lock_guard<std::mutex> hold(m_lock);
+                m_spans.back().to = at;
+            }
+            in = now;
+            ::Sleep(1);
+        }
+    });
+    m_actor = std::thread([this, meanwhile] {
+        while (!m_stop && !m_seen) ::Sleep(1);
         if (!m_stop) {
             meanwhile();
-            m_ranDuring = inExchange();
+            m_ranDuring = m_inExchange();
         }
         m_ended = true;
     });
@@ -22,8 +41,9 @@ DWORD HeadsetWaitWatch::Stop() {
         ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE);
     }
-    m_thread.join();
-    m_worst = m_probe.Stop();
+    m_actor.join();
+    m_tracker.join();
+    m_worst = m_probe.Stop(m_spans);
     return m_worst;
 }
 

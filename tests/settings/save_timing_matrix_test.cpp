@@ -259,7 +259,7 @@ TEST_F(SaveTimingMatrix, TheWindowAnswersWhileTheRecognitionAfterASaveWaits) {
         };
         HeadsetWaitWatch watch(dlg.m_hWnd, recognitionWaits, [&] { PostClick(Item(dlg, IDC_NEXT)); });
         faultmatrix::Follower follow(dlg);
-        follow.Run({"pending_ms 40000 on the version, NEXT clicked during the recognition", [] {}, kSaved, true, 150},
+        follow.Run({"pending_ms 40000 on the version, NEXT clicked during the recognition", [] {}, kSaved, true, 400},
                    [&] { Press(dlg, IDC_ACTION); });
         EXPECT_LT(watch.Stop(), 500u) << watch.Samples() << " answers";
         EXPECT_TRUE(watch.RanDuringTheExchange());
