@@ -73,36 +73,23 @@ void PostInput(HWND hwnd) {
     ::PostMessageW(hwnd, WM_CHAR, L'\r', 1);
 }
 
-class UiWaitTest : public ::testing::Test {
-protected:
-    // One window for the suite: showing a window takes seconds under Wine.
-    static void SetUpTestSuite() { s_window = MakeWindow(); }
-    static void TearDownTestSuite() { ::DestroyWindow(s_window); }
-    void SetUp() override {
-        g_seen = &m_seen;
-        fw::Clock::SetSpeed(20);
+// Handles what the queue still holds.
+void Drain() {
+    MSG msg;
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 100;) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+        ::Sleep(5);
     }
-    void TearDown() override {
-        fw::Clock::SetSpeed(100);
-        g_seen = nullptr;
-    }
-    // Handles what the queue still holds; the wait is over.
-    static void Drain() {
-        MSG msg;
-        for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 100;) {
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
-            ::Sleep(5);
-        }
-    }
-    Seen m_seen;
-    static HWND s_window;
-};
-HWND UiWaitTest::s_window = nullptr;
+}
 
 }  // namespace
 
-TEST_F(UiWaitTest, OnTheWindowsThreadItAnswersRepaintsAndDropsInput) {
-    HWND hwnd = s_window;
+TEST(UiWaitTest, OnTheWindowsThreadItAnswersRepaintsAndDropsInput) {
+    Seen seen;
+    g_seen = &seen;
+    const unsigned speed = fw::Clock::GetSpeed();
+    fw::Clock::SetSpeed(20);
+    HWND hwnd = MakeWindow();
     ASSERT_TRUE(hwnd);
     Drain();
     ::InvalidateRect(hwnd, nullptr, TRUE);
@@ -124,7 +111,7 @@ TEST_F(UiWaitTest, OnTheWindowsThreadItAnswersRepaintsAndDropsInput) {
         ::Sleep(100);
         ::SetEvent(event);
     });
-    m_seen.waiting = true;
+    seen.waiting = true;
     const DWORD realStart = ::GetTickCount();
     EXPECT_EQ(WAIT_OBJECT_0, fw::UiWait(event, 600000));
     const DWORD realSpent = ::GetTickCount() - realStart;
@@ -134,23 +121,23 @@ TEST_F(UiWaitTest, OnTheWindowsThreadItAnswersRepaintsAndDropsInput) {
     EXPECT_EQ(WAIT_TIMEOUT, fw::UiWait(event, 4000));  // 200 ms of real time
     const DWORD spent = fw::Clock::GetTickCount() - start;
     EXPECT_EQ(WAIT_TIMEOUT, fw::UiWait(event, 0));
-    m_seen.waiting = false;
+    seen.waiting = false;
     other.join();
 
     EXPECT_EQ(42u, answer);
     EXPECT_LT(answeredIn, 100u);
-    EXPECT_GE(m_seen.paintsWhileWaiting, 2);
-    EXPECT_EQ(0, m_seen.inputWhileWaiting);
-    EXPECT_EQ(0, m_seen.laterWhileWaiting);
-    EXPECT_EQ(0, m_seen.timersWhileWaiting);
+    EXPECT_GE(seen.paintsWhileWaiting, 2);
+    EXPECT_EQ(0, seen.inputWhileWaiting);
+    EXPECT_EQ(0, seen.laterWhileWaiting);
+    EXPECT_EQ(0, seen.timersWhileWaiting);
     EXPECT_LT(realSpent, 2000u);
     EXPECT_GE(spent, 4000u - 20u * 16u);  // the tick count's steps, at the clock's speed
     // After the wait: the posted message and the timer come, the input
     // never does.
     Drain();
-    EXPECT_EQ(1, m_seen.later);
-    EXPECT_GE(m_seen.timers, 1);
-    EXPECT_EQ(0, m_seen.input);
+    EXPECT_EQ(1, seen.later);
+    EXPECT_GE(seen.timers, 1);
+    EXPECT_EQ(0, seen.input);
     ::KillTimer(hwnd, 1);
 
     // A worker's wait leaves its queue alone, and ends the same ways.
@@ -166,4 +153,7 @@ TEST_F(UiWaitTest, OnTheWindowsThreadItAnswersRepaintsAndDropsInput) {
     });
     worker.join();
     ::CloseHandle(event);
+    ::DestroyWindow(hwnd);
+    fw::Clock::SetSpeed(speed);
+    g_seen = nullptr;
 }
