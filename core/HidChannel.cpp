@@ -2,6 +2,7 @@
 #include "core/HidHandleNotes.h"
 #include "framework/Clock.h"
 #include "framework/Handle.h"
+#include "framework/UiWait.h"
 #include "hardware/HardwareApi.h"
 #include <cstring>
 
@@ -40,7 +41,7 @@ TransferEnd Finish(HANDLE h, Transfer& t, DWORD timeoutMs, DWORD* transferred) {
             if (api.GetOverlappedResult(h, &t.ov, transferred, TRUE)) return TRANSFER_DONE;
             return TRANSFER_TIMED_OUT;
         }
-        ::WaitForSingleObject(t.ov.hEvent, fw::Clock::TimerInterval(kPollMs));
+        fw::UiWait(t.ov.hEvent, kPollMs);
     }
 }
 
@@ -64,7 +65,7 @@ bool WriteReport(HANDLE h, const BYTE* report, DWORD timeoutMs = HID_WRITE_TIMEO
     // earlier one: it must never be read as this report's answer. A driver
     // that cannot flush leaves nothing behind either, so its result is not
     // needed.
-    if (DWORD late = hidnotes::LateWindowLeft(h)) fw::Clock::Sleep(late);
+    if (DWORD late = hidnotes::LateWindowLeft(h)) fw::UiSleep(late);
     hw::Api().HidD_FlushQueue(h);
     DWORD written = 0;
     BOOL started = hw::Api().WriteFile(h, report, HID_OUT_REPORT_SIZE, &written, &t.ov);

@@ -8,7 +8,7 @@
 #include "recognition/HidQueries.h"
 #include "recognition/HidSettingsBlocks.h"
 #include "hardware/HardwareApi.h"
-#include "framework/Clock.h"
+#include "framework/UiWait.h"
 #include <cstring>
 #include <string>
 
@@ -22,7 +22,7 @@ const WORD kBatchDeviceType = 0x000B;
 // it does not appear.
 hw::CDeviceHandle OpenUpdateModeChip(int tries) {
     for (int i = 0; i < tries; ++i) {
-        if (i > 0) fw::Clock::Sleep(HID_UPDATE_MODE_RETRY_MS);
+        if (i > 0) fw::UiSleep(HID_UPDATE_MODE_RETRY_MS);
         hw::CDeviceHandle h = OpenHidDevice((WORD)HID_UPDATE_MODE_PRODUCT_ID);
         if (h.IsValid()) return h;
     }
@@ -81,7 +81,7 @@ bool ReadVersions(CUpdaterDlg& main, int target) {
         if (!answered) return false;
         HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         HidRequest(first, HID_CMD_ENTER_UPDATE, 0, reply);
-        fw::Clock::Sleep(HID_UPDATE_MODE_WAIT_MS);
+        fw::UiSleep(HID_UPDATE_MODE_WAIT_MS);
         hw::CDeviceHandle chip = OpenUpdateModeChip(HID_UPDATE_MODE_TRIES);
         ReadHidChipVersion(&chip, &rec.m_versionChip2);
         ::SetCursor(previous);

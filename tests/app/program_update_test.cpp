@@ -6,7 +6,7 @@
 #include "app/ProgramUpdateCheck.h"
 #include "framework/TestSeams.h"
 #include "framework/Thread.h"
-#include "tests/update/ResponsivenessProbe.h"
+#include "tests/app/ResponsivenessProbe.h"
 #include <set>
 
 namespace {

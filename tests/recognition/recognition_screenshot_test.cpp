@@ -1,8 +1,12 @@
 // Pictures of the DEVICE RECOGNITION page and of what each outcome shows
 // (status lines, the USB boxes, the other-device box, the page a success
-// leads to) in English and Japanese, for a person to look at.
+// leads to) in English and Japanese, for a person to look at. And the
+// window in the middle of a recognition that waits for a working headset.
 #include "RecognitionWizard.h"
+#include "core/HidProtocol.h"
+#include "texts/WizardTexts.h"
 #include "framework/TestSeams.h"
+#include "tests/app/HeadsetWaitWatch.h"
 
 using namespace rectest;
 
@@ -94,3 +98,44 @@ TEST_P(RecognitionScreenshotTest, ThePageAndEveryOutcome) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, RecognitionScreenshotTest, ::testing::Values(Shot{0, "en"}, Shot{4, "ja"}, Shot{8, "ru"}),
                          [](const ::testing::TestParamInfo<Shot>& info) { return std::string(info.param.name); });
+
+// NEXT on the recognition page while the headset answers "pending" for 40 s
+// before its version: taken from another thread while the window's thread
+// waits, the picture shows the page and the activity on the status line,
+// drawn then (a repaint is asked for first), neither blank nor as the
+// window was before NEXT.
+TEST_F(RecognitionWizardTest, TheWindowWhileTheHeadsetWorks) {
+    fw::Clock::SetSpeed(50);
+    sim::SetSpeed(50);
+    sim::DeviceId id = sim::AddHidInterface(L"40N", sim::kMakerVendorId, 0x5520);
+    const BYTE version[5] = {1, 2, 0, 0, 0};
+    sim::SetHidVersion(id, version);
+    sim::SetHidPendingMs(id, 40000, HID_CMD_GET_VERSION);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        auto next = [&] { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), (LPARAM)Item(dlg, IDC_NEXT)); };
+        next();
+        ASSERT_EQ(PAGE_RECOGNITION, dlg.m_nPage);
+        std::wstring shown;
+        HeadsetWaitWatch watch(
+            dlg.m_hWnd,
+            [&] {
+                auto log = sim::HidCommandLog(id);
+                return dlg.m_bBusy && !log.empty() && log.back()[1] == HID_CMD_GET_VERSION;
+            },
+            [&] {
+                Screenshot(dlg.m_hWnd, L"recognition_waiting_on_the_headset", TRUE);
+                wchar_t text[200] = {};
+                ::GetWindowTextW(Item(dlg, IDC_STATUS_TEXT), text, 200);
+                shown = text;
+            });
+        next();
+        EXPECT_LT(watch.Stop(), 500u);
+        EXPECT_TRUE(watch.RanDuringTheExchange());
+        CString activity;
+        GetTextPageActivity(activity, PAGE_RECOGNITION, 0, 0);
+        EXPECT_EQ(std::wstring(activity.GetString()), shown);
+        EXPECT_TRUE(dlg.m_bRecognized);
+        EXPECT_EQ(0u, std::wstring(Status(dlg).GetString()).find(L"Device recognized successfully"));
+    });
+}

@@ -2,8 +2,10 @@
 // wizard's own NEXT: a headset slow but inside every bound, one that keeps
 // each answer pending for seconds, one that answers a request once after
 // the bound, one that falls silent after its version.
+// The window while recognition waits on a headset that is still working.
 // And the 0x4210 picture, whose device type is read once at recognition.
 #include "tests/app/FaultMatrix.h"
+#include "tests/app/HeadsetWaitWatch.h"
 #include "app/resource.h"
 #include "core/HidProtocol.h"
 #include "framework/TestSeams.h"
@@ -49,6 +51,11 @@ protected:
         EXPECT_EQ(2, dlg.m_deviceRecord.m_version.m_nMinor);
         EXPECT_EQ(1, dlg.m_deviceRecord.m_bIntercomVox);  // bit 1 of 0x0402
         EXPECT_EQ(1, dlg.m_deviceRecord.m_bAudioBoost);   // bit 10
+    }
+    // The request last sent to the headset is of this command.
+    static bool LastRequestIs(sim::DeviceId id, BYTE command) {
+        auto log = sim::HidCommandLog(id);
+        return !log.empty() && log.back()[1] == command;
     }
     static size_t Writes(sim::DeviceId id) {
         size_t n = 0;
@@ -156,6 +163,33 @@ TEST_F(RecognitionTimingMatrix, HidHeadsetFromWelcome) {
         });
     }
     faultmatrix::PrintTable("HID recognition at the headset's timing (40N)", outcomes);
+}
+
+// Recognition runs on the window's thread. While it waits 40 s for a
+// headset that answers "pending", the window answers a message within half
+// a second, and a click on NEXT meanwhile is dropped: once the step has
+// ended as usual, it does not take the wizard on to the next page.
+TEST_F(RecognitionTimingMatrix, TheWindowAnswersWhileTheHeadsetWorks) {
+    sim::DeviceId id = AddHeadset();
+    sim::SetHidPendingMs(id, 40000, HID_CMD_GET_VERSION);
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ASSERT_TRUE(WaitIdle(dlg));
+        ToRecognitionPage(dlg);
+        HeadsetWaitWatch watch(
+            dlg.m_hWnd, [&] { return dlg.m_bBusy && LastRequestIs(id, HID_CMD_GET_VERSION); },
+            [&] { PostClick(Item(dlg, IDC_NEXT)); });
+        faultmatrix::Follower follow(dlg);
+        follow.Run({"pending_ms 40000 on the version, NEXT clicked meanwhile", [] {}, kRecognised, true, 200},
+                   [&] { Press(dlg, IDC_NEXT); });
+        EXPECT_LT(watch.Stop(), 500u) << watch.Samples() << " answers";
+        EXPECT_TRUE(watch.RanDuringTheExchange());
+        ExpectReadWhole(dlg);
+        const size_t sent = sim::HidCommandLog(id).size();
+        fw::test::PumpFor(300);
+        EXPECT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+        EXPECT_EQ(sent, sim::HidCommandLog(id).size());
+        follow.ExpectUsable();
+    });
 }
 
 // The picture of 0x4210 shows the device type that recognition read; no

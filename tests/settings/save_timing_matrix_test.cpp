@@ -4,8 +4,10 @@
 // after the bound (SAVE again later, and at once, with and without the
 // echo of the command in its replies), one that falls silent after its
 // version, one that keeps every answer pending for seconds, on the basic
-// settings and on the speed-dial and FM pages that share the road.
+// settings and on the speed-dial and FM pages that share the road. And the
+// window while the recognition after a save waits on a working headset.
 #include "tests/app/FaultMatrix.h"
+#include "tests/app/HeadsetWaitWatch.h"
 #include "app/resource.h"
 #include "core/HidProtocol.h"
 #include "framework/TestSeams.h"
@@ -238,6 +240,37 @@ TEST_F(SaveTimingMatrix, HidHeadsetFromWelcome) {
                   [this] { sim::SetHidLateReply(m_id, HID_CMD_GET_VERSION, 7000); }, kNotWritten, false, 20},
                  [this](CUpdaterDlg& dlg, faultmatrix::Follower&) { EXPECT_EQ(1, dlg.m_settingSecondPage.HasUnsavedChanges()); }},
             });
+}
+
+// After a save the headset is recognised again on the window's thread.
+// While that recognition waits 40 s for a headset that answers "pending",
+// the window answers a message within half a second, and a click on NEXT
+// meanwhile is dropped: the wizard comes back to the page it saved, and
+// stays there.
+TEST_F(SaveTimingMatrix, TheWindowAnswersWhileTheRecognitionAfterASaveWaits) {
+    m_id = AddHeadset();
+    RunWizard([&](CUpdaterDlg& dlg) {
+        ReachPage(dlg, PAGE_DEVICE_SETTING);
+        Edit(dlg, PAGE_DEVICE_SETTING);
+        sim::SetHidPendingMs(m_id, 40000, HID_CMD_GET_VERSION);
+        auto recognitionWaits = [&] {
+            auto log = sim::HidCommandLog(m_id);
+            return dlg.m_nPage == PAGE_RECOGNITION && !log.empty() && log.back()[1] == HID_CMD_GET_VERSION;
+        };
+        HeadsetWaitWatch watch(dlg.m_hWnd, recognitionWaits, [&] { PostClick(Item(dlg, IDC_NEXT)); });
+        faultmatrix::Follower follow(dlg);
+        follow.Run({"pending_ms 40000 on the version, NEXT clicked during the recognition", [] {}, kSaved, true, 400},
+                   [&] { Press(dlg, IDC_ACTION); });
+        EXPECT_LT(watch.Stop(), 500u) << watch.Samples() << " answers";
+        EXPECT_TRUE(watch.RanDuringTheExchange());
+        EXPECT_EQ(0x0400, Block(m_id, HID_BLOCK_SETTINGS).at(0) & 0x0400);
+        const size_t sent = sim::HidCommandLog(m_id).size();
+        fw::test::PumpFor(300);
+        EXPECT_EQ(PAGE_DEVICE_SETTING, dlg.m_nPage);
+        EXPECT_EQ(sent, sim::HidCommandLog(m_id).size());
+        EXPECT_TRUE(dlg.m_bRecognized);
+        follow.ExpectUsable();
+    });
 }
 
 // Closing the wizard with an edit and YES: the save runs on its worker, and

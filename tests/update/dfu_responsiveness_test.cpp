@@ -2,7 +2,7 @@
 // the update (the headset's settle time, its switch into update mode) run on
 // timers, never by putting the window's thread to sleep.
 #include "tests/app/WizardHarness.h"
-#include "tests/update/ResponsivenessProbe.h"
+#include "tests/app/ResponsivenessProbe.h"
 #include "app/resource.h"
 #include "framework/Clock.h"
 #include "framework/TestSeams.h"

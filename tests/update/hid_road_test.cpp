@@ -12,7 +12,7 @@
 #include "standins/simdevices/SimDevices.h"
 #include "tests/update/HidJobHarness.h"
 #include "tests/update/HidRoadWorlds.h"
-#include "tests/update/ResponsivenessProbe.h"
+#include "tests/app/ResponsivenessProbe.h"
 #include <algorithm>
 #include <cstdio>
 #include <atomic>

@@ -3,8 +3,10 @@
 // every interface slow but inside its bounds (the road succeeds), the
 // pre-check's version pending for seconds (it succeeds too), the pre-check's
 // version answered once after its bound, and a headset that falls silent
-// once its version is answered.
+// once its version is answered. And the window while the pre-check waits
+// on a working headset.
 #include "tests/app/FaultMatrix.h"
+#include "tests/app/HeadsetWaitWatch.h"
 #include "app/resource.h"
 #include "core/HidProtocol.h"
 #include "framework/Clock.h"
@@ -57,8 +59,11 @@ protected:
                 [=] { sim::SetHidSilentAfterReports(device(), answers); }, endText, false, 60};
     }
 
+    // watch, when given, watches the window through ACTION's pre-check:
+    // ACTION returns once it is over and the worker has started.
+    using Watch = std::function<std::unique_ptr<HeadsetWaitWatch>(CUpdaterDlg&)>;
     void RunRoad(const char* road, int model, void (*world)(Road&, ScratchFolder&), const std::vector<Row>& rows,
-                 const wchar_t* fileName = L"package_v1.7.5-fr.img") {
+                 const wchar_t* fileName = L"package_v1.7.5-fr.img", Watch watch = nullptr) {
         std::vector<faultmatrix::Outcome> outcomes;
         for (const Row& row : rows) {
             SCOPED_TRACE(row.fault);
@@ -87,8 +92,17 @@ protected:
                 ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
                 dlg.m_updatePage.m_editFile.SetWindowText(package.c_str());
                 row.apply();
+                std::unique_ptr<HeadsetWaitWatch> watching = watch ? watch(dlg) : nullptr;
                 faultmatrix::Follower follow(dlg);
-                follow.Run(row, [&] { Press(dlg, IDC_ACTION); });
+                DWORD slowest = 0;
+                follow.Run(row, [&] {
+                    Press(dlg, IDC_ACTION);
+                    if (watching) slowest = watching->Stop();
+                });
+                if (watching) {
+                    EXPECT_LT(slowest, 500u) << watching->Samples() << " answers";
+                    EXPECT_TRUE(watching->RanDuringTheExchange());
+                }
                 fw::test::PumpUntil([] { return hidupdate::RunningWorkers() == 0; }, 10000);
                 EXPECT_EQ(0, hidupdate::RunningWorkers());
                 if (row.success) m_road.verify(m_road);
@@ -109,6 +123,28 @@ TEST_F(HidTimingMatrix, OneInterfacePackage) {
     auto first = [this] { return m_road.first; };
     RunRoad("HID package, one interface (40N), at the headset's timing", 0x5520, SinglePackageWorld,
             {Slow(), PendingVersion(first), LateVersion(first), SilentAfterVersion(first, kNoStatus)});
+}
+
+// The pre-check asks for the version on the window's thread, before the
+// worker starts. While it waits 40 s for a headset that answers "pending",
+// the window answers a message within half a second, and a click on NEXT
+// meanwhile starts nothing: the update goes on to its success.
+TEST_F(HidTimingMatrix, TheWindowAnswersWhileThePreCheckWaits) {
+    auto preCheckWaits = [this](CUpdaterDlg& dlg) {
+        const size_t before = sim::HidCommandLog(m_road.first).size();
+        return [this, &dlg, before] {
+            auto log = sim::HidCommandLog(m_road.first);
+            return hidupdate::RunningWorkers() == 0 && dlg.m_bBusy && log.size() == before + 1 &&
+                   log.back()[1] == HID_CMD_GET_VERSION;
+        };
+    };
+    RunRoad("HID package, one interface (40N), the pre-check pending", 0x5520, SinglePackageWorld,
+            {{"pending_ms 40000 on the version, NEXT clicked during the pre-check",
+              [this] { sim::SetHidPendingMs(m_road.first, 40000, HID_CMD_GET_VERSION); }, kUpdated, true, 600}},
+            L"package_v1.7.5-fr.img", [&](CUpdaterDlg& dlg) {
+                return std::make_unique<HeadsetWaitWatch>(dlg.m_hWnd, preCheckWaits(dlg),
+                                                          [&dlg] { PostClick(Item(dlg, IDC_NEXT)); });
+            });
 }
 
 TEST_F(HidTimingMatrix, SwitchIntoUpdateModeFirst) {

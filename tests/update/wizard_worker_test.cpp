@@ -7,7 +7,7 @@
 #include "hardware/HardwareApi.h"
 #include "standins/simdevices/SimDevices.h"
 #include "tests/update/PackageBuilder.h"
-#include "tests/update/ResponsivenessProbe.h"
+#include "tests/app/ResponsivenessProbe.h"
 #include "update/HidUpdateSetup.h"
 #include <atomic>
 #include <thread>

@@ -1,4 +1,4 @@
-#include "tests/update/ResponsivenessProbe.h"
+#include "tests/app/ResponsivenessProbe.h"
 
 namespace pkgtest {
 
@@ -48,7 +48,11 @@ void ResponsivenessProbe::Probe(HWND target, std::vector<Slow>* slow, std::vecto
     }
 }
 
-DWORD ResponsivenessProbe::Stop() {
+DWORD ResponsivenessProbe::Stop() { return Worst(nullptr); }
+
+DWORD ResponsivenessProbe::Stop(const std::vector<Span>& within) { return Worst(&within); }
+
+DWORD ResponsivenessProbe::Worst(const std::vector<Span>* within) {
     // The caller is usually the watched window's thread, which does not
     // answer while it waits here: only time before the stop counts.
     if (!m_stopAt) m_stopAt = ::GetTickCount64();
@@ -71,7 +75,16 @@ DWORD ResponsivenessProbe::Stop() {
         if (to <= w.from) continue;
         bool shared = false;
         for (const Slow& i : m_idleSlow) shared = shared || (i.from < to && w.from < i.to);
-        if (!shared && to - w.from > worst) worst = (DWORD)(to - w.from);
+        if (shared) continue;
+        ULONGLONG counted = to - w.from;
+        if (within) {
+            counted = 0;
+            for (const Span& s : *within) {
+                ULONGLONG a = s.from > w.from ? s.from : w.from, b = s.to < to ? s.to : to;
+                if (b > a) counted += b - a;
+            }
+        }
+        if (counted > worst) worst = (DWORD)counted;
     }
     return worst;
 }

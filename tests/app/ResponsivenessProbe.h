@@ -21,12 +21,18 @@ public:
     // Stops both probes; the slowest answer of the watched window that the
     // idle one did not share, in ms.
     DWORD Stop();
+    // A stretch of real time (::GetTickCount64).
+    struct Span {
+        ULONGLONG from, to;
+    };
+    // The same, where only the part of a slow answer that lies within the
+    // spans counts.
+    DWORD Stop(const std::vector<Span>& within);
     int Samples() const { return m_samples; }
 
 private:
-    struct Slow {
-        ULONGLONG from, to;
-    };
+    using Slow = Span;
+    DWORD Worst(const std::vector<Span>* within);
     void Probe(HWND target, std::vector<Slow>* slow, std::vector<Slow>* all, bool count);
     void IdleWindowThread();
 
