@@ -10,8 +10,6 @@ namespace {
 
 // Clock time between two looks at an unfinished transfer.
 const DWORD kPollMs = 10;
-// Where a headset that echoes puts the request's command in its replies.
-const int kReplyCommand = 1;
 
 bool IsOpen(const HANDLE* device) { return device && *device && *device != INVALID_HANDLE_VALUE; }
 
@@ -114,7 +112,7 @@ TransferEnd ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD silenceMs = HID_READ_
         if (end == TRANSFER_TIMED_OUT) return silent();
         if (end != TRANSFER_DONE) return end;
         const bool pending = report[HID_REPLY_STATUS] == HID_STATUS_PENDING;
-        if (command >= 0 && !pending && report[kReplyCommand] != command) {
+        if (command >= 0 && !pending && report[HID_REPLY_COMMAND] != command) {
             std::memcpy(passed, report, got);
             passedGot = got;
             continue;

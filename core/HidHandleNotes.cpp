@@ -15,8 +15,6 @@ namespace {
 
 // Interfaces whose notes are kept at most; past it those used longest ago go.
 const size_t kMaxPaths = 64;
-// Where a headset that echoes puts the request's command in its replies.
-const int kReplyCommand = 1;
 // The address in the reply to HID_CMD_GET_BD_ADDRESS, from HID_REPLY_DATA.
 const size_t kAddressBytes = 6;
 
@@ -48,7 +46,7 @@ struct Echo {
     BYTE address[kAddressBytes] = {};
 
     void Note(BYTE command, const BYTE* reply) {
-        const BYTE replied = reply[kReplyCommand];
+        const BYTE replied = reply[HID_REPLY_COMMAND];
         if (replied != command && echoed[replied]) return;  // another request's answer
         if (command == HID_CMD_GET_BD_ADDRESS && reply[HID_REPLY_STATUS] == HID_STATUS_OK)
             NoteAddress(reply + HID_REPLY_DATA);
@@ -69,6 +67,9 @@ struct Interface {
     LateWindow late;
     Echo echo;
     DWORD usedAt = 0;
+
+    // Whether anything is left to keep: a late window still open, or echo notes.
+    bool Keeps() { return late.Left() || !echo.Empty(); }
 };
 
 struct Notes {
@@ -98,7 +99,7 @@ Notes& Of(HANDLE h) {
 // longest ago.
 void TrimPaths() {
     for (auto it = g_paths.begin(); it != g_paths.end();)
-        it = it->second.late.Left() || !it->second.echo.Empty() ? std::next(it) : g_paths.erase(it);
+        it = it->second.Keeps() ? std::next(it) : g_paths.erase(it);
     if (g_paths.size() < kMaxPaths) return;
     const DWORD now = fw::Clock::GetTickCount();
     auto oldest = g_paths.begin();
@@ -143,7 +144,7 @@ void NotePresentPaths(const std::vector<std::wstring>& paths) {
     std::lock_guard<std::mutex> hold(g_lock);
     for (auto it = g_paths.begin(); it != g_paths.end();) {
         if (!present.count(it->first)) it->second.echo = Echo();
-        it = it->second.late.Left() || !it->second.echo.Empty() ? std::next(it) : g_paths.erase(it);
+        it = it->second.Keeps() ? std::next(it) : g_paths.erase(it);
     }
 }
 

@@ -12,7 +12,8 @@ const int HID_REQ_COMMAND = 1;
 const int HID_REQ_BLOCK = 2;
 const int HID_REQ_WORD_COUNT = 3;
 const int HID_REQ_WORDS = 4;
-// Reply layout.
+// Reply layout. A headset that echoes puts the request's command in byte 1.
+const int HID_REPLY_COMMAND = 1;
 const int HID_REPLY_STATUS = 2;
 const int HID_REPLY_DATA = 3;
 const int HID_REPLY_WORD_COUNT = 4;

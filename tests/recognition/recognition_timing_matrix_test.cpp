@@ -73,6 +73,20 @@ TEST_F(RecognitionTimingMatrix, HidHeadsetFromWelcome) {
         Row row;
         std::function<void(CUpdaterDlg&, faultmatrix::Follower&)> after;
     };
+    // The rows that press NEXT again at once run the clock slower, so that
+    // the follower's own pause after the end stays well inside the late
+    // reply's time.
+    auto slower = [] {
+        fw::Clock::SetSpeed(5);
+        sim::SetSpeed(5);
+    };
+    auto askedAgainAtOnce = [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
+        EXPECT_FALSE(dlg.m_bRecognized);
+        Row again = {"the same headset asked again at once", [] {}, kRecognised, true, 20};
+        follow.Run(again, [&] { Press(dlg, IDC_NEXT); });
+        ExpectReadWhole(dlg);
+        fw::Clock::SetSpeed(kSpeed);
+    };
     const Timed rows[] = {
         // Every reply takes 4 ms of real time, a fifth of a second of the
         // program's at the matrix's speed: inside each bound and the whole.
@@ -101,41 +115,26 @@ TEST_F(RecognitionTimingMatrix, HidHeadsetFromWelcome) {
         // The same without the echo, and NEXT pressed again at once: the
         // address comes 4 s after the step gave up, when the new recognition
         // has opened its handles. It waits out the rest of the late window
-        // first. The clock runs slower here, so that the follower's own
-        // pause after the end stays well inside those 4 s.
+        // first.
         {{"late_command 0x02 at 9 s, echo 0, NEXT again at once",
           [&] {
-              fw::Clock::SetSpeed(5);
-              sim::SetSpeed(5);
+              slower();
               sim::SetHidEcho(id, false);
               sim::SetHidLateReply(id, HID_CMD_GET_BD_ADDRESS, 9000);
           },
           kCannotOpenUsb, false, 20},
-         [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
-             EXPECT_FALSE(dlg.m_bRecognized);
-             Row again = {"the same headset asked again at once", [] {}, kRecognised, true, 20};
-             follow.Run(again, [&] { Press(dlg, IDC_NEXT); });
-             ExpectReadWhole(dlg);
-             fw::Clock::SetSpeed(kSpeed);
-         }},
+         askedAgainAtOnce},
         // With the echo, the address 12 s late: after the late window, so
         // that it reaches the first request of the recognition started at
         // once, on handles opened anew. The echo learnt on the interface
         // before reads it past.
         {{"late_command 0x02 at 12 s, echo 1, NEXT again at once",
           [&] {
-              fw::Clock::SetSpeed(5);
-              sim::SetSpeed(5);
+              slower();
               sim::SetHidLateReply(id, HID_CMD_GET_BD_ADDRESS, 12000);
           },
           kCannotOpenUsb, false, 20},
-         [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
-             EXPECT_FALSE(dlg.m_bRecognized);
-             Row again = {"the same headset asked again at once", [] {}, kRecognised, true, 20};
-             follow.Run(again, [&] { Press(dlg, IDC_NEXT); });
-             ExpectReadWhole(dlg);
-             fw::Clock::SetSpeed(kSpeed);
-         }},
+         askedAgainAtOnce},
         // Name and version answered, then nothing: no defaults stand in for
         // its settings, nothing is stored and nothing written.
         {{"silent_after_reports 2 (after the version)", [&] { sim::SetHidSilentAfterReports(id, 2); },

@@ -64,6 +64,15 @@ protected:
         return ::GetTickCount64() - start;
     }
 
+    // Loads a device file of this text, as the run command does.
+    void Load(const char* text) {
+        ASSERT_TRUE(WriteText(DeviceFile(), text));
+        std::wstring error;
+        ASSERT_TRUE(sim::LoadFile(DeviceFile().c_str(), &error)) << std::string(error.begin(), error.end());
+    }
+    std::wstring DeviceFile() const { return m_folder.File(L"SimulatedDevices.ini"); }
+
+    TempFolder m_folder;
     sim::DeviceId m_device = 0;
     HANDLE m_handle = nullptr;
 };
@@ -90,11 +99,7 @@ TEST_F(HidReplyTimingTest, AReplyDelayHoldsAtEverySpeed) {
 // every half second, before the answers to one command; without the echo,
 // byte 1 of every reply is 0.
 TEST_F(HidReplyTimingTest, PendingForAStretchOfTimeAndNoEcho) {
-    TempFolder folder;
-    std::wstring path = folder.File(L"SimulatedDevices.ini");
-    ASSERT_TRUE(WriteText(path, "[hid 40N]\npid = 0x5520\npending_ms = 2000\npending_command = 0x01\necho = 0\n"));
-    std::wstring error;
-    ASSERT_TRUE(sim::LoadFile(path.c_str(), &error)) << std::string(error.begin(), error.end());
+    ASSERT_NO_FATAL_FAILURE(Load("[hid 40N]\npid = 0x5520\npending_ms = 2000\npending_command = 0x01\necho = 0\n"));
     Open();
     sim::SetSpeed(100);
     BYTE status = 0;
@@ -111,11 +116,7 @@ TEST_F(HidReplyTimingTest, PendingForAStretchOfTimeAndNoEcho) {
 // From the device file: with the echo, the replies to one command still
 // leave it out.
 TEST_F(HidReplyTimingTest, OneCommandWithoutTheEcho) {
-    TempFolder folder;
-    std::wstring path = folder.File(L"SimulatedDevices.ini");
-    ASSERT_TRUE(WriteText(path, "[hid 40N]\npid = 0x5520\nno_echo_command = 0x02\n"));
-    std::wstring error;
-    ASSERT_TRUE(sim::LoadFile(path.c_str(), &error)) << std::string(error.begin(), error.end());
+    ASSERT_NO_FATAL_FAILURE(Load("[hid 40N]\npid = 0x5520\nno_echo_command = 0x02\n"));
     Open();
     Send(0x02);
     EXPECT_EQ(0, ReadWithin(1000));
@@ -197,14 +198,9 @@ TEST_F(HidReplyTimingTest, AHeadsetFallsSilentAfterItsLastAnswer) {
 }
 
 TEST_F(HidReplyTimingTest, TheDeviceFileSetsTheTimingFaults) {
-    TempFolder folder;
-    std::wstring path = folder.File(L"SimulatedDevices.ini");
-    ASSERT_TRUE(WriteText(path,
-                          "[world]\nspeed = 100\n"
-                          "[hid 40N]\npid = 0x5520\nreply_ms = 120\nlate_command = 0x03\nlate_ms = 9000\n"
-                          "silent_after_reports = 3\n"));
-    std::wstring error;
-    ASSERT_TRUE(sim::LoadFile(path.c_str(), &error)) << std::string(error.begin(), error.end());
+    ASSERT_NO_FATAL_FAILURE(Load("[world]\nspeed = 100\n"
+                                 "[hid 40N]\npid = 0x5520\nreply_ms = 120\nlate_command = 0x03\nlate_ms = 9000\n"
+                                 "silent_after_reports = 3\n"));
     m_device = sim::FindDevice(L"40N");
     Open();
     sim::SetSpeed(100);
@@ -218,7 +214,8 @@ TEST_F(HidReplyTimingTest, TheDeviceFileSetsTheTimingFaults) {
     Send(0x01);  // the fourth: silent
     EXPECT_EQ(-1, ReadWithin(400));
 
-    ASSERT_TRUE(WriteText(path, "[hid 40N]\npid = 0x5520\nreply_ms = soon\n"));
-    EXPECT_FALSE(sim::LoadFile(path.c_str(), &error));
+    ASSERT_TRUE(WriteText(DeviceFile(), "[hid 40N]\npid = 0x5520\nreply_ms = soon\n"));
+    std::wstring error;
+    EXPECT_FALSE(sim::LoadFile(DeviceFile().c_str(), &error));
     EXPECT_NE(std::wstring::npos, error.find(L"line 3"));
 }

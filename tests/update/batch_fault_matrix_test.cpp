@@ -20,6 +20,7 @@ const WORD kProductId = 0x02A3, kUsbProductId = 0x02BF, kDfuProductId = 0x02CB, 
 const WORD kVersion = 0x02A4;
 const wchar_t* const kUpdated = L"Firmware updated successfully";
 const wchar_t* const kNotFor = L"Failed to update firmware. Firmware not for DRW40[9][6]";
+const wchar_t* const kCannotUpdate = L"Failed to update firmware. Cannot update firmware";
 
 struct Identity {
     int productId, usbProductId, dfuProductId;
@@ -283,7 +284,7 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
                   EXPECT_EQ(0x5060, dlg.m_nTargetModel);
               };
           },
-          L"Failed to update firmware. Cannot update firmware", false, 240},
+          kCannotUpdate, false, 240},
          kOwn, 42},
         // While its own identity is still due, another headset of the batch
         // is updated; plugged in again, it still gets its own back.
@@ -301,7 +302,7 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
                   EXPECT_EQ(0x5060, Word(kProductId));
               };
           },
-          L"Failed to update firmware. Cannot update firmware", false, 240},
+          kCannotUpdate, false, 240},
          kOwn, 42},
         // Its own identity still due, a headset of another model is updated
         // successfully; plugged in again, it gets its own back all the same.
@@ -315,7 +316,7 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
                   ExpectHolds(m_headset, kOwn);
               };
           },
-          L"Failed to update firmware. Cannot update firmware", false, 240},
+          kCannotUpdate, false, 240},
          kOwn, 42},
         // Two headsets of the batch due: this one is put back, then another
         // model is updated, then the other one is put back too.
@@ -327,9 +328,7 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
                   sim::DfuBehaviour vanishing = Timing();
                   vanishing.vanishDuringReconfigure = true;
                   sim::SetDfuBehaviour(other, vanishing);
-                  RunUpdate(dlg, {"the other headset", [] {}, L"Failed to update firmware. Cannot update firmware",
-                                  false, 240},
-                            nullptr);
+                  RunUpdate(dlg, {"the other headset", [] {}, kCannotUpdate, false, 240}, nullptr);
                   ExpectHolds(other, kGiven);
                   sim::SetPresent(m_headset, true);
                   RecogniseAgain(dlg);
@@ -343,7 +342,7 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
                   sim::SetPresent(m_headset, true);
               };
           },
-          L"Failed to update firmware. Cannot update firmware", false, 240},
+          kCannotUpdate, false, 240},
          kOwn, 42},
         // Its transfer began and failed: it comes back on its old firmware
         // with the identity it was given, and gets its own back.
