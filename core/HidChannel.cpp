@@ -90,8 +90,11 @@ TransferEnd ReadReport(HANDLE h, BYTE* report, DWORD* got, DWORD timeoutMs) {
 // HID_PENDING_MAX_REPORTS. With command >= 0, a final report (not pending)
 // that names another command in byte 1 answers something else: it is read
 // past, and counts neither as the reply nor as a sign of life. Yet when
-// such a report is the last one read once the silence has passed, it is
-// taken for the reply. TRANSFER_TIMED_OUT: given up.
+// such a report is the last one read once the silence has passed, and the
+// command it names has never echoed on the interface, it is taken for the
+// reply: it may be this request's own, without the echo. One that names a
+// command that has echoed there answers that command, never this one.
+// TRANSFER_TIMED_OUT: given up.
 TransferEnd ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD silenceMs = HID_READ_TIMEOUT_MS, int command = -1) {
     const DWORD silence = AtMost(silenceMs, HID_READ_TIMEOUT_MS);
     const DWORD from = fw::Clock::GetTickCount();
@@ -99,7 +102,7 @@ TransferEnd ReadUntilAnswered(HANDLE h, BYTE* reply, DWORD silenceMs = HID_READ_
     BYTE passed[HID_IN_REPORT_SIZE];
     DWORD passedGot = 0;  // nonzero: the last report read was passed
     auto silent = [&] {
-        if (!passedGot) return TRANSFER_TIMED_OUT;
+        if (!passedGot || hidnotes::HasEchoed(h, passed[HID_REPLY_COMMAND])) return TRANSFER_TIMED_OUT;
         std::memcpy(reply, passed, passedGot);
         return TRANSFER_DONE;
     };

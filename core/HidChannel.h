@@ -49,8 +49,11 @@ enum HidExchangeEnd {
 //   final reply naming another command is read past, unless the command
 //   asked has been answered there without its echo. A headset that has
 //   not shown the echo is never filtered. When a reply read past is the
-//   last report that comes before the bound of silence, it answers the
-//   request after all: it may be the request's own, without the echo.
+//   last report that comes before the bound of silence, and the command it
+//   names has never echoed on the interface, it answers the request after
+//   all: it may be the request's own, without the echo. One naming a
+//   command that has echoed there is another request's: the request is
+//   given up.
 // What the channel notes of a handle opened by interface path (the late
 // window, the echo) holds for every handle of that path: the late window
 // until it has passed, the echo while the headset stays on the bus and

@@ -170,6 +170,12 @@ bool ReadsPastOthers(HANDLE h, BYTE command) {
     return i && i->echo.ReadsPastOthers(command);
 }
 
+bool HasEchoed(HANDLE h, BYTE command) {
+    std::lock_guard<std::mutex> hold(g_lock);
+    Interface* i = FindInterface(h);
+    return i && i->echo.echoed[command];
+}
+
 void Forget(HANDLE h) {
     std::lock_guard<std::mutex> hold(g_lock);
     g_notes.erase(h);

@@ -42,6 +42,8 @@ void NoteReply(HANDLE h, BYTE command, const BYTE* reply);
 // past: the interface has echoed at least two different commands, and
 // command has never been answered there without the echo.
 bool ReadsPastOthers(HANDLE h, BYTE command);
+// Whether a final reply on h's interface has carried command in byte 1.
+bool HasEchoed(HANDLE h, BYTE command);
 
 // Forgets the notes of h (those of its interface path stay).
 void Forget(HANDLE h);

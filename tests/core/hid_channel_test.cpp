@@ -457,6 +457,14 @@ TEST_F(HidChannelTest, ACommandAnsweredWithoutTheEchoIsAnswered) {
     EXPECT_EQ(HID_UNANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
     EXPECT_EQ(HID_ANSWERED, HidExchange(&m_handle, read.data(), m_reply, 5000));
     EXPECT_EQ(HID_CMD_READ_BLOCK, m_reply[1]);
+    // So it is when the headset then falls silent: the late version reply is
+    // all the read hears before its bound, and it names a command that has
+    // echoed here. The read is given up; the version is no answer to it.
+    sim::SetHidLateReply(m_device, HID_CMD_GET_VERSION, 12000);
+    EXPECT_EQ(HID_UNANSWERED, HidExchange(&m_handle, version.data(), m_reply, 5000));
+    sim::SetHidSilentAfterReports(m_device, 0);
+    EXPECT_EQ(HID_UNANSWERED, HidExchange(&m_handle, read.data(), m_reply, 5000));
+    EXPECT_EQ(HID_STATUS_NONE, m_reply[HID_REPLY_STATUS]);
 }
 
 // Another headset on the same interface path, plugged in between two walks
