@@ -262,9 +262,14 @@ void CDfuUpdateFlow::HandleState(int arg, const DFUEngine::Status& status) {
             ++m_nWaitEventCount;
             if (profile.pressAndHoldBox && m_nWaitEventCount > kWaitEventsBeforeBox) {
                 m_nWaitEventCount = 0;
-                if (!info->m_pWaitBox) m_pHost->ShowPressAndHoldBox(FALSE);
+                // A box already up keeps counting toward its own bound from
+                // when it opened: a library that goes on waiting for the
+                // user does not keep it up for ever.
+                if (!info->m_pWaitBox) {
+                    m_pHost->ShowPressAndHoldBox(FALSE);
+                    info->m_nWaitTicks = 0;
+                }
                 info->m_nTicks = 0;
-                info->m_nWaitTicks = 0;
             }
         }
         break;

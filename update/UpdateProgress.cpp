@@ -80,7 +80,10 @@ int AdvanceProgress(const UpdateModelProfile& p, CFirmwareInfo* info, const Prog
                 info->m_nProgress = Capped(info->m_nTicks * 100 / (T + B) + 15, 90);
             } else {
                 ++info->m_nWaitTicks;
-                if (in.waitBoxOpen && info->m_nWaitTicks > T * 3 / 2) actions |= PROGRESS_CLOSE_WAIT_BOX;
+                // Nobody pressed the key within the box's time: the device
+                // never got ready, and the update cannot go on.
+                if (in.waitBoxOpen && info->m_nWaitTicks > T * 3 / 2)
+                    actions |= PROGRESS_CLOSE_WAIT_BOX | PROGRESS_STALLED;
             }
             // The estimate may run out long before a slow transfer does; only
             // an engine that stopped moving ends it.

@@ -40,7 +40,7 @@ enum ProgressAction {
     PROGRESS_STOP_TIMER = 8,
     PROGRESS_RESTART_OVERDUE = 16,     // restart phase over: finish once the device is back
     PROGRESS_CANNOT_GET_STATUS = 32,   // the vehicle module's loader never reported
-    PROGRESS_STALLED = 64,             // the DFU engine has not moved the update on for too long
+    PROGRESS_STALLED = 64,             // the DFU engine has not moved the update on for too long, or nobody answered its press-and-hold box in time
 };
 
 // The tick counters that live outside the record.

@@ -152,6 +152,10 @@ protected:
         // ... and of the transfer's first one.
         if (::InterlockedCompareExchange(&dlg.m_updatePage.m_dfu.m_lTransferNotified, 0, 0))
             m_transferFrom = ::InterlockedCompareExchange(&dlg.m_updatePage.m_dfu.m_lTransferFrom, 0, 0);
+        // The wait boxes shown, and the clock time the first one opened.
+        const bool box = dlg.m_updatePage.m_firmwareInfo.m_pWaitBox != nullptr;
+        if (box && !m_boxUp && m_boxesShown++ == 0) m_boxFrom = fw::Clock::GetTickCount();
+        m_boxUp = box;
     }
     bool Saw(const wchar_t* text) const {
         for (const std::wstring& t : m_texts)
@@ -236,6 +240,9 @@ protected:
     LONG m_transferFrom = 0;
     DWORD m_notifiedAt = 0;
     DWORD m_endAt = 0;
+    bool m_boxUp = false;
+    int m_boxesShown = 0;
+    DWORD m_boxFrom = 0;
 };
 
 }  // namespace
@@ -325,6 +332,35 @@ TEST_F(FaultRoadTest, AStalledDfuTransferThatRepeatsItsBusyStateEndsAfterItsCeil
 // in turn: no two reports in a row are alike, and still nothing moves.
 TEST_F(FaultRoadTest, AStalledDfuTransferThatAlternatesItsReportsEndsAfterItsCeiling) {
     ExpectReportingStallEndsAfterItsCeiling("alternate_during_stall = 1", "percentages = 1");
+}
+
+// The library goes on saying that the headset waits for its key, and nobody
+// presses it: the press-and-hold box stays up for its own time, one and a
+// half times the model's transfer estimate from when it opened, however
+// often the library says it again. Then it closes and the update ends with
+// the text for a transfer that cannot finish, the firmware as it was.
+TEST_F(FaultRoadTest, APressAndHoldBoxThatNobodyAnswersEndsTheUpdate) {
+    SetSpeed(100);
+    Connect("Vela Morn T", {"reconfigure_waits = 1000000", "phase_ms = 1000"});
+    RunWizard([&](CUpdaterDlg& dlg) {
+        const DWORD start = fw::Clock::GetTickCount();
+        RecogniseWithTheButtons(dlg);
+        FollowUntil(dlg, L"Failed to update firmware. Cannot update firmware", start);
+        // The box counts the page's one-second ticks, which a loaded
+        // machine stretches at this speed: the end comes within the
+        // transfer's ceiling and the box's time, from the first notification.
+        const UpdateModelProfile& profile = GetUpdateProfile(0x2110);
+        const DWORD bound = profile.transferTicks * 3 / 2 * 1000;
+        EXPECT_EQ(1, m_boxesShown) << Texts();
+        ASSERT_NE(0u, m_boxFrom);
+        ASSERT_NE(0, m_transferFrom);
+        EXPECT_GE(m_endAt - m_boxFrom, bound) << Texts();
+        EXPECT_LT(m_endAt - (DWORD)m_transferFrom, DfuTransferCeilingMs(profile) + bound) << Texts();
+        EXPECT_FALSE(m_boxUp);
+        EXPECT_FALSE(Saw(kUpdated)) << Texts();
+        EXPECT_EQ(10, Firmware());
+        ExpectUsable(dlg);
+    });
 }
 
 // A library without percentages that only repeats its busy state while it
