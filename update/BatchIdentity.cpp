@@ -70,6 +70,7 @@ BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original) {
     if (!IsAddressInBatchRange5060(BATCH_HEADSET_MODEL, PsLapText(before.address))) return BATCH_REWRITE_NONE;
     // A key that cannot be read (one never set) does not stop the rewrite.
     for (int i = 0; i < 4; ++i) before.read[i] = session.Read(kKeys[i], Field(before, i), kBytes[i]) != FALSE;
+    before.firmwareRead = session.Read(PSKEY_FW_VERSION, before.firmware, sizeof before.firmware) != FALSE;
     HeadsetIdentity batch = BatchIdentity();
     for (int i = 0; i < 4; ++i) {
         // Refused: this key and those after it hold what they held.
@@ -83,13 +84,20 @@ BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original) {
     return BATCH_REWRITE_DONE;
 }
 
-BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original) {
+BatchPutBack WriteIdentityBackToHeadset(const HeadsetIdentity& original) {
     CPsKeySession session;
     BYTE address[PSKEY_BDADDR_BYTES] = {};
-    if (!ConnectFirstHeadset(session, address)) return FALSE;
-    if (std::memcmp(address, original.address, PSKEY_BDADDR_BYTES) != 0) return FALSE;
+    if (!ConnectFirstHeadset(session, address)) return PUT_BACK_NOT_NOW;
+    if (std::memcmp(address, original.address, PSKEY_BDADDR_BYTES) != 0) return PUT_BACK_NOT_NOW;
+    // The identity it was given belongs to the firmware it took since: a
+    // headset that took that image whole keeps it.
+    BYTE firmware[4] = {};
+    const bool firmwareRead = session.Read(PSKEY_FW_VERSION, firmware, sizeof firmware) != FALSE;
+    if (original.firmwareRead && !firmwareRead) return PUT_BACK_NOT_NOW;
+    if (firmwareRead && (!original.firmwareRead || std::memcmp(firmware, original.firmware, sizeof firmware) != 0))
+        return PUT_BACK_OTHER_FIRMWARE;
     HeadsetIdentity copy = original;
-    return WriteAll(session, copy);
+    return WriteAll(session, copy) ? PUT_BACK_DONE : PUT_BACK_NOT_NOW;
 }
 
 void AddKeysToGoBack(HeadsetIdentity* due, const HeadsetIdentity& later) {
@@ -100,4 +108,6 @@ void AddKeysToGoBack(HeadsetIdentity* due, const HeadsetIdentity& later) {
         due->read[i] = copy.read[i];
         due->written[i] = copy.written[i];
     }
+    std::memcpy(due->firmware, later.firmware, sizeof due->firmware);
+    due->firmwareRead = later.firmwareRead;
 }

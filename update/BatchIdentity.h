@@ -21,6 +21,11 @@ struct HeadsetIdentity {
     // no value of its own to go back and keeps the value it was given.
     bool read[4] = {};
     bool written[4] = {};
+    // PSKEY_FW_VERSION as read just before the rewrite: the firmware the
+    // headset ran when it was given the identity, which its own identity
+    // belongs to (firmwareRead: the key could be read).
+    BYTE firmware[4] = {};
+    bool firmwareRead = false;
 };
 
 // What the rewrite did to the headset.
@@ -41,12 +46,23 @@ enum BatchRewrite {
 // HALF when some of it did not: the headset is left half-changed.
 BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original);
 
+// What putting a headset's own identity back came to.
+enum BatchPutBack {
+    PUT_BACK_NOT_NOW = 0,       // not on the bus in its normal mode, another headset, or a write refused
+    PUT_BACK_DONE = 1,          // every key read and changed went back
+    PUT_BACK_OTHER_FIRMWARE = 2,  // it runs other firmware now: it keeps what it holds, nothing written
+};
+
 // Writes the identity read before back over USB, to the first DFU-family
-// headset in its normal mode when it is the same headset (its address):
-// the keys read and changed, each tested. TRUE when every one went back.
-BOOL WriteIdentityBackToHeadset(const HeadsetIdentity& original);
+// headset in its normal mode when it is the same headset (its address) and
+// still runs the firmware it ran then (its version key as read then; a key
+// never set then and still unset cannot tell, and counts as the same): the
+// keys read and changed, each tested. A headset whose version key cannot
+// be read now, while it could then, is left as it is for now.
+BatchPutBack WriteIdentityBackToHeadset(const HeadsetIdentity& original);
 
 // A headset whose identity is still due was read again before a new
 // rewrite (later): a key the earlier rewrite changed keeps what it held
-// first; one that it left as it was is taken from later.
+// first; one that it left as it was is taken from later. The firmware is
+// the one it runs now, before the update that gives the identity again.
 void AddKeysToGoBack(HeadsetIdentity* due, const HeadsetIdentity& later);

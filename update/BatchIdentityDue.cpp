@@ -43,15 +43,16 @@ void CBatchIdentities::TransferBegan() {
     if (m_bGivenNow) m_bTransferBegan = true;
 }
 
-void CBatchIdentities::UpdateEnded(bool succeeded) {
-    if (succeeded && m_bGivenNow && m_bTransferBegan) m_due.erase(m_given);
-    UpdateStarts();
+void CBatchIdentities::TransferCompleted() {
+    if (m_bGivenNow) m_due.erase(m_given);
 }
+
+void CBatchIdentities::UpdateEnded() { UpdateStarts(); }
 
 void CBatchIdentities::PutBackDue() {
     // Each due headset is tried; only the first one on the bus can take it.
     for (auto it = m_due.begin(); it != m_due.end(); ++it) {
-        if (!WriteIdentityBackToHeadset(it->second)) continue;
+        if (WriteIdentityBackToHeadset(it->second) == PUT_BACK_NOT_NOW) continue;
         if (m_bGivenNow && it->first == m_given) UpdateStarts();
         m_due.erase(it);
         return;

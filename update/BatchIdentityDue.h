@@ -1,11 +1,14 @@
 // The batch headsets whose own identity is due to go back, by their
-// address: each was given the identity of 0x5011 (BatchIdentity.h) and its
-// update has not succeeded: it ended before its transfer began, its
-// transfer failed, or a failed write left it half-changed. Its identity
-// goes back over USB once it runs its normal firmware on the bus again (it
-// may have left the bus meanwhile); until then it stays due, whatever other
-// headset is updated meanwhile. UI thread, while no DFU engine holds the
-// headset.
+// address: each was given the identity of 0x5011 (BatchIdentity.h) and has
+// not taken the 0x5011 image whole: its update ended before its transfer
+// began, its transfer failed, or a failed write left it half-changed. Its
+// identity goes back over USB once it is on the bus again in its normal
+// mode and still runs the firmware it ran when it was given the identity
+// (it may have left the bus meanwhile); until then it stays due, whatever
+// other headset is updated meanwhile. Once it has taken the image whole
+// (its transfer completed, or it reports other firmware than then, after
+// this update or any later one) it keeps the identity of 0x5011, and
+// nothing is due for it. UI thread, while no DFU engine holds the headset.
 #pragma once
 #include "update/BatchIdentity.h"
 #include <array>
@@ -16,20 +19,22 @@ public:
     // A new update starts: no headset has been given the identity in it yet.
     void UpdateStarts();
     // Gives the first DFU-family headset on the bus the identity of 0x5011;
-    // TRUE when it was written whole. Its own identity is due from then on
-    // until this update has succeeded; when the rewrite left it
-    // half-changed, it is due as well. A headset already due keeps the
-    // identity first read.
+    // TRUE when it was written whole. Its own identity is due from then on;
+    // when the rewrite left it half-changed, it is due as well. A headset
+    // already due keeps the identity first read.
     BOOL Give();
     // The transfer has begun on the headset given the identity in this update.
     void TransferBegan();
-    // The update has ended. When it succeeded after its transfer began, the
-    // headset given the identity in it runs the firmware that identity was
-    // given for and keeps it; any other headset's stays due.
-    void UpdateEnded(bool succeeded);
+    // The transfer of this update has completed: the headset given the
+    // identity in it has taken the image of 0x5011 whole and keeps it.
+    void TransferCompleted();
+    // The update has ended: the marks of this update go.
+    void UpdateEnded();
     // The first DFU-family headset on the bus, in its normal mode, gets its
-    // own identity back when it is due; it stays due while a write fails.
-    // Nothing is asked of the bus while no identity is due.
+    // own identity back when it is due and still runs the firmware it ran
+    // then; it stays due while a write fails. On other firmware, nothing is
+    // due for it any more. Nothing is asked of the bus while no identity is
+    // due.
     void PutBackDue();
 
     // An identity was given in this update and no transfer has begun since.

@@ -203,9 +203,9 @@ void CDfuUpdateFlow::DestroyEngines() {
     m_events.Clear();
 }
 
-void CDfuUpdateFlow::EndUpdate(bool succeeded) {
+void CDfuUpdateFlow::EndUpdate() {
     // Before the engines go: their end puts back whatever is still due.
-    m_identities.UpdateEnded(succeeded);
+    m_identities.UpdateEnded();
     DestroyEngines();
 }
 
@@ -281,6 +281,9 @@ void CDfuUpdateFlow::HandleState(int arg, const DFUEngine::Status& status) {
     case kStateTransferComplete:
         NoteProgress();
         m_bTransferComplete = 1;
+        // The image is the headset's whole: a batch headset given the
+        // identity for it keeps that identity, whatever follows.
+        m_identities.TransferCompleted();
         info->m_nStep = FW_STEP_RESTARTING;
         m_pHost->OnTransferComplete();
         if (profile.pressAndHoldBox && !info->m_pWaitBox) m_pHost->ShowPressAndHoldBox(TRUE);
@@ -354,8 +357,8 @@ void CDfuUpdateFlow::RunDfuStep(const DFUEngine::Status& status) {
         break;
     }
     if (!started) return FailUpdate(info, m_pHost->CurrentPage(), TextOf(GetTextMsgCannotUpdateFirmware));
-    // The transfer has begun: the headset given the identity keeps it once
-    // the update has succeeded (EndUpdate).
+    // The transfer has begun: a failure from here on leaves the headset in
+    // firmware-management mode, and its identity waits for its return.
     if (status.operation == kOpReconfigured || status.operation == kOpReady) m_identities.TransferBegan();
     if (status.operation == kOpReconfigured || status.operation == kOpReady || status.operation == kOpDownloaded)
         OperationStarted();

@@ -60,15 +60,15 @@ public:
     // Stops and forgets both engines (the end of an update); an identity
     // given before a transfer that never began goes back to the headset.
     void DestroyEngines();
-    // The update has ended (succeeded: without error): a batch headset whose
-    // own update succeeded keeps the identity it was given; then the engines
-    // go, and every other due identity stays due (DestroyEngines).
-    void EndUpdate(bool succeeded);
+    // The update has ended: the engines go, and every identity still due
+    // goes back to its headset if it is there (DestroyEngines).
+    void EndUpdate();
     // UI thread, no engine running: an identity given to a batch headset
-    // whose update has not succeeded, or one a failed write left
-    // half-changed, goes back over USB once that headset runs its normal
-    // firmware again (it may have left the bus meanwhile: then it stays due
-    // until it is back). Each headset's is kept by its address.
+    // that has not taken the image whole, or one a failed write left
+    // half-changed, goes back over USB once that headset is in its normal
+    // mode on its old firmware again (it may have left the bus meanwhile:
+    // then it stays due until it is back). Each headset's is kept by its
+    // address; one that runs other firmware by then keeps what it holds.
     void WriteGivenIdentityBackToHeadset();
     // A transfer phase starts: no waiting notifications counted yet.
     void BeginTransferPhase();

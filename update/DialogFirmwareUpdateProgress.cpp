@@ -96,7 +96,7 @@ void CDialogFirmwareUpdate::EndUpdate(CFirmwareInfo* info) {
     KillTimer(kTimerProgress);
     StopPostUpdateTimer();
     CloseWaitBox();
-    m_dfu.EndUpdate(info->m_nError == 0);
+    m_dfu.EndUpdate();
     info->m_nStep = FW_STEP_IDLE;
     main->m_bBusy = FALSE;
     main->UpdateControls();

@@ -115,6 +115,31 @@ protected:
         EXPECT_TRUE(WaitIdle(dlg));
     }
 
+    // The headset left in firmware-management mode as 0x5011 is recognised
+    // as such and takes the 0x5011 image whole from there: the update ends
+    // as a success, the headset comes back as the 0x5011 it now is, and no
+    // box says that another device is there.
+    void UpdateFromManagementMode(CUpdaterDlg& dlg) {
+        ExpectHolds(m_headset, kGiven);
+        RecogniseAgain(dlg);
+        CString status;
+        dlg.GetStatusText(&status);
+        EXPECT_NE(-1, status.Find(L"Firmware management mode")) << status.GetString();
+        ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+        ASSERT_TRUE(WaitIdle(dlg));
+        sim::SetDfuBehaviour(m_headset, Timing());
+        m_asked.clear();
+        dlg.m_updatePage.m_editFile.SetWindowText((m_folder + L"Kuzo_Audio_DRW40_v1.1.img").c_str());
+        faultmatrix::Follower follow(dlg);
+        follow.Run({"from firmware-management mode", [] {}, kUpdated, true, 420},
+                   [&] { ::SendMessageW(Item(dlg, IDC_ACTION), BM_CLICK, 0, 0); });
+        EXPECT_EQ(std::wstring(kUpdated), follow.Result().endText) << follow.Texts();
+        ASSERT_TRUE(WaitIdle(dlg));
+        for (const AskedBox& box : m_asked) EXPECT_EQ(-1, box.text.Find(L"A device other than")) << box.text.GetString();
+        EXPECT_TRUE(dlg.m_bRecognized);
+        EXPECT_EQ(0x5011, dlg.m_nTargetModel);
+    }
+
     // The road of a recognised DRW40 of the batch: the image chosen, ACTION.
     void RunUpdate(CUpdaterDlg& dlg, const Row& row, const std::function<void()>& afterAction) {
         RunUpdateOf(dlg, row, afterAction, 0x5060, 4, L"DRW40", L"Kuzo_Audio_DRW40_v1.1.img");
@@ -344,6 +369,35 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
           },
           kCannotUpdate, false, 240},
          kOwn, 42},
+        // Both engines' downloads fail: the headset stays in
+        // firmware-management mode with the identity it was given. From
+        // there it takes the 0x5011 image whole, and keeps that identity.
+        {{"download_fail_code = 7 on both engines, then updated from firmware-management mode",
+          [&] {
+              b()->downloadFailCode = 7;
+              b()->downloadFailTimes = 2;
+              m_afterEnd = [&](CUpdaterDlg& dlg) { UpdateFromManagementMode(dlg); };
+          },
+          kCannotUpdate, false, 420},
+         kGiven, 11},
+        // The image taken whole (of the same version as the firmware it
+        // replaces, so only the completed transfer tells), then the restart
+        // fails: plugged in again on the new firmware, it keeps the identity.
+        {{"vanish_during_manifest, an image of the same version, plugged in again",
+          [&] {
+              b()->vanishDuringManifest = true;
+              const unsigned char v42[4] = {42, 0, 0, 0};
+              m_image = dfuimage::MakeImage("Kuzo_Audio_DRW40#5011", v42, 8192);
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  sim::SetDfuMode(m_headset, false);
+                  sim::SetPresent(m_headset, true);
+                  RecogniseAgain(dlg);
+                  ExpectHolds(m_headset, kGiven);
+                  EXPECT_EQ(0x5011, dlg.m_nTargetModel);
+              };
+          },
+          kCannotUpdate, false, 240},
+         kGiven, 42},
         // Its transfer began and failed: it comes back on its old firmware
         // with the identity it was given, and gets its own back.
         {{"vanish_during_download, back on its old firmware",
