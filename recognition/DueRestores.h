@@ -19,12 +19,17 @@ public:
     // Makes record due for its headset, in place of one due for the same
     // headset (or, without an address, of the other record without one).
     void Keep(const CDeviceRecord& record);
-    // A SAVE or an update wrote the headset with this address text itself:
-    // what was due for it is stale, and so is a record due for any headset.
+    // A SAVE, an update or a restore wrote the headset with this address
+    // text itself: what was due for it is stale, and so is a record due for
+    // any headset. When the text holds no address, the recognition after the
+    // step tells the headset by the address it reads: what was due for that
+    // one before the step is stale then.
     void DropStale(const CString& addressText);
-    // Forgets the record due for any headset (another headset may be
-    // connected from here); those due for a particular headset stay.
-    void DropAddressless();
+    // Ends what a step left to the recognition right after it: the record
+    // due for any headset is forgotten (another headset may be connected from
+    // here), and what was due before the step is no longer stale for the
+    // headset found. Those due for a particular headset stay.
+    void EndAfterStep();
     // Whether a record waits for a particular headset: a run must then know
     // the headset's address before it writes.
     bool WaitsForAHeadset() const;
@@ -40,7 +45,8 @@ public:
     // Ends the run. A record taken ends when the run found the device and
     // the device took it all; the record due for any headset, when not taken,
     // ends as it always has (not when the device was absent, nor when one was
-    // recognised without it). Returns whether the run's report is to say that
+    // recognised without it). A run that found a device ends what the step
+    // before it made stale. Returns whether the run's report is to say that
     // the write-back failed: a record refused, or a device recognised without
     // the record the run was given or one due for any headset.
     bool EndRun(bool recognised, bool deviceAbsent, bool given);
@@ -49,6 +55,9 @@ private:
     struct Entry {
         CString headset;  // empty: due for any headset
         CDeviceRecord record;
+        // Due before a step that wrote a headset whose address was unread:
+        // stale when the recognition after the step finds its headset.
+        bool staleWhenFound = false;
     };
     int IndexOf(const CString& headset) const;
 

@@ -36,6 +36,7 @@ protected:
     // The headset after its update to 1.2, with settings other than the archive's.
     void BuildWorld() {
         m_headset = AddVelaMornT(12, 0x0000, &m_behaviour);
+        sim::SetPsKeyWords(m_headset, 0x0001, {0x0012, 0x3456, 0x0078, 0x1A2B});
         const unsigned char v10[4] = {10, 0, 0, 0};
         m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v10, 4096);
     }
@@ -59,10 +60,18 @@ protected:
         m_answers.assign(row.answers.begin(), row.answers.end());
         RunWizard([&](CUpdaterDlg& dlg) {
             ASSERT_TRUE(WaitIdle(dlg));
-            Recognise(dlg, 0x2110, 1 << 1);
-            dlg.m_deviceRecord.m_version.Set(1, 2, 0, 0, 0);
-            dlg.m_deviceRecord.m_strDeviceName = L"Vela Morn T";
-            dlg.m_nUsbStatus = 0x2110;
+            if (m_recogniseFirst) {
+                // WELCOME's NEXT, then the recognition page's, as the user presses them.
+                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                ASSERT_TRUE(WaitIdle(dlg));
+                ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+            } else {
+                Recognise(dlg, 0x2110, 1 << 1);
+                dlg.m_deviceRecord.m_version.Set(1, 2, 0, 0, 0);
+                dlg.m_deviceRecord.m_strDeviceName = L"Vela Morn T";
+                dlg.m_nUsbStatus = 0x2110;
+            }
             dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
             ASSERT_TRUE(WaitIdle(dlg));
             ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
@@ -91,6 +100,7 @@ protected:
     }
 
     sim::DeviceId m_headset = 0;
+    bool m_recogniseFirst = false;  // the headset is recognised by the wizard, its address with it
     sim::DfuBehaviour m_behaviour;
     std::string m_image;
 };
@@ -150,13 +160,20 @@ TEST_F(RestoreFaultMatrix, RefusedSettingsAreWrittenByTheNextRecognition) {
 }
 
 // ... but settings the user saves meanwhile stand: the archive does not go
-// over them.
+// over them, also when the recognition before the SAVE could not read the
+// headset's address.
 TEST_F(RestoreFaultMatrix, SettingsSavedAfterARefusedWriteBackStand) {
+    m_recogniseFirst = true;
     std::vector<faultmatrix::Outcome> outcomes;
     const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
                       kSettingsNotWritten, false, 420};
     RunRow(refused, &outcomes, [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
         sim::SetPsWriteFails(m_headset, kSettingsWordKey, false);
+        sim::SetPsReadFails(m_headset, 0x0001, true);
+        ::SendMessageW(Item(dlg, IDC_STEP_RECOGNITION), BM_CLICK, 0, 0);
+        follow.Run(Row{"recognition, address refused", [] {}, L"Device recognized successfully", true, 30},
+                   [&] { ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0); });
+        sim::SetPsReadFails(m_headset, 0x0001, false);
         dlg.GoToPage(PAGE_DEVICE_SETTING);
         ASSERT_EQ(PAGE_DEVICE_SETTING, dlg.m_nPage);
         dlg.m_settingPage.m_workingRecord.m_bEdr = 1;
