@@ -70,16 +70,8 @@ const CDeviceRecord* CDueRestores::Take(const CString& addressText) {
 bool CDueRestores::EndRun(bool recognised, bool deviceAbsent, bool given) {
     const bool taken = m_taken >= 0;
     const bool missed = recognised && !taken && (given || m_anyInPlay);
-    int ends = -1;
-    if (taken) {
-        if (!deviceAbsent && !m_refused) ends = m_taken;
-    } else if (m_anyInPlay && !deviceAbsent && !missed) {
-        ends = IndexOf(CString());
-    }
-    if (ends >= 0) m_entries.erase(m_entries.begin() + ends);
-    // A run that found a device ends what the step before it made stale.
-    if (!deviceAbsent)
-        for (Entry& e : m_entries) e.staleWhenFound = false;
+    if (taken && !deviceAbsent && !m_refused) m_entries.erase(m_entries.begin() + m_taken);
+    if (!deviceAbsent) EndAfterStep();
     const bool failed = (taken && m_refused) || missed;
     m_taken = -1;
     m_refused = false;

@@ -2,7 +2,8 @@
 // to write back, each due for the headset it was taken from. A headset is
 // known by its Bluetooth address, a two-chip unit by its first chip's: the
 // part of the record's address text before " _ ". A record that holds no
-// address is due for whatever headset is recognised next.
+// address goes only to the recognition right after its own restore: the
+// first run that finds a device writes it or not, and it ends there.
 //
 // One run of the recognition routine takes at most one of them: the one due
 // for the headset it finds, once it has read that headset's address.
@@ -43,12 +44,11 @@ public:
     // The headset did not take all of the record taken.
     void Refused() { m_refused = true; }
     // Ends the run. A record taken ends when the run found the device and
-    // the device took it all; the record due for any headset, when not taken,
-    // ends as it always has (not when the device was absent, nor when one was
-    // recognised without it). A run that found a device ends what the step
-    // before it made stale. Returns whether the run's report is to say that
-    // the write-back failed: a record refused, or a device recognised without
-    // the record the run was given or one due for any headset.
+    // the device took it all. A run that found a device ends what a step left
+    // to it (EndAfterStep), the record due for any headset with it, written
+    // or not. Returns whether the run's report is to say that the write-back
+    // failed: a record refused, or a device recognised without the record
+    // the run was given or one due for any headset.
     bool EndRun(bool recognised, bool deviceAbsent, bool given);
 
 private:

@@ -142,9 +142,10 @@ TEST_F(RestoreFaultMatrix, EveryFaultEndsInTimeWithItsTextAndTheWizardUsable) {
     faultmatrix::PrintTable("Firmware restore", outcomes);
 }
 
-// Archived settings the headset refused stay due: once it takes writes
-// again, the next recognition the user starts writes them.
+// Archived settings the headset refused stay due for it: once it takes
+// writes again, the next recognition the user starts writes them.
 TEST_F(RestoreFaultMatrix, RefusedSettingsAreWrittenByTheNextRecognition) {
+    m_recogniseFirst = true;
     std::vector<faultmatrix::Outcome> outcomes;
     const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
                       kSettingsNotWritten, false, 420};
@@ -193,12 +194,15 @@ TEST_F(RestoreFaultMatrix, SettingsSavedAfterARefusedWriteBackStand) {
 // Another headset recognised meanwhile, of the same model or of another,
 // takes nothing and is recognised as always, also after WELCOME; a SAVE on
 // it does not end the wait. The first headset takes them when it is back,
-// and only once.
+// and only once. Settings without an address (its read was refused before
+// the restore) went to the recognition right after the restore: they end
+// there, and no headset takes them afterwards.
 TEST_F(RestoreFaultMatrix, RefusedSettingsWaitForTheHeadsetTheyCameFrom) {
-    for (WORD otherModel : {0x2110, 0x2120}) {
-        SCOPED_TRACE(otherModel);
+    for (int pass = 0; pass < 4; ++pass) {
+        const WORD otherModel = pass % 2 ? 0x2120 : 0x2110;
+        const bool addressRefused = pass >= 2;
+        SCOPED_TRACE(testing::Message() << otherModel << (addressRefused ? ", address refused" : ""));
         BuildWorld();
-        sim::SetPsKeyWords(m_headset, 0x0001, {0x0012, 0x3456, 0x0078, 0x1A2B});
         sim::SetPsWriteFails(m_headset, kSettingsWordKey, true);
         Serve();
         const sim::DeviceId other =
@@ -236,7 +240,9 @@ TEST_F(RestoreFaultMatrix, RefusedSettingsWaitForTheHeadsetTheyCameFrom) {
                            [&] { press(IDC_NEXT); });
             };
             // The headset recognised as the user does it, then RESTORE.
+            sim::SetPsReadFails(m_headset, 0x0001, addressRefused);
             recognise(IDC_NEXT);
+            sim::SetPsReadFails(m_headset, 0x0001, false);
             dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
             ASSERT_TRUE(WaitIdle(dlg));
             ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
@@ -257,7 +263,7 @@ TEST_F(RestoreFaultMatrix, RefusedSettingsWaitForTheHeadsetTheyCameFrom) {
 
             swap(other, m_headset);
             recognise(IDC_STEP_RECOGNITION);
-            EXPECT_EQ(std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), key(m_headset));
+            EXPECT_EQ(addressRefused ? untouched : std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), key(m_headset));
             const size_t written = writes();
             recognise(IDC_STEP_RECOGNITION);
             EXPECT_EQ(written, writes());
