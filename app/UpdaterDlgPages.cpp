@@ -123,7 +123,7 @@ void CUpdaterDlg::ShowWelcomePage() {
     ResetDeviceState();
     // Another headset may be chosen and connected from here: a record due
     // for any headset is forgotten; one due for its own headset waits for it.
-    m_recognitionPage.DueRestores().DropAddressless();
+    m_recognitionPage.DueRestores().EndAfterStep();
     m_deviceRecord = CDeviceRecord();
     m_nPage = PAGE_WELCOME;
     ShowPageWindow(PAGE_WELCOME);
@@ -151,6 +151,9 @@ void CUpdaterDlg::ShowRecognitionPage(BOOL updateStatusLine, CDeviceRecord* rest
     // headset recognised before it: what was due for that headset is stale
     // (a restore's record, given here, takes its place), and so is a record
     // due for any headset. Records due for other headsets wait for them.
+    // When that recognition could not read the address, the headset this
+    // recognition reads (here or on the NEXT that follows while no device
+    // was found) is the one the step wrote.
     m_recognitionPage.DueRestores().DropStale(m_deviceRecord.m_strBdAddress);
     ResetDeviceHandles();
     m_updatePage.m_dfu.WriteGivenIdentityBackToHeadset();

@@ -34,8 +34,9 @@ public:
     static const UINT kHidPollMs = 500;
 
     // Looks for the device and identifies it; restoreRecord, when given, is
-    // due for its headset from now on, and the record due for the headset
-    // found is written back to it first. report FALSE keeps outcomes 5 to 8
+    // due for its headset from now on (one without an address, until a run
+    // finds a device), and the record due for the headset found is written
+    // back to it first. report FALSE keeps outcomes 5 to 8
     // silent. Returns a RecognitionOutcome.
     int RecognizeDevice(CDeviceRecord* restoreRecord, BOOL report);
     // Puts the page's controls back into their idle state (instructions in

@@ -18,24 +18,27 @@ void CDueRestores::Keep(const CDeviceRecord& record) {
     CString headset = HeadsetOf(record.m_strBdAddress);
     int i = IndexOf(headset);
     if (i >= 0) {
-        m_entries[i].record = record;
+        m_entries[i] = Entry{headset, record};
         return;
     }
     m_entries.push_back(Entry{headset, record});
 }
 
 void CDueRestores::DropStale(const CString& addressText) {
+    EndAfterStep();
     CString headset = HeadsetOf(addressText);
-    if (!headset.IsEmpty()) {
-        int i = IndexOf(headset);
-        if (i >= 0) m_entries.erase(m_entries.begin() + i);
+    if (headset.IsEmpty()) {
+        for (Entry& e : m_entries) e.staleWhenFound = true;
+        return;
     }
-    DropAddressless();
+    int i = IndexOf(headset);
+    if (i >= 0) m_entries.erase(m_entries.begin() + i);
 }
 
-void CDueRestores::DropAddressless() {
+void CDueRestores::EndAfterStep() {
     int i = IndexOf(CString());
     if (i >= 0) m_entries.erase(m_entries.begin() + i);
+    for (Entry& e : m_entries) e.staleWhenFound = false;
 }
 
 bool CDueRestores::WaitsForAHeadset() const {
@@ -53,8 +56,13 @@ void CDueRestores::BeginRun() {
 const CDeviceRecord* CDueRestores::Take(const CString& addressText) {
     if (m_taken < 0) {
         CString headset = HeadsetOf(addressText);
-        if (!headset.IsEmpty()) m_taken = IndexOf(headset);
-        if (m_taken < 0) m_taken = IndexOf(CString());
+        int i = headset.IsEmpty() ? -1 : IndexOf(headset);
+        // The step before this recognition has just written this headset.
+        if (i >= 0 && m_entries[i].staleWhenFound) {
+            m_entries.erase(m_entries.begin() + i);
+            i = -1;
+        }
+        m_taken = i >= 0 ? i : IndexOf(CString());
     }
     return m_taken >= 0 ? &m_entries[m_taken].record : nullptr;
 }
@@ -62,13 +70,8 @@ const CDeviceRecord* CDueRestores::Take(const CString& addressText) {
 bool CDueRestores::EndRun(bool recognised, bool deviceAbsent, bool given) {
     const bool taken = m_taken >= 0;
     const bool missed = recognised && !taken && (given || m_anyInPlay);
-    int ends = -1;
-    if (taken) {
-        if (!deviceAbsent && !m_refused) ends = m_taken;
-    } else if (m_anyInPlay && !deviceAbsent && !missed) {
-        ends = IndexOf(CString());
-    }
-    if (ends >= 0) m_entries.erase(m_entries.begin() + ends);
+    if (taken && !deviceAbsent && !m_refused) m_entries.erase(m_entries.begin() + m_taken);
+    if (!deviceAbsent) EndAfterStep();
     const bool failed = (taken && m_refused) || missed;
     m_taken = -1;
     m_refused = false;

@@ -36,6 +36,7 @@ protected:
     // The headset after its update to 1.2, with settings other than the archive's.
     void BuildWorld() {
         m_headset = AddVelaMornT(12, 0x0000, &m_behaviour);
+        sim::SetPsKeyWords(m_headset, 0x0001, {0x0012, 0x3456, 0x0078, 0x1A2B});
         const unsigned char v10[4] = {10, 0, 0, 0};
         m_image = dfuimage::MakeImage("Vela_Morn_T#2110", v10, 4096);
     }
@@ -59,10 +60,18 @@ protected:
         m_answers.assign(row.answers.begin(), row.answers.end());
         RunWizard([&](CUpdaterDlg& dlg) {
             ASSERT_TRUE(WaitIdle(dlg));
-            Recognise(dlg, 0x2110, 1 << 1);
-            dlg.m_deviceRecord.m_version.Set(1, 2, 0, 0, 0);
-            dlg.m_deviceRecord.m_strDeviceName = L"Vela Morn T";
-            dlg.m_nUsbStatus = 0x2110;
+            if (m_recogniseFirst) {
+                // WELCOME's NEXT, then the recognition page's, as the user presses them.
+                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+                ASSERT_TRUE(WaitIdle(dlg));
+                ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+            } else {
+                Recognise(dlg, 0x2110, 1 << 1);
+                dlg.m_deviceRecord.m_version.Set(1, 2, 0, 0, 0);
+                dlg.m_deviceRecord.m_strDeviceName = L"Vela Morn T";
+                dlg.m_nUsbStatus = 0x2110;
+            }
             dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
             ASSERT_TRUE(WaitIdle(dlg));
             ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
@@ -91,6 +100,7 @@ protected:
     }
 
     sim::DeviceId m_headset = 0;
+    bool m_recogniseFirst = false;  // the headset is recognised by the wizard, its address with it
     sim::DfuBehaviour m_behaviour;
     std::string m_image;
 };
@@ -132,9 +142,10 @@ TEST_F(RestoreFaultMatrix, EveryFaultEndsInTimeWithItsTextAndTheWizardUsable) {
     faultmatrix::PrintTable("Firmware restore", outcomes);
 }
 
-// Archived settings the headset refused stay due: once it takes writes
-// again, the next recognition the user starts writes them.
+// Archived settings the headset refused stay due for it: once it takes
+// writes again, the next recognition the user starts writes them.
 TEST_F(RestoreFaultMatrix, RefusedSettingsAreWrittenByTheNextRecognition) {
+    m_recogniseFirst = true;
     std::vector<faultmatrix::Outcome> outcomes;
     const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
                       kSettingsNotWritten, false, 420};
@@ -150,13 +161,20 @@ TEST_F(RestoreFaultMatrix, RefusedSettingsAreWrittenByTheNextRecognition) {
 }
 
 // ... but settings the user saves meanwhile stand: the archive does not go
-// over them.
+// over them, also when the recognition before the SAVE could not read the
+// headset's address.
 TEST_F(RestoreFaultMatrix, SettingsSavedAfterARefusedWriteBackStand) {
+    m_recogniseFirst = true;
     std::vector<faultmatrix::Outcome> outcomes;
     const Row refused{"fail_write settings key", [&] { sim::SetPsWriteFails(m_headset, kSettingsWordKey, true); },
                       kSettingsNotWritten, false, 420};
     RunRow(refused, &outcomes, [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
         sim::SetPsWriteFails(m_headset, kSettingsWordKey, false);
+        sim::SetPsReadFails(m_headset, 0x0001, true);
+        ::SendMessageW(Item(dlg, IDC_STEP_RECOGNITION), BM_CLICK, 0, 0);
+        follow.Run(Row{"recognition, address refused", [] {}, L"Device recognized successfully", true, 30},
+                   [&] { ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0); });
+        sim::SetPsReadFails(m_headset, 0x0001, false);
         dlg.GoToPage(PAGE_DEVICE_SETTING);
         ASSERT_EQ(PAGE_DEVICE_SETTING, dlg.m_nPage);
         dlg.m_settingPage.m_workingRecord.m_bEdr = 1;
@@ -176,12 +194,15 @@ TEST_F(RestoreFaultMatrix, SettingsSavedAfterARefusedWriteBackStand) {
 // Another headset recognised meanwhile, of the same model or of another,
 // takes nothing and is recognised as always, also after WELCOME; a SAVE on
 // it does not end the wait. The first headset takes them when it is back,
-// and only once.
+// and only once. Settings without an address (its read was refused before
+// the restore) went to the recognition right after the restore: they end
+// there, and no headset takes them afterwards.
 TEST_F(RestoreFaultMatrix, RefusedSettingsWaitForTheHeadsetTheyCameFrom) {
-    for (WORD otherModel : {0x2110, 0x2120}) {
-        SCOPED_TRACE(otherModel);
+    for (int pass = 0; pass < 4; ++pass) {
+        const WORD otherModel = pass % 2 ? 0x2120 : 0x2110;
+        const bool addressRefused = pass >= 2;
+        SCOPED_TRACE(testing::Message() << otherModel << (addressRefused ? ", address refused" : ""));
         BuildWorld();
-        sim::SetPsKeyWords(m_headset, 0x0001, {0x0012, 0x3456, 0x0078, 0x1A2B});
         sim::SetPsWriteFails(m_headset, kSettingsWordKey, true);
         Serve();
         const sim::DeviceId other =
@@ -219,7 +240,9 @@ TEST_F(RestoreFaultMatrix, RefusedSettingsWaitForTheHeadsetTheyCameFrom) {
                            [&] { press(IDC_NEXT); });
             };
             // The headset recognised as the user does it, then RESTORE.
+            sim::SetPsReadFails(m_headset, 0x0001, addressRefused);
             recognise(IDC_NEXT);
+            sim::SetPsReadFails(m_headset, 0x0001, false);
             dlg.GoToPage(PAGE_FIRMWARE_RESTORE);
             ASSERT_TRUE(WaitIdle(dlg));
             ASSERT_TRUE(dlg.m_restorePage.m_firmwareInfo.m_bBackupAvailable);
@@ -240,7 +263,7 @@ TEST_F(RestoreFaultMatrix, RefusedSettingsWaitForTheHeadsetTheyCameFrom) {
 
             swap(other, m_headset);
             recognise(IDC_STEP_RECOGNITION);
-            EXPECT_EQ(std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), key(m_headset));
+            EXPECT_EQ(addressRefused ? untouched : std::vector<BYTE>({0x3F, 0x01, 0x00, 0x00}), key(m_headset));
             const size_t written = writes();
             recognise(IDC_STEP_RECOGNITION);
             EXPECT_EQ(written, writes());

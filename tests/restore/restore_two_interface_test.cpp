@@ -143,18 +143,19 @@ TEST_F(TwoInterfaceRestore, AHeadsetStillOffAfterTheBoxTakesTheRestoreOnceItIsBa
 
 // After the power cycle both chips come up in firmware-management mode, so
 // the archived settings reach neither store: the status line says so, never
-// that the restore succeeded, and the settings stay due. A recognition that
-// still cannot write them says so again; once the headset starts normally,
-// the next one writes them, and they are due no more.
+// that the restore succeeded, and the settings stay due for the unit. A
+// recognition that cannot read its address leaves them; once the headset
+// starts normally, the next one writes them, and they are due no more.
 TEST_F(TwoInterfaceRestore, ASettingsWriteThatFailsIsSaidAndStaysDueForTheNextRecognition) {
     BuildWorld();
+    m_recogniseFirst = true;
     auto managementMode = [&](bool on) {
         for (sim::DeviceId chip : m_chips) sim::SetDfuMode(chip, on);
     };
     Restore(kSettingsNotWritten, [&] { managementMode(true); },
             [&](CUpdaterDlg& dlg, faultmatrix::Follower& follow) {
                 EXPECT_FALSE(follow.Saw(kRestored)) << follow.Texts();
-                RecogniseAgain(dlg, follow, kSettingsNotWritten, false);
+                RecogniseAgain(dlg, follow, L"Firmware management mode", false);
                 managementMode(false);
                 RecogniseAgain(dlg, follow, kRecognised, true);
                 managementMode(true);
