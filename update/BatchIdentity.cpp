@@ -84,18 +84,19 @@ BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original) {
     return BATCH_REWRITE_DONE;
 }
 
-BatchPutBack WriteIdentityBackToHeadset(const HeadsetIdentity& original) {
+BatchPutBack WriteIdentityBackToHeadset(const HeadsetIdentity& original, bool tookIdentityImage) {
     CPsKeySession session;
     BYTE address[PSKEY_BDADDR_BYTES] = {};
-    if (!ConnectFirstHeadset(session, address)) return PUT_BACK_NOT_NOW;
+    if (!ConnectFirstHeadset(session, address)) return PUT_BACK_NO_HEADSET;
     if (std::memcmp(address, original.address, PSKEY_BDADDR_BYTES) != 0) return PUT_BACK_NOT_NOW;
     // The identity it was given belongs to the firmware it took since: a
     // headset that took that image whole keeps it.
+    if (tookIdentityImage) return PUT_BACK_KEEPS_IT;
     BYTE firmware[4] = {};
     const bool firmwareRead = session.Read(PSKEY_FW_VERSION, firmware, sizeof firmware) != FALSE;
     if (original.firmwareRead && !firmwareRead) return PUT_BACK_NOT_NOW;
     if (firmwareRead && (!original.firmwareRead || std::memcmp(firmware, original.firmware, sizeof firmware) != 0))
-        return PUT_BACK_OTHER_FIRMWARE;
+        return PUT_BACK_KEEPS_IT;
     HeadsetIdentity copy = original;
     return WriteAll(session, copy) ? PUT_BACK_DONE : PUT_BACK_NOT_NOW;
 }

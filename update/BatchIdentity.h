@@ -48,18 +48,21 @@ BatchRewrite WriteBatchIdentityToHeadset(HeadsetIdentity* original);
 
 // What putting a headset's own identity back came to.
 enum BatchPutBack {
-    PUT_BACK_NOT_NOW = 0,       // not on the bus in its normal mode, another headset, or a write refused
-    PUT_BACK_DONE = 1,          // every key read and changed went back
-    PUT_BACK_OTHER_FIRMWARE = 2,  // it runs other firmware now: it keeps what it holds, nothing written
+    PUT_BACK_NO_HEADSET = 0,  // no DFU-family headset on the bus in its normal mode (or its address unread)
+    PUT_BACK_NOT_NOW,         // another headset, a write refused, or its version key unread now
+    PUT_BACK_DONE,            // every key read and changed went back
+    PUT_BACK_KEEPS_IT,        // it took the image of 0x5011 since: it keeps what it holds, nothing written
 };
 
 // Writes the identity read before back over USB, to the first DFU-family
 // headset in its normal mode when it is the same headset (its address) and
-// still runs the firmware it ran then (its version key as read then; a key
-// never set then and still unset cannot tell, and counts as the same): the
-// keys read and changed, each tested. A headset whose version key cannot
+// still runs the firmware it ran then: the keys read and changed, each
+// tested. It runs other firmware when tookIdentityImage (the caller saw
+// that headset take the image of 0x5011 whole), or when its version key
+// differs from the one read then (a key never set then and still unset
+// cannot tell, and counts as the same). A headset whose version key cannot
 // be read now, while it could then, is left as it is for now.
-BatchPutBack WriteIdentityBackToHeadset(const HeadsetIdentity& original);
+BatchPutBack WriteIdentityBackToHeadset(const HeadsetIdentity& original, bool tookIdentityImage = false);
 
 // A headset whose identity is still due was read again before a new
 // rewrite (later): a key the earlier rewrite changed keeps what it held

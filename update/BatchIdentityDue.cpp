@@ -18,6 +18,11 @@ void CBatchIdentities::KeepDue(const HeadsetIdentity& identity) {
 }
 
 void CBatchIdentities::UpdateStarts() {
+    UpdateEnded();
+    m_bImageTakenUnseen = false;
+}
+
+void CBatchIdentities::UpdateEnded() {
     m_bGivenNow = false;
     m_bTransferBegan = false;
 }
@@ -43,18 +48,22 @@ void CBatchIdentities::TransferBegan() {
     if (m_bGivenNow) m_bTransferBegan = true;
 }
 
-void CBatchIdentities::TransferCompleted() {
+void CBatchIdentities::TransferCompleted(bool identityImage) {
     if (m_bGivenNow) m_due.erase(m_given);
+    else if (identityImage && !m_due.empty()) m_bImageTakenUnseen = true;
 }
-
-void CBatchIdentities::UpdateEnded() { UpdateStarts(); }
 
 void CBatchIdentities::PutBackDue() {
     // Each due headset is tried; only the first one on the bus can take it.
+    bool seen = false;
     for (auto it = m_due.begin(); it != m_due.end(); ++it) {
-        if (WriteIdentityBackToHeadset(it->second) == PUT_BACK_NOT_NOW) continue;
-        if (m_bGivenNow && it->first == m_given) UpdateStarts();
+        const BatchPutBack done = WriteIdentityBackToHeadset(it->second, m_bImageTakenUnseen);
+        if (done != PUT_BACK_NO_HEADSET) seen = true;
+        if (done == PUT_BACK_NO_HEADSET || done == PUT_BACK_NOT_NOW) continue;
+        if (m_bGivenNow && it->first == m_given) UpdateEnded();
         m_due.erase(it);
-        return;
+        break;
     }
+    // The headset that took the image is the one the bus showed.
+    if (seen) m_bImageTakenUnseen = false;
 }

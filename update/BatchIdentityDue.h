@@ -25,10 +25,15 @@ public:
     BOOL Give();
     // The transfer has begun on the headset given the identity in this update.
     void TransferBegan();
-    // The transfer of this update has completed: the headset given the
-    // identity in it has taken the image of 0x5011 whole and keeps it.
-    void TransferCompleted();
-    // The update has ended: the marks of this update go.
+    // The transfer of this update has completed. The headset given the
+    // identity in it has taken the image of 0x5011 whole and keeps it. So
+    // has the headset of an update of model 0x5011 (identityImage) that gave
+    // nothing, whose address may be unknown (firmware-management mode): the
+    // first headset the bus shows in its normal mode from here on is that
+    // one, and if it is due, it keeps the identity.
+    void TransferCompleted(bool identityImage);
+    // The update has ended: the marks of the headset given the identity in
+    // it go.
     void UpdateEnded();
     // The first DFU-family headset on the bus, in its normal mode, gets its
     // own identity back when it is due and still runs the firmware it ran
@@ -51,4 +56,7 @@ private:
     bool m_bGivenNow = false;
     bool m_bTransferBegan = false;
     Address m_given = {};
+    // An update of model 0x5011 completed its transfer on a headset not yet
+    // seen on the bus since (TransferCompleted).
+    bool m_bImageTakenUnseen = false;
 };

@@ -1,6 +1,7 @@
 #include "update/DfuUpdateFlow.h"
 #include "framework/Clock.h"
 #include "texts/MessageTexts.h"
+#include "update/BatchHeadset.h"
 #include "update/DfuDevices.h"
 #include "update/FirmwareInfo.h"
 #include "update/UpdateModels.h"
@@ -283,7 +284,7 @@ void CDfuUpdateFlow::HandleState(int arg, const DFUEngine::Status& status) {
         m_bTransferComplete = 1;
         // The image is the headset's whole: a batch headset given the
         // identity for it keeps that identity, whatever follows.
-        m_identities.TransferCompleted();
+        m_identities.TransferCompleted(model == BATCH_IDENTITY_MODEL);
         info->m_nStep = FW_STEP_RESTARTING;
         m_pHost->OnTransferComplete();
         if (profile.pressAndHoldBox && !info->m_pWaitBox) m_pHost->ShowPressAndHoldBox(TRUE);

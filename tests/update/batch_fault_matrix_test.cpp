@@ -115,11 +115,18 @@ protected:
         EXPECT_TRUE(WaitIdle(dlg));
     }
 
+    // The headset plugged in again, starting on its normal firmware, and
+    // recognised.
+    void PlugInAgain(CUpdaterDlg& dlg) {
+        sim::SetDfuMode(m_headset, false);
+        sim::SetPresent(m_headset, true);
+        RecogniseAgain(dlg);
+    }
+
     // The headset left in firmware-management mode as 0x5011 is recognised
-    // as such and takes the 0x5011 image whole from there: the update ends
-    // as a success, the headset comes back as the 0x5011 it now is, and no
-    // box says that another device is there.
-    void UpdateFromManagementMode(CUpdaterDlg& dlg) {
+    // as such and takes the 0x5011 image (of the version given) from there,
+    // its restart failing or not. No box says that another device is there.
+    void UpdateFromManagementMode(CUpdaterDlg& dlg, unsigned char version, bool restartFails, const Row& row) {
         ExpectHolds(m_headset, kGiven);
         RecogniseAgain(dlg);
         CString status;
@@ -127,17 +134,18 @@ protected:
         EXPECT_NE(-1, status.Find(L"Firmware management mode")) << status.GetString();
         ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
         ASSERT_TRUE(WaitIdle(dlg));
-        sim::SetDfuBehaviour(m_headset, Timing());
+        sim::DfuBehaviour behaviour = Timing();
+        behaviour.vanishDuringManifest = restartFails;
+        sim::SetDfuBehaviour(m_headset, behaviour);
+        const unsigned char v[4] = {version, 0, 0, 0};
+        WriteImageFile(L"Kuzo_Audio_DRW40_v1.1.img", dfuimage::MakeImage("Kuzo_Audio_DRW40#5011", v, 8192));
         m_asked.clear();
         dlg.m_updatePage.m_editFile.SetWindowText((m_folder + L"Kuzo_Audio_DRW40_v1.1.img").c_str());
         faultmatrix::Follower follow(dlg);
-        follow.Run({"from firmware-management mode", [] {}, kUpdated, true, 420},
-                   [&] { ::SendMessageW(Item(dlg, IDC_ACTION), BM_CLICK, 0, 0); });
-        EXPECT_EQ(std::wstring(kUpdated), follow.Result().endText) << follow.Texts();
+        follow.Run(row, [&] { ::SendMessageW(Item(dlg, IDC_ACTION), BM_CLICK, 0, 0); });
+        EXPECT_EQ(std::wstring(row.endText), follow.Result().endText) << follow.Texts();
         ASSERT_TRUE(WaitIdle(dlg));
         for (const AskedBox& box : m_asked) EXPECT_EQ(-1, box.text.Find(L"A device other than")) << box.text.GetString();
-        EXPECT_TRUE(dlg.m_bRecognized);
-        EXPECT_EQ(0x5011, dlg.m_nTargetModel);
     }
 
     // The road of a recognised DRW40 of the batch: the image chosen, ACTION.
@@ -371,12 +379,37 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
          kOwn, 42},
         // Both engines' downloads fail: the headset stays in
         // firmware-management mode with the identity it was given. From
-        // there it takes the 0x5011 image whole, and keeps that identity.
+        // there it takes the 0x5011 image whole (of the version it had, so
+        // only the completed transfer tells), comes back as the 0x5011 it
+        // now is, and keeps that identity.
         {{"download_fail_code = 7 on both engines, then updated from firmware-management mode",
           [&] {
               b()->downloadFailCode = 7;
               b()->downloadFailTimes = 2;
-              m_afterEnd = [&](CUpdaterDlg& dlg) { UpdateFromManagementMode(dlg); };
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  UpdateFromManagementMode(dlg, 42, false,
+                                           {"from firmware-management mode", [] {}, kUpdated, true, 420});
+                  EXPECT_TRUE(dlg.m_bRecognized);
+                  EXPECT_EQ(0x5011, dlg.m_nTargetModel);
+              };
+          },
+          kCannotUpdate, false, 420},
+         kGiven, 42},
+        // The same, but its restart after that update fails, and another
+        // model is updated before it is plugged in again: only the firmware
+        // it reports tells, and it keeps the identity.
+        {{"download_fail_code = 7 on both engines, then from firmware-management mode the restart fails",
+          [&] {
+              b()->downloadFailCode = 7;
+              b()->downloadFailTimes = 2;
+              m_afterEnd = [&](CUpdaterDlg& dlg) {
+                  UpdateFromManagementMode(dlg, 11, true,
+                                           {"restart fails", [] {}, kCannotUpdate, false, 240});
+                  UpdateAVelaMornT(dlg);
+                  PlugInAgain(dlg);
+                  ExpectHolds(m_headset, kGiven);
+                  EXPECT_EQ(0x5011, dlg.m_nTargetModel);
+              };
           },
           kCannotUpdate, false, 420},
          kGiven, 11},
@@ -389,9 +422,7 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
               const unsigned char v42[4] = {42, 0, 0, 0};
               m_image = dfuimage::MakeImage("Kuzo_Audio_DRW40#5011", v42, 8192);
               m_afterEnd = [&](CUpdaterDlg& dlg) {
-                  sim::SetDfuMode(m_headset, false);
-                  sim::SetPresent(m_headset, true);
-                  RecogniseAgain(dlg);
+                  PlugInAgain(dlg);
                   ExpectHolds(m_headset, kGiven);
                   EXPECT_EQ(0x5011, dlg.m_nTargetModel);
               };
@@ -405,9 +436,7 @@ TEST_F(BatchFaultMatrix, EveryFaultBeforeTheTransferLeavesTheHeadsetItsOwnIdenti
               b()->vanishDuringDownload = true;
               m_afterEnd = [&](CUpdaterDlg& dlg) {
                   ExpectHolds(m_headset, kGiven);
-                  sim::SetDfuMode(m_headset, false);
-                  sim::SetPresent(m_headset, true);
-                  RecogniseAgain(dlg);
+                  PlugInAgain(dlg);
                   ExpectHolds(m_headset, kOwn);
               };
           },

@@ -129,12 +129,12 @@ TEST_F(BatchHeadsetTest, ABatchUnitIsGivenTheIdentityOf5011InTableOrder) {
     EXPECT_NE(std::wstring::npos, listed[0].path.find(L"pid_d011"));
     // What was read before goes back whole, to this headset only.
     sim::SetDfuMode(id, false);
-    ASSERT_TRUE(WriteIdentityBackToHeadset(original));
+    ASSERT_EQ(PUT_BACK_DONE, WriteIdentityBackToHeadset(original));
     EXPECT_TRUE(Holds(id, Original()));
     HeadsetIdentity other = original;
     other.address[0] ^= 1;
     const size_t writes = sim::PsWriteLog().size();
-    EXPECT_FALSE(WriteIdentityBackToHeadset(other));
+    EXPECT_EQ(PUT_BACK_NOT_NOW, WriteIdentityBackToHeadset(other));
     EXPECT_EQ(writes, sim::PsWriteLog().size());
 }
 
@@ -165,7 +165,7 @@ TEST_F(BatchHeadsetTest, ARefusedWriteLeavesTheIdentityAsItWasAndAnUnreadableKey
         EXPECT_EQ(BATCH_REWRITE_DONE, WriteBatchIdentityToHeadset(&original));
         EXPECT_TRUE(Holds(id, {0x5011, 0x5011, 0xD011, L"Kuzo Audio DRW40"}));
         const size_t writes = sim::PsWriteLog().size();
-        ASSERT_TRUE(WriteIdentityBackToHeadset(original));
+        ASSERT_EQ(PUT_BACK_DONE, WriteIdentityBackToHeadset(original));
         std::vector<sim::PsWrite> log = sim::PsWriteLog();
         ASSERT_EQ(writes + 3, log.size());
         for (size_t i = writes; i < log.size(); ++i) EXPECT_NE(keys[unreadable], log[i].key);
@@ -177,7 +177,7 @@ TEST_F(BatchHeadsetTest, ARefusedWriteLeavesTheIdentityAsItWasAndAnUnreadableKey
     HeadsetIdentity original;
     EXPECT_EQ(BATCH_REWRITE_HALF, WriteBatchIdentityToHeadset(&original));
     EXPECT_EQ(0x5011, Word(half, kProductId));
-    ASSERT_TRUE(WriteIdentityBackToHeadset(original));
+    ASSERT_EQ(PUT_BACK_DONE, WriteIdentityBackToHeadset(original));
     EXPECT_TRUE(Holds(half, Original()));
     // Outside the batch nothing is written.
     sim::Reset();
