@@ -130,6 +130,13 @@ bool WizardTest::WaitIdle(CUpdaterDlg& dlg, DWORD ms) {
     return fw::test::PumpUntil([&] { return !dlg.m_bBusy && dlg.m_hWnd; }, ms);
 }
 
+void WizardTest::RecogniseWithNext(CUpdaterDlg& dlg) {
+    ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+    ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitIdle(dlg));
+    ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+}
+
 void WizardTest::Recognise(CUpdaterDlg& dlg, int model, int settingKinds) {
     dlg.m_nTargetModel = model;
     dlg.m_bRecognized = TRUE;

@@ -26,6 +26,9 @@ public:
     // A wizard with a recognised device of the model (no hardware involved);
     // settingKinds has bit k set for setting-page kind k.
     static void Recognise(CUpdaterDlg& dlg, int model, int settingKinds = 0);
+    // WELCOME's NEXT, then the recognition page's, as the user presses them:
+    // the connected headset is recognised, and FIRMWARE UPDATE shows.
+    void RecogniseWithNext(CUpdaterDlg& dlg);
     static HWND Item(CUpdaterDlg& dlg, int id) { return ::GetDlgItem(dlg.m_hWnd, id); }
 
 protected:

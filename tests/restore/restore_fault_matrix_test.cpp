@@ -61,11 +61,7 @@ protected:
         RunWizard([&](CUpdaterDlg& dlg) {
             ASSERT_TRUE(WaitIdle(dlg));
             if (m_recogniseFirst) {
-                // WELCOME's NEXT, then the recognition page's, as the user presses them.
-                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
-                ::SendMessageW(Item(dlg, IDC_NEXT), BM_CLICK, 0, 0);
-                ASSERT_TRUE(WaitIdle(dlg));
-                ASSERT_EQ(PAGE_FIRMWARE_UPDATE, dlg.m_nPage);
+                ASSERT_NO_FATAL_FAILURE(RecogniseWithNext(dlg));
             } else {
                 Recognise(dlg, 0x2110, 1 << 1);
                 dlg.m_deviceRecord.m_version.Set(1, 2, 0, 0, 0);
